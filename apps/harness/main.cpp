@@ -1,1 +1,47 @@
-int main() { return 0; }
+// quagleaper-harness SCRIPT: the whole game on the headless platform, driven by a script.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/Application.h"
+#include "app/HarnessScript.h"
+#include "app/ScriptDriver.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace {
+constexpr int kExitBadScript = 2;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quagleaper-harness SCRIPT\n");
+        return kExitBadScript;
+    }
+    std::ifstream file(argv[1], std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "quagleaper-harness: cannot read %s\n", argv[1]);
+        return kExitBadScript;
+    }
+    std::ostringstream source;
+    source << file.rdbuf();
+
+    std::string error;
+    const std::optional<HarnessScript> script = HarnessScript::Parse(source.str(), error);
+    if (!script) {
+        std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], error.c_str());
+        return kExitBadScript;
+    }
+    if (script->Seed())
+        std::srand(*script->Seed());
+
+    platform::HeadlessPlatform headless;
+    platform::Platform::install(&headless);
+    ScriptDriver driver(*script, headless);
+    const int exitCode = Application(&driver).Run();
+    if (!driver.Failure().empty()) {
+        std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());
+        return kExitBadScript;
+    }
+    return exitCode;
+}

@@ -1,0 +1,95 @@
+#include "app/Application.h"
+
+#include <exception>
+
+#include "app/Game.h"
+#include "app/Log.h"
+#include "app/WindowLoopDriver.h"
+#include "core/FileLoader.h"
+#include "gfx/DirectDraw.h"
+#include "platform/Platform.h"
+#include "sound/SoundEngine.h"
+
+namespace {
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kScreenDepth = 16;
+constexpr int kExitLogFailed = 1;
+constexpr int kExitFailed = -1;
+} // namespace
+
+int Application::Run() {
+    if (!ResetLog())
+        return kExitLogFailed;
+    try {
+        if (!StartUp())
+            return kExitFailed;
+        const int exitCode = RunMainLoop();
+        ShutDown();
+        return exitCode;
+    } catch (const std::exception& error) {
+        Log("%s\n", error.what());
+    } catch (...) {
+        Log("Unknown exception caught.\n");
+    }
+    return kExitFailed;
+}
+
+bool Application::StartUp() {
+    platform::Window& window = platform::Platform::current().window();
+    if (!window.create("Quagleaper", kScreenWidth, kScreenHeight))
+        return false;
+    if (!Singleton<DirectDraw>::Instance().Init(window, kScreenWidth, kScreenHeight, kScreenDepth,
+                                                true))
+        return false;
+    // Without a readable container the loader serves loose files.
+    Singleton<FileLoader>::Instance().ReadDirectory();
+
+    const bool soundDeviceOk = Singleton<SoundEngine>::Instance().init(window);
+    Game& game = Singleton<Game>::Instance();
+    game.soundDeviceOk = soundDeviceOk;
+    // A failed Init has posted its own quit request, which ends the main loop at once.
+    game.Init();
+    game.SetState(GameState::Startup);
+    game.SetState(GameState::TitleMenu);
+    return true;
+}
+
+int Application::RunMainLoop() {
+    WindowLoopDriver windowDriver(procedure);
+    LoopDriver& pace = driver ? *driver : static_cast<LoopDriver&>(windowDriver);
+    platform::Window& window = platform::Platform::current().window();
+    Game& game = Singleton<Game>::Instance();
+
+    int exitCode = 0;
+    bool finished = false;
+    while (!finished) {
+        pace.AwaitTurn();
+        platform::Message message;
+        while (window.peekMessage(message)) {
+            if (message.type == platform::Message::Type::Quit) {
+                Log("Received WM_QUI.\n");
+                exitCode = message.value;
+                finished = true;
+                break;
+            }
+            procedure.Handle(message);
+        }
+        // The turn that saw the quit request still runs its frame.
+        game.Tick(procedure.HasFocus());
+        pace.TurnDone();
+    }
+    return exitCode;
+}
+
+void Application::ShutDown() {
+    Log("Exiting game.\n");
+    Singleton<Game>::Instance().Shutdown();
+    Log("Shutting down SoundEngine.\n");
+    Singleton<SoundEngine>::Instance().shutdown();
+    Log("Shutting down FileLoader.\n");
+    Singleton<FileLoader>::Instance().CloseContainer();
+    Log("Shutting down DirectDraw.\n");
+    Singleton<DirectDraw>::Instance().Shutdown();
+    Log("Exiting.\n");
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/WindowProcedure.h"
+
+class LoopDriver;
+
+// The program's spine: start-up in its fixed order, the main loop, and the orderly shutdown.
+// The same code runs on the desktop and under the harness; only the platform that the entry
+// installed and the loop driver differ.
+class Application {
+public:
+    // Without a driver the loop waits on the window, as on a desktop.
+    explicit Application(LoopDriver* driver = nullptr) : driver(driver) {}
+
+    // The whole life of the program; returns the process exit code.
+    int Run();
+
+    const WindowProcedure& Procedure() const { return procedure; }
+
+private:
+    bool StartUp();
+    int RunMainLoop();
+    void ShutDown();
+
+    LoopDriver* driver;
+    WindowProcedure procedure;
+};

@@ -1,0 +1,97 @@
+#include "app/Game.h"
+
+#include <algorithm>
+
+#include "app/Log.h"
+#include "core/FileLoader.h"
+#include "core/SettingsManager.h"
+#include "gfx/DirectDraw.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr float kMinFrameSeconds = 0.02f;
+constexpr int kMinFrameMilliseconds = 20;
+constexpr float kMaxFadeStepSeconds = 0.1f;
+
+// The screens that open with a transition when they are entered.
+bool OpensWithTransition(GameState from, GameState to) {
+    switch (to) {
+    case GameState::TitleMenu:
+    case GameState::Help:
+    case GameState::HighScores:
+    case GameState::Credits:
+        return true;
+    case GameState::Playing:
+        return from == GameState::TitleMenu;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool Game::Init() {
+    // Without a configuration every setting reads as zero; each later query logs its key.
+    Singleton<SettingsManager>::Instance().LoadSettings(
+        Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
+    return true;
+}
+
+void Game::SetState(GameState newState) {
+    if (newState != state && OpensWithTransition(state, newState))
+        Singleton<DirectDraw>::Instance().StartFade(false);
+    state = newState;
+}
+
+void Game::NewGame() {
+    // The level, the score and the lanes are built here once the world exists.
+}
+
+void Game::ToggleMusic() {
+    musicOn = !musicOn;
+}
+
+void Game::Shutdown() {}
+
+void Game::LeaveHighScores() {
+    SetState(GameState::TitleMenu);
+}
+
+void Game::Tick(bool hasFocus) {
+    const uint32_t now = platform::Platform::current().clock().milliseconds();
+    if (!lastTickTime)
+        lastTickTime = now;
+    if (!hasFocus) {
+        // Time spent without focus is dropped, so the game does not leap ahead on return.
+        lastTickTime = now;
+        return;
+    }
+    const float dt = static_cast<float>((now - *lastTickTime) * 0.001);
+    if (dt < kMinFrameSeconds)
+        return;
+    lastTickTime = now;
+
+    RunStateFrame(dt);
+
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
+    display.fadeTime += std::min(dt, kMaxFadeStepSeconds);
+    display.Present();
+}
+
+int Game::MillisecondsUntilNextFrame(bool hasFocus) const {
+    if (!hasFocus)
+        return -1;
+    if (!lastTickTime)
+        return 0;
+    const uint32_t elapsed = platform::Platform::current().clock().milliseconds() - *lastTickTime;
+    return elapsed >= kMinFrameMilliseconds ? 0 : kMinFrameMilliseconds - static_cast<int>(elapsed);
+}
+
+void Game::RunStateFrame(float) {
+    switch (state) {
+    default:
+        Log("Invalid GameState %i\n", static_cast<int>(state));
+        break;
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/GameState.h"
+#include "core/Singleton.h"
+
+// The state machine of the whole program: every frame goes to the handler of the current state.
+class Game {
+public:
+    bool Init();
+    void SetState(GameState newState);
+    void NewGame();
+    void ToggleMusic();
+    void Shutdown();
+
+    // One pass of the frame clock: frames run only with focus, at most every 20 ms.
+    void Tick(bool hasFocus);
+
+    // How long the main loop may wait for messages before the next frame is due; negative
+    // when no frame can come before a message does (the window has no focus).
+    int MillisecondsUntilNextFrame(bool hasFocus) const;
+
+    // Escape, M or the back button on the high-score screen.
+    void LeaveHighScores();
+
+    GameState state = GameState::TitleMenu;
+    GameState stateBeforePause = GameState::TitleMenu;
+    bool soundDeviceOk = false;
+    bool musicOn = true;
+    bool shadowsOn = true;
+
+private:
+    friend class Singleton<Game>;
+    Game() = default;
+
+    void RunStateFrame(float dt);
+
+    std::optional<uint32_t> lastTickTime;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A harness script, read whole before the program starts: one command a line, '#' starts a
+// comment line. Parsing checks every line, so a bad script never half-runs.
+class HarnessScript {
+public:
+    enum class Op { Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace };
+
+    struct Command {
+        Op op = Op::Run;
+        int a = 0;         // step and run counts, focus on/off, key code, character byte, x
+        int b = 0;         // y
+        std::string text;  // the characters of `type` are single Char commands; this is a path
+        int line = 0;
+    };
+
+    // The script, or none with `error` naming the offending line.
+    static std::optional<HarnessScript> Parse(const std::string& source, std::string& error);
+
+    const std::vector<Command>& Commands() const { return commands; }
+    std::optional<unsigned> Seed() const { return seed; }
+
+private:
+    bool ParseLine(const std::string& line, int lineNumber, std::string& error);
+
+    std::vector<Command> commands;
+    std::optional<unsigned> seed;
+};

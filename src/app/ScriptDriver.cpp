@@ -1,0 +1,89 @@
+#include "app/ScriptDriver.h"
+
+#include "app/Game.h"
+#include "app/JsonObject.h"
+#include "core/StringUtil.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+using platform::Message;
+
+ScriptDriver::ScriptDriver(const HarnessScript& script, platform::HeadlessPlatform& platform)
+    : script(script), platform(platform) {}
+
+void ScriptDriver::AwaitTurn() {
+    const auto& commands = script.Commands();
+    while (turnsPending == 0 && nextCommand < commands.size())
+        Execute(commands[nextCommand++]);
+    if (turnsPending > 0) {
+        --turnsPending;
+    } else if (!quitPosted) {
+        // The script is over: close the program the way a player would.
+        platform.window().postQuit(0);
+        quitPosted = true;
+    }
+    platform.clock().advance(static_cast<uint32_t>(stepMs));
+}
+
+void ScriptDriver::TurnDone() {
+    ++turn;
+    if (!trace)
+        return;
+    const Game& game = Singleton<Game>::Instance();
+    JsonObject line;
+    line.Add("turn", turn)
+        .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
+        .Add("state", static_cast<long long>(game.state));
+    std::fprintf(trace.get(), "%s\n", line.Str().c_str());
+    std::fflush(trace.get());
+}
+
+void ScriptDriver::Execute(const HarnessScript::Command& command) {
+    using Op = HarnessScript::Op;
+    platform::HeadlessWindow& window = platform.window();
+    switch (command.op) {
+    case Op::Step:
+        stepMs = command.a;
+        break;
+    case Op::Run:
+        turnsPending = command.a;
+        break;
+    case Op::Focus:
+        window.push({command.a ? Message::Type::FocusGained : Message::Type::FocusLost});
+        break;
+    case Op::Key:
+        window.push({Message::Type::KeyDown, command.a});
+        break;
+    case Op::Char:
+        window.push({Message::Type::Char, command.a});
+        break;
+    case Op::Mouse:
+        window.push({Message::Type::MouseMove, 0, command.a, command.b});
+        break;
+    case Op::Down:
+        window.push({Message::Type::LeftDown, 0, command.a, command.b});
+        break;
+    case Op::Up:
+        window.push({Message::Type::LeftUp, 0, command.a, command.b});
+        break;
+    case Op::Click:
+        window.push({Message::Type::LeftDown, 0, command.a, command.b});
+        window.push({Message::Type::LeftUp, 0, command.a, command.b});
+        break;
+    case Op::Close:
+        window.push({Message::Type::Destroy});
+        break;
+    case Op::Trace:
+        OpenTrace(command.text, command.line);
+        break;
+    }
+}
+
+void ScriptDriver::OpenTrace(const std::string& path, int line) {
+    trace.reset(std::fopen(path.c_str(), "a"));
+    if (trace)
+        return;
+    // Without its trace the run proves nothing: end it now.
+    failure = StringUtil::Format("line %d: cannot write the trace file %s", line, path.c_str());
+    nextCommand = script.Commands().size();
+    turnsPending = 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/HarnessScript.h"
+#include "app/LoopDriver.h"
+
+namespace platform {
+class HeadlessPlatform;
+}
+
+// Plays a harness script into the headless platform: between turns it queues the script's
+// messages and moves the virtual clock; after each turn it writes the trace.
+class ScriptDriver final : public LoopDriver {
+public:
+    ScriptDriver(const HarnessScript& script, platform::HeadlessPlatform& platform);
+
+    void AwaitTurn() override;
+    void TurnDone() override;
+
+    // An empty text when all went well; otherwise why the script could not go on.
+    const std::string& Failure() const { return failure; }
+
+private:
+    void Execute(const HarnessScript::Command& command);
+    void OpenTrace(const std::string& path, int line);
+
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    const HarnessScript& script;
+    platform::HeadlessPlatform& platform;
+    size_t nextCommand = 0;
+    int turnsPending = 0;
+    int stepMs = 20;
+    bool quitPosted = false;
+    long long turn = 0;
+    std::unique_ptr<std::FILE, FileCloser> trace;
+    std::string failure;
+};

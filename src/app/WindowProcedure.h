@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Message.h"
+
+// Turns the window's messages into game actions: focus, the keyboard map, typed characters and
+// the mouse buttons.
+class WindowProcedure {
+public:
+    void Handle(const platform::Message& message);
+
+    bool HasFocus() const { return hasFocus; }
+
+private:
+    void OnKeyDown(int key);
+
+    bool hasFocus = false;
+};

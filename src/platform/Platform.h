@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Window.h"
+
+namespace platform {
+
+// The operating-system services the game runs on: a real desktop through SDL, or the headless
+// stand-ins that a script drives. The program's entry installs one for the whole run.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual Window& window() = 0;
+    virtual Clock& clock() = 0;
+
+    // The installed platform. Installing does not transfer ownership: the entry keeps the
+    // platform alive for as long as the game runs.
+    static Platform& current();
+    static void install(Platform* platform);
+};
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Window.h"
+
+namespace platform {
+
+// A window without a screen: its queue holds exactly what the driver pushes, in that order.
+class HeadlessWindow final : public Window {
+public:
+    bool create(const std::string& title, int clientWidth, int clientHeight) override;
+    bool peekMessage(Message& out) override;
+    void waitMessage(int timeoutMs) override;
+    void postQuit(int exitCode) override;
+    void showMessageBox(const std::string& title, const std::string& text) override;
+    Point cursorPosition() const override { return cursor; }
+    bool leftButtonDown() const override { return buttonHeld; }
+
+    // Queues a message as the desktop would deliver it; pointer messages also move the
+    // pointer and press or release the button.
+    void push(const Message& message);
+
+    bool isCreated() const { return created; }
+    const std::vector<std::string>& messageBoxes() const { return shownMessageBoxes; }
+
+private:
+    std::deque<Message> queue;
+    Point cursor;
+    bool buttonHeld = false;
+    bool created = false;
+    std::vector<std::string> shownMessageBoxes;
+};
+
+} // namespace platform

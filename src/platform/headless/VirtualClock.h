@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace platform {
+
+// A clock that moves only when told to, so a scripted run sees the same times every time.
+class VirtualClock final : public Clock {
+public:
+    uint32_t milliseconds() const override { return now; }
+    void advance(uint32_t ms) { now += ms; }
+
+private:
+    uint32_t now = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,175 @@
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
+
+#include "platform/VirtualKey.h"
+
+namespace platform {
+
+namespace {
+
+// The virtual-key code of an SDL key, or 0 for keys the game never reads.
+int virtualKeyOf(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z)
+        return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9)
+        return '0' + (key - SDLK_0);
+    switch (key) {
+    case SDLK_ESCAPE: return vk::Escape;
+    case SDLK_SPACE: return vk::Space;
+    case SDLK_LEFT: return vk::Left;
+    case SDLK_UP: return vk::Up;
+    case SDLK_RIGHT: return vk::Right;
+    case SDLK_DOWN: return vk::Down;
+    case SDLK_BACKSPACE: return vk::Back;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return vk::Return;
+    default: return 0;
+    }
+}
+
+// Decodes one UTF-8 sequence at `text`; returns its length, 0 at the end or on a broken byte.
+int decodeUtf8(const unsigned char* text, uint32_t& codePoint) {
+    const unsigned char lead = text[0];
+    if (lead == 0)
+        return 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    }
+    const int length = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0)
+        return 0;
+    codePoint = lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((text[i] & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (text[i] & 0x3F);
+    }
+    return length;
+}
+
+} // namespace
+
+SdlWindow::~SdlWindow() {
+    if (window)
+        SDL_DestroyWindow(window);
+    if (videoStarted)
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool SdlWindow::create(const std::string& title, int clientWidth, int clientHeight) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        SDL_Log("SDL could not open a display: %s", SDL_GetError());
+        return false;
+    }
+    videoStarted = true;
+    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                              clientWidth, clientHeight, 0);
+    if (!window) {
+        SDL_Log("SDL could not create the window: %s", SDL_GetError());
+        return false;
+    }
+    // The game draws its own pointer.
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_StartTextInput();
+    return true;
+}
+
+bool SdlWindow::peekMessage(Message& out) {
+    pumpEvents();
+    if (queue.empty())
+        return false;
+    out = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+void SdlWindow::waitMessage(int timeoutMs) {
+    pumpEvents();
+    if (!queue.empty())
+        return;
+    SDL_Event event;
+    const int got = timeoutMs < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
+    if (got)
+        translate(event);
+}
+
+void SdlWindow::postQuit(int exitCode) {
+    queue.push_back({Message::Type::Quit, exitCode});
+}
+
+void SdlWindow::showMessageBox(const std::string& title, const std::string& text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window);
+}
+
+Point SdlWindow::cursorPosition() const {
+    Point point;
+    SDL_GetMouseState(&point.x, &point.y);
+    return point;
+}
+
+bool SdlWindow::leftButtonDown() const {
+    return (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+}
+
+void SdlWindow::pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        translate(event);
+}
+
+void SdlWindow::translate(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        queue.push_back({Message::Type::Destroy});
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+            queue.push_back({Message::Type::FocusGained});
+        else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+            queue.push_back({Message::Type::FocusLost});
+        break;
+    case SDL_KEYDOWN:
+        translateKey(event.key.keysym.sym);
+        break;
+    case SDL_TEXTINPUT:
+        translateText(event.text.text);
+        break;
+    case SDL_MOUSEMOTION:
+        queue.push_back({Message::Type::MouseMove, 0, event.motion.x, event.motion.y});
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            const auto type = event.type == SDL_MOUSEBUTTONDOWN ? Message::Type::LeftDown
+                                                                : Message::Type::LeftUp;
+            queue.push_back({type, 0, event.button.x, event.button.y});
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlWindow::translateKey(int sdlKey) {
+    const int code = virtualKeyOf(sdlKey);
+    if (code == 0)
+        return;
+    queue.push_back({Message::Type::KeyDown, code});
+    // Text input carries no control characters; the name entry still needs these two.
+    if (code == vk::Back || code == vk::Return)
+        queue.push_back({Message::Type::Char, code});
+}
+
+void SdlWindow::translateText(const char* utf8) {
+    const auto* text = reinterpret_cast<const unsigned char*>(utf8);
+    uint32_t codePoint = 0;
+    while (const int length = decodeUtf8(text, codePoint)) {
+        if (codePoint < 256)
+            queue.push_back({Message::Type::Char, static_cast<int>(codePoint)});
+        text += length;
+    }
+}
+
+} // namespace platform

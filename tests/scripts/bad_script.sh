@@ -1,0 +1,8 @@
+# A malformed script stops before the game starts, names its line and exits with 2.
+source "$(dirname "$0")/harness-lib.bash"
+run_harness "focus on
+run 3
+jump 4"
+expect_status 2
+grep -q "line 3" harness.out || fail "message does not name line 3: $(cat harness.out)"
+[ ! -e debug.txt ] || fail "the game started"

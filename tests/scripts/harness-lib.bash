@@ -1,0 +1,30 @@
+# Shared by the harness scripts: each runs the real program headless in a scratch folder.
+# Usage inside a script: source it, then call `run_harness SCRIPT_TEXT` and the checks below.
+# shellcheck shell=bash
+set -euo pipefail
+HARNESS=$1
+PACK=$2
+SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+mkdir -p data
+cp "$SOURCE_DIR/data/config.txt" data/config.txt
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Runs the harness on the given script text; leaves its exit code in $STATUS.
+run_harness() {
+    printf '%s\n' "$1" > script.txt
+    set +e
+    "$HARNESS" script.txt > harness.out 2>&1
+    STATUS=$?
+    set -e
+}
+
+expect_status() { [ "$STATUS" -eq "$1" ] || fail "exit status $STATUS, expected $1"; }
+
+# The game states of the trace, one per turn, space separated.
+trace_states() { grep -o '"state":[0-9]*' "${1:-trace.jsonl}" | cut -d: -f2 | tr '\n' ' ' | sed 's/ $//'; }
+
+expect_log_line() { grep -qxF -- "$1" debug.txt || fail "debug.txt lacks the line: $1"; }
