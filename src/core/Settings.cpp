@@ -1,0 +1,102 @@
+#include "core/Settings.h"
+
+#include "app/Log.h"
+#include "core/File.h"
+#include "core/StringUtil.h"
+#include "core/Tokenizer.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr const char* kDelimiters = " \t";
+constexpr int kReadBufferSize = 1024;
+
+// GetLine fills the buffer like fgets, which reports no length. The buffer is zeroed first,
+// so a line feed found in it was read, even behind NUL bytes of a damaged file.
+std::size_t ReadLength(const std::array<char, kReadBufferSize>& buffer) {
+    const auto* lineFeed = static_cast<const char*>(std::memchr(buffer.data(), '\n', buffer.size()));
+    if (lineFeed)
+        return static_cast<std::size_t>(lineFeed - buffer.data()) + 1;
+    const auto lastByte = std::find_if(buffer.rbegin(), buffer.rend(), [](char c) { return c != '\0'; });
+    return static_cast<std::size_t>(buffer.rend() - lastByte);
+}
+
+// One line up to and including its line feed, however long; false when nothing was left.
+bool ReadLine(File& file, std::string& line) {
+    line.clear();
+    std::array<char, kReadBufferSize> buffer;
+    while (!file.Eof()) {
+        buffer.fill('\0');
+        if (!file.GetLine(buffer.data(), kReadBufferSize))
+            break;
+        line.append(buffer.data(), ReadLength(buffer));
+        if (!line.empty() && line.back() == '\n')
+            return true;
+    }
+    return !line.empty();
+}
+
+// Files are read in binary, so a config saved with CRLF line ends keeps its carriage returns.
+void StripLineEnd(std::string& line) {
+    if (!line.empty() && line.back() == '\n')
+        line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+}
+
+void StoreLine(std::vector<std::string>& lines, std::string line) {
+    if (line.size() <= Settings::MaxLineLength) {
+        lines.push_back(std::move(line));
+        return;
+    }
+    for (std::size_t start = 0; start < line.size(); start += Settings::MaxLineLength)
+        lines.push_back(line.substr(start, Settings::MaxLineLength));
+}
+
+} // namespace
+
+bool Settings::Load(const std::string& name) {
+    fileName = name;
+    lines.clear();
+    File file;
+    if (!file.Open(name, "r")) {
+        Log("Settings::Load could not open file <%s>\n", name.c_str());
+        return false;
+    }
+    std::string line;
+    while (ReadLine(file, line)) {
+        StripLineEnd(line);
+        StoreLine(lines, std::move(line));
+    }
+    file.Close();
+    return true;
+}
+
+std::optional<std::string> Settings::FindLine(std::string_view key, std::string_view section) const {
+    const std::string wantedKey = StringUtil::ToUpper(key);
+    const std::string wantedSection = StringUtil::ToUpper(section);
+    bool inSection = false;
+    for (const std::string& line : lines) {
+        if (!line.empty() && line.front() == '#')
+            continue;
+        Tokenizer tokens(line, kDelimiters);
+        if (!tokens.HasMoreTokens())
+            continue;
+        const std::string keyword = StringUtil::ToUpper(tokens.NextToken());
+        if (keyword == "SECTION") {
+            if (!tokens.HasMoreTokens())
+                Log("Section defined without name\n");
+            else if (!section.empty() && StringUtil::ToUpper(tokens.NextToken()) == wantedSection)
+                inSection = true;
+        }
+        if (keyword == "ENDSECTION")
+            inSection = false;
+        if ((section.empty() || inSection) && keyword == wantedKey)
+            return line;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,95 @@
+#include "core/SettingsManager.h"
+
+#include "app/Log.h"
+#include "core/Tokenizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr const char* kDelimiters = " \t";
+
+// strtoll rather than sscanf, which leaves overflow undefined.
+std::int32_t ToInt(const std::string& token) {
+    const long long value = std::strtoll(token.c_str(), nullptr, 10);
+    constexpr long long lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr long long highest = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(value, lowest, highest));
+}
+
+// Game code turns floats into sizes and pixel positions, where infinity or NaN would be
+// undefined, so only finite values leave here.
+float ToFloat(const std::string& token) {
+    const float value = std::strtof(token.c_str(), nullptr);
+    if (std::isnan(value))
+        return 0.0f;
+    constexpr float highest = std::numeric_limits<float>::max();
+    return std::clamp(value, -highest, highest);
+}
+
+bool ToBool(const std::string& token) {
+    return ToInt(token) != 0;
+}
+
+} // namespace
+
+bool SettingsManager::LoadSettings(const std::string& fileName) {
+    Settings settings;
+    if (!settings.Load(fileName)) {
+        Log("SettingsManager::LoadSettings: could not load settings <%s>\n", fileName.c_str());
+        return false;
+    }
+    files.push_back(std::move(settings));
+    return true;
+}
+
+std::optional<std::string> SettingsManager::FindSetting(std::string_view key, std::string_view section) const {
+    for (const Settings& settings : files)
+        if (auto line = settings.FindLine(key, section))
+            return line;
+    const std::string keyText(key);
+    const std::string sectionText = section.empty() ? "(null)" : std::string(section);
+    Log("SettingsManager: Could not find setting <%s> in section <%s>\n", keyText.c_str(), sectionText.c_str());
+    return std::nullopt;
+}
+
+std::int32_t SettingsManager::GetInt(std::string_view key, std::string_view section) {
+    return Lookup(CacheFor(section).ints, key, section, &ToInt);
+}
+
+float SettingsManager::GetFloat(std::string_view key, std::string_view section) {
+    return Lookup(CacheFor(section).floats, key, section, &ToFloat);
+}
+
+bool SettingsManager::GetBool(std::string_view key, std::string_view section) {
+    return Lookup(CacheFor(section).bools, key, section, &ToBool);
+}
+
+template <typename T>
+T SettingsManager::Lookup(KeyMap<T>& values, std::string_view key, std::string_view section,
+                          T (*convert)(const std::string&)) {
+    if (const auto hit = values.find(key); hit != values.end())
+        return hit->second;
+    const T value = convert(ValueToken(key, section));
+    values.emplace(key, value);
+    return value;
+}
+
+SettingsManager::SectionCache& SettingsManager::CacheFor(std::string_view section) {
+    if (const auto hit = cache.find(section); hit != cache.end())
+        return hit->second;
+    return cache.emplace(section, SectionCache{}).first->second;
+}
+
+// Empty when the key is missing or its line has no value; that converts to zero.
+std::string SettingsManager::ValueToken(std::string_view key, std::string_view section) const {
+    const std::optional<std::string> line = FindSetting(key, section);
+    if (!line)
+        return {};
+    Tokenizer tokens(*line, kDelimiters);
+    tokens.NextToken();
+    return tokens.NextToken();
+}
