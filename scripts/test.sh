@@ -8,7 +8,7 @@ source scripts/packages.sh
 ensure_packages $TEST_PACKAGES
 
 build_dir=build-test
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DQUAGLEAPER_TESTS=ON -DQUAGLEAPER_SANITIZE=ON >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DQUAGLEAPER_TESTS=ON -DQUAGLEAPER_SANITIZE=ON -DQUAGLEAPER_BENCH=ON >/dev/null
 cmake --build "$build_dir" -j2
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
