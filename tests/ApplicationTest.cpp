@@ -52,7 +52,9 @@ TEST_F(ApplicationTest, EscapeOnTheTitleMenuEndsTheProgramInOrder) {
     const std::string log = Log();
     const std::string ending = "Received WM_QUI.\nInvalid GameState 11\nExiting game.\n"
                                "Shutting down SoundEngine.\nShutting down FileLoader.\n"
-                               "Shutting down DirectDraw.\nExiting.\n";
+                               "Shutting down DirectDraw.\nReleasing FadeBuffer.\n"
+                               "Releasing BackBuffer.\nReleasing Primary.\nReleasing DD2.\n"
+                               "Releasing DD.\nExiting.\n";
     ASSERT_GE(log.size(), ending.size());
     EXPECT_EQ(log.substr(log.size() - ending.size()), ending);
 }

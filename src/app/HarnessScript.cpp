@@ -150,6 +150,10 @@ bool HarnessScript::ParseLine(const std::string& line, int lineNumber, std::stri
         return expect(0) && add(Op::Close);
     if (name == "trace")
         return expect(1) && add(Op::Trace, 0, 0, args[0]);
+    if (name == "screenshot")
+        return expect(1) && add(Op::Screenshot, 0, 0, args[0]);
+    if (name == "lose-surfaces")
+        return expect(0) && add(Op::LoseSurfaces);
 
     error = "unknown command '" + name + "'";
     return false;

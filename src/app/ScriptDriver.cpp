@@ -3,6 +3,8 @@
 #include "app/Game.h"
 #include "app/JsonObject.h"
 #include "core/StringUtil.h"
+#include "gfx/DirectDraw.h"
+#include "gfx/PngWriter.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 using platform::Message;
@@ -32,7 +34,8 @@ void ScriptDriver::TurnDone() {
     JsonObject line;
     line.Add("turn", turn)
         .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
-        .Add("state", static_cast<long long>(game.state));
+        .Add("state", static_cast<long long>(game.state))
+        .Add("fading", Singleton<DirectDraw>::Instance().IsFading());
     std::fprintf(trace.get(), "%s\n", line.Str().c_str());
     std::fflush(trace.get());
 }
@@ -75,7 +78,21 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::Trace:
         OpenTrace(command.text, command.line);
         break;
+    case Op::Screenshot:
+        TakeScreenshot(command.text, command.line);
+        break;
+    case Op::LoseSurfaces:
+        platform.display().loseSurfaces();
+        break;
     }
+}
+
+void ScriptDriver::TakeScreenshot(const std::string& path, int line) {
+    const platform::DisplaySurface* frame = platform.display().lastFrame();
+    if (!frame)
+        return Stop(StringUtil::Format("line %d: no frame has been presented yet", line));
+    if (!PngWriter::Write(path, frame->width(), frame->height(), frame->toXrgb()))
+        Stop(StringUtil::Format("line %d: cannot write the screenshot %s", line, path.c_str()));
 }
 
 void ScriptDriver::OpenTrace(const std::string& path, int line) {
@@ -83,7 +100,11 @@ void ScriptDriver::OpenTrace(const std::string& path, int line) {
     if (trace)
         return;
     // Without its trace the run proves nothing: end it now.
-    failure = StringUtil::Format("line %d: cannot write the trace file %s", line, path.c_str());
+    Stop(StringUtil::Format("line %d: cannot write the trace file %s", line, path.c_str()));
+}
+
+void ScriptDriver::Stop(const std::string& why) {
+    failure = why;
     nextCommand = script.Commands().size();
     turnsPending = 0;
 }

@@ -26,6 +26,9 @@ public:
 private:
     void Execute(const HarnessScript::Command& command);
     void OpenTrace(const std::string& path, int line);
+    void TakeScreenshot(const std::string& path, int line);
+    // Ends the script here; the program then quits as at the end of any script.
+    void Stop(const std::string& why);
 
     struct FileCloser {
         void operator()(std::FILE* file) const { std::fclose(file); }

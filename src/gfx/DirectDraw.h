@@ -1,34 +1,103 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+
 #include "core/Singleton.h"
+#include "platform/DisplayResult.h"
 
 namespace platform {
+class DisplayDevice;
+class DisplaySurface;
 class Window;
-}
+} // namespace platform
 
-// The display: the back buffer every frame is drawn into, its presentation and the screen
-// transitions. For now it holds the mode and the transition clock; the surfaces and the
-// presentation arrive with the display work.
+// The display: the three buffers (the visible primary, the back buffer every frame is drawn
+// into, the fade buffer that collects the next screen during a transition), the screen's pixel
+// format for the image converters, presentation and the screen transitions.
 class DirectDraw {
 public:
+    enum FadeEffect { FadeZoom = 0, FadeSlideFromRight = 1, FadeSlideFromLeft = 2 };
+
     bool Init(platform::Window& window, int width, int height, int depth, bool fullscreen);
     void Present();
+    // True only when the full-screen copy of the back buffer onto the primary failed.
     bool StartFade(bool zoomOnly);
+    void RestoreSurfaces();
     void Shutdown();
 
+    // False for success; a failure is logged with `sourceFile` and `line` and gives true.
+    bool CheckResult(platform::DisplayResult result, const char* sourceFile, int line) const;
+
+    bool IsInitialised() const { return initialised; }
+    bool IsFullscreen() const { return fullscreen; }
     int GetWidth() const { return width; }
     int GetHeight() const { return height; }
     int GetDepth() const { return depth; }
+    int GetDesktopDepth() const { return desktopDepth; }
+
+    uint32_t GetRedMask() const { return redMask; }
+    uint32_t GetGreenMask() const { return greenMask; }
+    uint32_t GetBlueMask() const { return blueMask; }
+    int GetRedShift() const { return redShift; }
+    int GetGreenShift() const { return greenShift; }
+    int GetBlueShift() const { return blueShift; }
+    int GetRedIndex() const { return redIndex; }
+    int GetGreenIndex() const { return greenIndex; }
+    int GetBlueIndex() const { return blueIndex; }
+    int GetPadIndex() const { return padIndex; }
+
+    bool IsFading() const { return fading; }
+    int GetFadeEffect() const { return fadeEffect; }
+    float GetFadeDuration() const { return fadeDuration; }
+
+    // Where sprites draw: the fade buffer while a transition runs, else the back buffer.
+    // Null before `Init`.
+    platform::DisplaySurface* GetDrawTarget() const;
+    platform::DisplaySurface* GetPrimary() const { return primary.get(); }
+    platform::DisplaySurface* GetBackBuffer() const { return backBuffer.get(); }
+    platform::DisplaySurface* GetFadeBuffer() const { return fadeBuffer.get(); }
+    // The device that makes the sprites' surfaces; null before `Init` and after `Shutdown`.
+    platform::DisplayDevice* GetDisplay() const { return display; }
 
     float fadeTime = 0.0f;
 
 private:
     friend class Singleton<DirectDraw>;
-    DirectDraw() = default;
+    DirectDraw();
+    ~DirectDraw();
 
+    bool Fail(platform::DisplayResult result, int line, const char* messageBoxText);
+    bool CreateFlippingChain();
+    bool CreateWindowedBuffers();
+    void AnalysePixelFormat();
+    void ComposeFade(float progress);
+    void Flip();
+    void ShowWindowed();
+    void OnSurfacesLost();
+
+    bool initialised = false;
+    int redShift = 0;
+    int greenShift = 0;
+    int blueShift = 0;
+    uint32_t redMask = 0;
+    uint32_t greenMask = 0;
+    uint32_t blueMask = 0;
+    int redIndex = 0;
+    int greenIndex = 0;
+    int blueIndex = 0;
+    int padIndex = 0;
     platform::Window* window = nullptr;
+    bool fullscreen = false;
     int width = 800;
     int height = 600;
     int depth = 16;
-    bool fullscreen = false;
+    int desktopDepth = 0;
+    platform::DisplayDevice* display = nullptr;
+    std::unique_ptr<platform::DisplaySurface> primary;
+    std::unique_ptr<platform::DisplaySurface> backBuffer;
+    std::unique_ptr<platform::DisplaySurface> fadeBuffer;
+    bool fading = false;
+    int fadeEffect = FadeSlideFromLeft;
+    float fadeDuration = 1.0f;
 };

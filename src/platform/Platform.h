@@ -1,6 +1,11 @@
 #pragma once
 
+#include <memory>
+
+#include "platform/AudioDevice.h"
 #include "platform/Clock.h"
+#include "platform/DisplayDevice.h"
+#include "platform/PeriodicTimer.h"
 #include "platform/Window.h"
 
 namespace platform {
@@ -13,6 +18,10 @@ public:
 
     virtual Window& window() = 0;
     virtual Clock& clock() = 0;
+    virtual DisplayDevice& display() = 0;
+    virtual AudioDevice& audio() = 0;
+    // Null when the system offers no periodic timers.
+    virtual std::unique_ptr<PeriodicTimer> createPeriodicTimer() = 0;
 
     // The installed platform. Installing does not transfer ownership: the entry keeps the
     // platform alive for as long as the game runs.

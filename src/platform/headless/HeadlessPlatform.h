@@ -1,8 +1,12 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/headless/HeadlessAudioDevice.h"
+#include "platform/headless/HeadlessDisplayDevice.h"
+#include "platform/headless/HeadlessPeriodicTimer.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/VirtualClock.h"
+#include "platform/headless/VirtualTimeline.h"
 
 namespace platform {
 
@@ -11,10 +15,19 @@ class HeadlessPlatform final : public Platform {
 public:
     HeadlessWindow& window() override { return headlessWindow; }
     VirtualClock& clock() override { return virtualClock; }
+    HeadlessDisplayDevice& display() override { return headlessDisplay; }
+    HeadlessAudioDevice& audio() override { return headlessAudio; }
+    std::unique_ptr<PeriodicTimer> createPeriodicTimer() override {
+        return std::make_unique<HeadlessPeriodicTimer>(timeline);
+    }
 
 private:
     HeadlessWindow headlessWindow;
     VirtualClock virtualClock;
+    HeadlessDisplayDevice headlessDisplay;
+    // After the clock, which they follow.
+    VirtualTimeline timeline{virtualClock};
+    HeadlessAudioDevice headlessAudio{timeline};
 };
 
 } // namespace platform

@@ -104,9 +104,17 @@ void SdlWindow::showMessageBox(const std::string& title, const std::string& text
 }
 
 Point SdlWindow::cursorPosition() const {
-    Point point;
-    SDL_GetMouseState(&point.x, &point.y);
-    return point;
+    int windowX = 0;
+    int windowY = 0;
+    SDL_GetMouseState(&windowX, &windowY);
+    SDL_Renderer* renderer = window ? SDL_GetRenderer(window) : nullptr;
+    if (!renderer)
+        return {windowX, windowY};
+    // The picture is scaled into the window: the game wants its own pixels.
+    float logicalX = 0.0f;
+    float logicalY = 0.0f;
+    SDL_RenderWindowToLogical(renderer, windowX, windowY, &logicalX, &logicalY);
+    return {static_cast<int>(logicalX), static_cast<int>(logicalY)};
 }
 
 bool SdlWindow::leftButtonDown() const {

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/DisplayResult.h"
+#include "platform/DisplaySurface.h"
+
+namespace platform {
+
+// The calls a backend may refuse before doing anything, as a display driver can.
+enum class DisplayCall { Open, CooperativeLevel, DisplayMode, CreatePrimary, AttachedSurface,
+                         CreateSurface, Flip, Present };
+
+// The display of the main window. Surfaces are memory in the screen's format; the backend only
+// shows the primary surface, whole, whenever it is flipped or presented. Full-screen mode makes
+// the primary a flipping chain with one back buffer; the windowed mode gives a single primary
+// surface that the caller draws onto.
+class DisplayDevice {
+public:
+    DisplayDevice();
+    virtual ~DisplayDevice();
+    DisplayDevice(const DisplayDevice&) = delete;
+    DisplayDevice& operator=(const DisplayDevice&) = delete;
+
+    // Bits per pixel of the desktop.
+    virtual int desktopDepth() const = 0;
+
+    DisplayResult open();
+    DisplayResult setCooperativeLevel(bool fullscreen);
+    DisplayResult setDisplayMode(int width, int height, int depth);
+    // A flipping chain needs full-screen mode; its back buffer is then taken with
+    // `getAttachedSurface`.
+    DisplayResult createPrimary(int width, int height, bool flipping,
+                                std::unique_ptr<DisplaySurface>& out);
+    DisplayResult getAttachedSurface(std::unique_ptr<DisplaySurface>& out);
+    DisplayResult createSurface(int width, int height, std::unique_ptr<DisplaySurface>& out);
+    // Swaps the chain's two buffers and shows the new front.
+    DisplayResult flip(DisplaySurface& primary, DisplaySurface& backBuffer);
+    // Shows a windowed primary after drawing onto it.
+    DisplayResult present(const DisplaySurface& primary);
+    void close();
+
+    // Every surface made so far is lost until it is restored, as after a device reset.
+    void loseSurfaces() { ++losses->count; }
+
+    bool isOpen() const { return opened; }
+    // Bits per pixel of the surfaces made now: the display mode's in full screen, else the
+    // desktop's.
+    int surfaceDepth() const { return exclusive ? modeDepth : desktopDepth(); }
+
+protected:
+    // Dd::Ok lets the call go on; anything else is its answer.
+    virtual DisplayResult refusal(DisplayCall) { return dd::Ok; }
+    virtual DisplayResult openOutput() = 0;
+    virtual void showFullscreen(bool fullscreen) = 0;
+    // The primary is about to be made with this size.
+    virtual DisplayResult prepareOutput(int width, int height) = 0;
+    virtual void show(const DisplaySurface& primary) = 0;
+    virtual void closeOutput() = 0;
+
+private:
+    DisplayResult makeSurface(int width, int height, std::unique_ptr<DisplaySurface>& out) const;
+
+    std::shared_ptr<SurfaceLosses> losses;
+    bool opened = false;
+    bool exclusive = false;
+    int modeDepth = 0;
+    std::unique_ptr<DisplaySurface> attachedBackBuffer;
+    // Compared only, never followed: the chain's buffers belong to the caller.
+    const DisplaySurface* chainFront = nullptr;
+    const DisplaySurface* chainBack = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,205 @@
+#include "platform/DisplaySurface.h"
+
+#include <bit>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "surfaces keep little-endian pixels");
+
+// Rows start on 16-byte boundaries, as in video memory; callers must step by the pitch.
+constexpr int kRowAlignment = 16;
+
+int PitchOf(int width, const SurfaceFormat& format) {
+    const int bytes = width * format.bytesPerPixel();
+    return (bytes + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
+}
+
+template <int Bytes> uint32_t Load(const uint8_t* at) {
+    uint32_t pixel = 0;
+    std::memcpy(&pixel, at, Bytes);
+    return pixel;
+}
+
+template <int Bytes> void Store(uint8_t* at, uint32_t pixel) {
+    std::memcpy(at, &pixel, Bytes);
+}
+
+// One row of `count` pixels taken from the source columns `columns` (in pixels from the row's
+// start) and written one after the other; keyed pixels leave the destination as it was.
+template <int Bytes>
+void SampleRow(const uint8_t* sourceRow, const int* columns, uint8_t* destination, int count,
+               const uint32_t* keyLow, const uint32_t* keyHigh) {
+    for (int i = 0; i < count; ++i) {
+        const uint32_t pixel = Load<Bytes>(sourceRow + columns[i] * Bytes);
+        if (keyLow && pixel >= *keyLow && pixel <= *keyHigh)
+            continue;
+        Store<Bytes>(destination + i * Bytes, pixel);
+    }
+}
+
+void SampleRowOf(int bytes, const uint8_t* sourceRow, const int* columns, uint8_t* destination,
+                 int count, const uint32_t* keyLow, const uint32_t* keyHigh) {
+    switch (bytes) {
+    case 2:
+        return SampleRow<2>(sourceRow, columns, destination, count, keyLow, keyHigh);
+    case 3:
+        return SampleRow<3>(sourceRow, columns, destination, count, keyLow, keyHigh);
+    default:
+        return SampleRow<4>(sourceRow, columns, destination, count, keyLow, keyHigh);
+    }
+}
+
+// The source position for destination step `step` of `steps` over `sourceSize` pixels: each
+// destination pixel takes the source pixel under its centre.
+int SourceStep(int step, int steps, int sourceSize) {
+    return static_cast<int>((2LL * step + 1) * sourceSize / (2LL * steps));
+}
+
+} // namespace
+
+DisplaySurface::DisplaySurface(int width, int height, const SurfaceFormat& format,
+                               std::shared_ptr<const SurfaceLosses> losses)
+    : surfaceWidth(width),
+      surfaceHeight(height),
+      surfaceFormat(format),
+      rowPitch(PitchOf(width, format)),
+      pixels(static_cast<size_t>(rowPitch) * height),
+      losses(std::move(losses)),
+      lossesSeen(this->losses ? this->losses->count : 0) {}
+
+bool DisplaySurface::isLost() const {
+    return losses && losses->count != lossesSeen;
+}
+
+DisplayResult DisplaySurface::lock(const Rect* area, SurfaceDescription& out) {
+    if (isLost())
+        return dd::SurfaceLost;
+    if (locked)
+        return dd::SurfaceBusy;
+    const Rect whole{0, 0, surfaceWidth, surfaceHeight};
+    const Rect& locking = area ? *area : whole;
+    if (!locking.liesWithin(surfaceWidth, surfaceHeight))
+        return dd::InvalidRect;
+    locked = true;
+    out = {address(locking.left, locking.top), rowPitch, surfaceWidth, surfaceHeight,
+           surfaceFormat};
+    return dd::Ok;
+}
+
+DisplayResult DisplaySurface::unlock() {
+    if (!locked)
+        return dd::NotLocked;
+    locked = false;
+    return isLost() ? dd::SurfaceLost : dd::Ok;
+}
+
+DisplayResult DisplaySurface::setColorKey(uint32_t low, uint32_t high) {
+    if (isLost())
+        return dd::SurfaceLost;
+    if (low > high)
+        return dd::InvalidParams;
+    colorKey = ColorKey{low, high};
+    return dd::Ok;
+}
+
+DisplayResult DisplaySurface::blit(const Rect* destination, const DisplaySurface& source,
+                                   const Rect* sourceArea, BlitKey key) {
+    const Rect to = destination ? *destination : Rect{0, 0, surfaceWidth, surfaceHeight};
+    const Rect from = sourceArea ? *sourceArea : Rect{0, 0, source.width(), source.height()};
+    if (const DisplayResult refused = checkBlit(to, source, from, key))
+        return refused;
+    if (&source == this) {
+        // Overlapping areas must read the pixels as they were before the blit.
+        const DisplaySurface before = source;
+        return blit(&to, before, &from, key);
+    }
+    const bool sameSize = to.width() == from.width() && to.height() == from.height();
+    if (sameSize && key == BlitKey::Opaque)
+        copyRows(to, source, from);
+    else
+        stretchRows(to, source, from, key);
+    return dd::Ok;
+}
+
+DisplayResult DisplaySurface::blitFast(int x, int y, const DisplaySurface& source,
+                                       const Rect* sourceArea, BlitKey key) {
+    const Rect from = sourceArea ? *sourceArea : Rect{0, 0, source.width(), source.height()};
+    const Rect to{x, y, x + from.width(), y + from.height()};
+    return blit(&to, source, &from, key);
+}
+
+DisplayResult DisplaySurface::fill(const Rect* area, uint32_t pixel) {
+    if (isLost())
+        return dd::SurfaceLost;
+    if (locked)
+        return dd::SurfaceBusy;
+    const Rect filling = area ? *area : Rect{0, 0, surfaceWidth, surfaceHeight};
+    if (!filling.liesWithin(surfaceWidth, surfaceHeight))
+        return dd::InvalidRect;
+    for (int y = filling.top; y < filling.bottom; ++y)
+        for (int x = filling.left; x < filling.right; ++x)
+            surfaceFormat.write(address(x, y), pixel);
+    return dd::Ok;
+}
+
+DisplayResult DisplaySurface::restore() {
+    if (!isLost())
+        return dd::Ok;
+    lossesSeen = losses->count;
+    locked = false;
+    std::fill(pixels.begin(), pixels.end(), uint8_t{0});
+    return dd::Ok;
+}
+
+std::vector<uint32_t> DisplaySurface::toXrgb() const {
+    std::vector<uint32_t> picture(static_cast<size_t>(surfaceWidth) * surfaceHeight);
+    for (int y = 0; y < surfaceHeight; ++y)
+        surfaceFormat.rowToXrgb(row(y), picture.data() + static_cast<size_t>(y) * surfaceWidth,
+                              surfaceWidth);
+    return picture;
+}
+
+DisplayResult DisplaySurface::checkBlit(const Rect& destination, const DisplaySurface& source,
+                                        const Rect& sourceArea, BlitKey key) const {
+    if (isLost() || source.isLost())
+        return dd::SurfaceLost;
+    if (locked || source.locked)
+        return dd::SurfaceBusy;
+    if (source.surfaceFormat.bitsPerPixel != surfaceFormat.bitsPerPixel)
+        return dd::InvalidPixelFormat;
+    if (!destination.liesWithin(surfaceWidth, surfaceHeight) ||
+        !sourceArea.liesWithin(source.width(), source.height()))
+        return dd::InvalidRect;
+    if (key == BlitKey::SourceColorKey && !source.colorKey)
+        return dd::NoColorKey;
+    return dd::Ok;
+}
+
+void DisplaySurface::copyRows(const Rect& destination, const DisplaySurface& source,
+                              const Rect& sourceArea) {
+    const size_t rowBytes = static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
+    for (int y = 0; y < destination.height(); ++y)
+        std::memcpy(address(destination.left, destination.top + y),
+                    source.address(sourceArea.left, sourceArea.top + y), rowBytes);
+}
+
+void DisplaySurface::stretchRows(const Rect& destination, const DisplaySurface& source,
+                                 const Rect& sourceArea, BlitKey key) {
+    std::vector<int> columns(destination.width());
+    for (int x = 0; x < destination.width(); ++x)
+        columns[x] = sourceArea.left + SourceStep(x, destination.width(), sourceArea.width());
+    const bool keyed = key == BlitKey::SourceColorKey;
+    const uint32_t* keyLow = keyed ? &source.colorKey->low : nullptr;
+    const uint32_t* keyHigh = keyed ? &source.colorKey->high : nullptr;
+    for (int y = 0; y < destination.height(); ++y) {
+        const int sourceY = sourceArea.top + SourceStep(y, destination.height(), sourceArea.height());
+        SampleRowOf(surfaceFormat.bytesPerPixel(), source.row(sourceY), columns.data(),
+                    address(destination.left, destination.top + y), destination.width(), keyLow,
+                    keyHigh);
+    }
+}
+
+} // namespace platform

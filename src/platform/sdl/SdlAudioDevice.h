@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/AudioDevice.h"
+#include "platform/AudioGuard.h"
+#include "platform/Mixer.h"
+
+namespace platform {
+
+// The sound card through SDL: the mixer runs in SDL's audio callback, and every change from
+// another thread holds SDL's lock of the device.
+class SdlAudioDevice final : public AudioDevice, private AudioGuard {
+public:
+    SdlAudioDevice();
+    ~SdlAudioDevice() override;
+    SdlAudioDevice(const SdlAudioDevice&) = delete;
+    SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
+
+    bool open() override;
+    void close() override;
+    AudioResult createBuffer(const AudioFormat& format, int bytes, unsigned caps,
+                             std::unique_ptr<AudioBuffer>& out) override;
+
+private:
+    void enter() override;
+    void leave() override;
+    static void fill(void* self, uint8_t* stream, int length);
+
+    Mixer mixer;
+    uint32_t device = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/DisplayDevice.h"
+
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace platform {
+
+class SdlWindow;
+
+// The display in the desktop window: the primary is converted into a streaming texture and
+// drawn scaled to fit the window, aspect kept, with black bars, so the whole picture shows
+// whatever size the window gets. Full screen is the desktop's full screen. A render device
+// reset loses every surface, as a lost display did.
+class SdlDisplayDevice final : public DisplayDevice {
+public:
+    explicit SdlDisplayDevice(SdlWindow& window) : window(window) {}
+    ~SdlDisplayDevice() override;
+
+    int desktopDepth() const override;
+
+protected:
+    DisplayResult openOutput() override;
+    void showFullscreen(bool fullscreen) override;
+    DisplayResult prepareOutput(int width, int height) override;
+    void show(const DisplaySurface& primary) override;
+    void closeOutput() override;
+
+private:
+    static int watchEvent(void* device, SDL_Event* event);
+    bool makeTexture();
+    void releaseOutput();
+
+    SdlWindow& window;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int textureWidth = 0;
+    int textureHeight = 0;
+    bool watching = false;
+    bool textureLost = false;
+};
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "sound/PcmDescription.h"
+
+// Decodes a whole sound file of one kind; chosen by the file name's extension.
+class SfxLoader {
+public:
+    virtual ~SfxLoader() = default;
+    virtual bool canLoad(const std::string& fileName) const = 0;
+    virtual bool load(const std::string& fileName, PcmDescription& out) = 0;
+};

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "platform/DisplaySurface.h"
+
+namespace {
+
+using platform::BlitKey;
+using platform::DisplaySurface;
+using platform::Rect;
+using platform::SurfaceDescription;
+using platform::SurfaceFormat;
+namespace dd = platform::dd;
+
+// Each pixel names its own place (within 255 columns and rows), never black, and fits 16 bits,
+// so a test can tell where every copied pixel came from.
+uint32_t Tag(int x, int y) {
+    return static_cast<uint32_t>(x % 255 + 1) << 8 | static_cast<uint32_t>(y % 255 + 1);
+}
+
+class DisplaySurfaceTest : public ::testing::TestWithParam<int> {
+protected:
+    DisplaySurface Make(int width, int height) const {
+        return DisplaySurface(width, height, SurfaceFormat::ForDepth(GetParam()), losses);
+    }
+
+    static DisplaySurface Tagged(DisplaySurface surface) {
+        for (int y = 0; y < surface.height(); ++y)
+            for (int x = 0; x < surface.width(); ++x) {
+                const Rect pixel{x, y, x + 1, y + 1};
+                surface.fill(&pixel, Tag(x, y));
+            }
+        return surface;
+    }
+
+    std::shared_ptr<platform::SurfaceLosses> losses = std::make_shared<platform::SurfaceLosses>();
+};
+
+TEST_P(DisplaySurfaceTest, LockedRowsArePitchApartAndLandWhereTheSurfaceReadsThem) {
+    for (const int width : {1, 5, 6, 7, 800}) {
+        DisplaySurface surface = Make(width, 3);
+        const int bytes = GetParam() / 8;
+        SurfaceDescription locked;
+        ASSERT_EQ(surface.lock(nullptr, locked), dd::Ok);
+        EXPECT_GE(locked.pitch, width * bytes);
+        EXPECT_EQ(locked.width, width);
+        EXPECT_EQ(locked.height, 3);
+        EXPECT_EQ(locked.format.bitsPerPixel, GetParam());
+        for (int y = 0; y < 3; ++y)
+            locked.format.write(locked.bits + y * locked.pitch + (width - 1) * bytes, Tag(width - 1, y));
+        ASSERT_EQ(surface.unlock(), dd::Ok);
+        for (int y = 0; y < 3; ++y)
+            EXPECT_EQ(surface.pixelAt(width - 1, y), Tag(width - 1, y)) << "width " << width;
+    }
+}
+
+TEST_P(DisplaySurfaceTest, ALockedAreaStartsAtItsTopLeftPixel) {
+    DisplaySurface surface = Tagged(Make(10, 8));
+    const Rect area{3, 2, 6, 5};
+    SurfaceDescription locked;
+    ASSERT_EQ(surface.lock(&area, locked), dd::Ok);
+    EXPECT_EQ(locked.format.read(locked.bits), Tag(3, 2));
+    EXPECT_EQ(locked.format.read(locked.bits + locked.pitch), Tag(3, 3));
+    EXPECT_EQ(surface.unlock(), dd::Ok);
+}
+
+TEST_P(DisplaySurfaceTest, LockingAndBlittingAreRefusedInTheWaysOfTheDisplay) {
+    DisplaySurface surface = Make(10, 8);
+    DisplaySurface other = Make(10, 8);
+    SurfaceDescription locked;
+    const Rect outside{5, 5, 11, 8};
+    const Rect empty{4, 4, 4, 6};
+    EXPECT_EQ(surface.lock(&outside, locked), dd::InvalidRect);
+    EXPECT_EQ(surface.lock(&empty, locked), dd::InvalidRect);
+    EXPECT_EQ(surface.unlock(), dd::NotLocked);
+    ASSERT_EQ(surface.lock(nullptr, locked), dd::Ok);
+    EXPECT_EQ(surface.lock(nullptr, locked), dd::SurfaceBusy);
+    EXPECT_EQ(other.blit(nullptr, surface, nullptr, BlitKey::Opaque), dd::SurfaceBusy);
+    EXPECT_EQ(surface.fill(nullptr, 0), dd::SurfaceBusy);
+    EXPECT_EQ(surface.unlock(), dd::Ok);
+    EXPECT_EQ(other.blit(&outside, surface, nullptr, BlitKey::Opaque), dd::InvalidRect);
+    EXPECT_EQ(other.blitFast(1, 0, surface, nullptr, BlitKey::Opaque), dd::InvalidRect);
+    EXPECT_EQ(other.blitFast(-1, 0, surface, &empty, BlitKey::Opaque), dd::InvalidRect);
+    EXPECT_EQ(other.blit(nullptr, surface, nullptr, BlitKey::SourceColorKey), dd::NoColorKey);
+    const DisplaySurface otherDepth(10, 8, SurfaceFormat::ForDepth(GetParam() == 16 ? 32 : 16), losses);
+    EXPECT_EQ(other.blit(nullptr, otherDepth, nullptr, BlitKey::Opaque), dd::InvalidPixelFormat);
+    EXPECT_EQ(surface.setColorKey(2, 1), dd::InvalidParams);
+}
+
+TEST_P(DisplaySurfaceTest, AFastBlitCopiesItsAreaToThePosition) {
+    const DisplaySurface source = Tagged(Make(6, 5));
+    DisplaySurface target = Make(10, 8);
+    const Rect area{1, 2, 4, 5};
+    ASSERT_EQ(target.blitFast(6, 1, source, &area, BlitKey::Opaque), dd::Ok);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const bool inside = x >= 6 && x < 9 && y >= 1 && y < 4;
+            EXPECT_EQ(target.pixelAt(x, y), inside ? Tag(x - 5, y + 1) : 0u) << x << "," << y;
+        }
+}
+
+TEST_P(DisplaySurfaceTest, KeyedBlitsLeaveOutBlackSourcePixelsAndOpaqueOnesDoNot) {
+    DisplaySurface source = Tagged(Make(4, 4));
+    const Rect hole{1, 1, 3, 3};
+    source.fill(&hole, 0);
+    ASSERT_EQ(source.setColorKey(0, 0), dd::Ok);
+    const uint32_t backdrop = 0x1F;
+
+    DisplaySurface keyed = Make(4, 4);
+    keyed.fill(nullptr, backdrop);
+    ASSERT_EQ(keyed.blitFast(0, 0, source, nullptr, BlitKey::SourceColorKey), dd::Ok);
+    DisplaySurface opaque = Make(4, 4);
+    opaque.fill(nullptr, backdrop);
+    ASSERT_EQ(opaque.blitFast(0, 0, source, nullptr, BlitKey::Opaque), dd::Ok);
+
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) {
+            const bool inHole = x >= 1 && x < 3 && y >= 1 && y < 3;
+            EXPECT_EQ(keyed.pixelAt(x, y), inHole ? backdrop : Tag(x, y));
+            EXPECT_EQ(opaque.pixelAt(x, y), inHole ? 0u : Tag(x, y));
+        }
+
+    DisplaySurface stretched = Make(8, 8);
+    stretched.fill(nullptr, backdrop);
+    ASSERT_EQ(stretched.blit(nullptr, source, nullptr, BlitKey::SourceColorKey), dd::Ok);
+    EXPECT_EQ(stretched.pixelAt(3, 3), backdrop);
+    EXPECT_EQ(stretched.pixelAt(7, 7), Tag(3, 3));
+}
+
+TEST_P(DisplaySurfaceTest, StretchingTakesTheSourcePixelUnderEachDestinationPixel) {
+    const DisplaySurface source = Tagged(Make(4, 3));
+    DisplaySurface doubled = Make(8, 6);
+    ASSERT_EQ(doubled.blit(nullptr, source, nullptr, BlitKey::Opaque), dd::Ok);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(doubled.pixelAt(x, y), Tag(x / 2, y / 2));
+
+    const DisplaySurface big = Tagged(Make(8, 6));
+    DisplaySurface halved = Make(4, 3);
+    ASSERT_EQ(halved.blit(nullptr, big, nullptr, BlitKey::Opaque), dd::Ok);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(halved.pixelAt(x, y), Tag(2 * x + 1, 2 * y + 1));
+
+    const Rect band{2, 0, 4, 3};
+    const Rect wide{0, 0, 8, 3};
+    DisplaySurface widened = Make(8, 3);
+    ASSERT_EQ(widened.blit(&wide, source, &band, BlitKey::Opaque), dd::Ok);
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(widened.pixelAt(x, 1), Tag(2 + x / 4, 1));
+}
+
+TEST_P(DisplaySurfaceTest, ABlitWithinOneSurfaceReadsThePixelsAsTheyWere) {
+    DisplaySurface surface = Tagged(Make(6, 2));
+    const Rect from{0, 0, 5, 2};
+    ASSERT_EQ(surface.blitFast(1, 0, surface, &from, BlitKey::Opaque), dd::Ok);
+    for (int x = 1; x < 6; ++x)
+        EXPECT_EQ(surface.pixelAt(x, 1), Tag(x - 1, 1));
+}
+
+TEST_P(DisplaySurfaceTest, ALostSurfaceRefusesEverythingUntilRestoredAndComesBackBlack) {
+    DisplaySurface before = Tagged(Make(4, 4));
+    DisplaySurface other = Make(4, 4);
+    ++losses->count;
+    DisplaySurface after = Tagged(Make(4, 4));
+    SurfaceDescription locked;
+    EXPECT_TRUE(before.isLost());
+    EXPECT_FALSE(after.isLost());
+    EXPECT_EQ(before.lock(nullptr, locked), dd::SurfaceLost);
+    EXPECT_EQ(before.fill(nullptr, 1), dd::SurfaceLost);
+    EXPECT_EQ(before.setColorKey(0, 0), dd::SurfaceLost);
+    EXPECT_EQ(after.blit(nullptr, before, nullptr, BlitKey::Opaque), dd::SurfaceLost);
+    EXPECT_EQ(before.blit(nullptr, after, nullptr, BlitKey::Opaque), dd::SurfaceLost);
+
+    EXPECT_EQ(before.restore(), dd::Ok);
+    EXPECT_FALSE(before.isLost());
+    EXPECT_EQ(before.pixelAt(2, 2), 0u);
+    EXPECT_EQ(after.restore(), dd::Ok);
+    EXPECT_EQ(after.pixelAt(2, 2), Tag(2, 2)) << "restoring a surface that was not lost keeps it";
+    EXPECT_EQ(other.restore(), dd::Ok);
+    EXPECT_EQ(other.blit(nullptr, before, nullptr, BlitKey::Opaque), dd::Ok);
+}
+
+TEST_P(DisplaySurfaceTest, UnlockingALostSurfaceReleasesTheLockAndSaysLost) {
+    DisplaySurface surface = Make(4, 4);
+    SurfaceDescription locked;
+    ASSERT_EQ(surface.lock(nullptr, locked), dd::Ok);
+    ++losses->count;
+    EXPECT_EQ(surface.unlock(), dd::SurfaceLost);
+    EXPECT_FALSE(surface.isLocked());
+}
+
+TEST_P(DisplaySurfaceTest, TheWholePictureConvertsRowByRow) {
+    DisplaySurface surface = Make(3, 2);
+    const Rect corner{2, 1, 3, 2};
+    surface.fill(&corner, surface.format().redMask);
+    const std::vector<uint32_t> picture = surface.toXrgb();
+    ASSERT_EQ(picture.size(), 6u);
+    EXPECT_EQ(picture[5], 0xFF0000u);
+    EXPECT_EQ(picture[2], 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, DisplaySurfaceTest, ::testing::Values(16, 24, 32),
+                         [](const auto& info) { return std::to_string(info.param) + "Bit"; });
+
+} // namespace

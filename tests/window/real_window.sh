@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The real game in a real X window: it starts under a virtual X server, shows its whole
+# 800 x 600 picture on the screen, and Escape on the title menu ends it with exit code 0 after
+# an orderly shutdown. Usage: real_window.sh BUILD_DIR
+set -euo pipefail
+
+if [ "${1:-}" = "--in-session" ]; then
+    # Inside the X session: $2 is the game, the working directory its run folder.
+    game=$2
+    fail() { echo "FAIL: $*"; cat game.out 2>/dev/null || true; exit 1; }
+
+    "$game" > game.out 2>&1 &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        # A search can trip over windows that come and go while the game starts.
+        window=$(xdotool search --name '^Quagleaper$' 2>/dev/null | head -n 1) || true
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "the game window never appeared"
+    # Without a window manager nobody hands out the focus, and the game runs frames only with it.
+    xdotool windowfocus --sync "$window"
+    for _ in $(seq 50); do
+        grep -q "color indices" debug.txt 2>/dev/null && break
+        sleep 0.1
+    done
+    sleep 1
+    import -window root screen.png
+    [ -n "${KEEP_SCREENSHOT:-}" ] && cp screen.png "$KEEP_SCREENSHOT"
+    xdotool key Escape
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        fail "Escape did not end the game"
+    fi
+    set +e
+    wait "$pid"
+    status=$?
+    set -e
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    exit 0
+fi
+
+build=$(cd "${1:?usage: real_window.sh BUILD_DIR}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+mkdir -p "$work/data"
+cp "$build/run/data/config.txt" "$work/data/config.txt"
+cd "$work"
+# The X, GL and D-Bus libraries keep some memory to the very end; our own leaks are caught by
+# the headless runs.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# A white root window, so that the game's picture stands out however dark it is.
+xvfb-run -a -s "-screen 0 1024x768x24 -wr" bash "$here/real_window.sh" --in-session "$build/quagleaper"
+
+[ "$(tail -c 9 debug.txt)" = "Exiting." ] || fail "debug.txt does not end with Exiting."
+[ "$(tail -c 1 debug.txt | od -An -c | tr -d ' ')" = '\n' ] || fail "debug.txt lacks its last line feed"
+! grep "DirectX Error" debug.txt || fail "the display reported errors"
+
+# The game presents a black picture for now: the part of the screen that is not the white root
+# must be one unbroken rectangle that holds the whole 800 x 600 picture, scaled or not, and lies
+# on the screen.
+read -r width height <<< "$(convert screen.png -format '%w %h' info:)"
+[ "$width" = 1024 ] && [ "$height" = 768 ] || fail "screenshot is ${width}x${height}"
+# A white frame around the screen lets the trim find a picture that fills the whole screen.
+box=$(convert screen.png -fill white -fuzz 2% +opaque black -bordercolor white -border 1 -trim \
+    -format '%w %h %X %Y' info:)
+read -r boxWidth boxHeight boxX boxY <<< "$box"
+boxX=$((boxX - 1))
+boxY=$((boxY - 1))
+echo "game picture: ${boxWidth}x${boxHeight} at ${boxX},${boxY}"
+[ "$boxX" -ge 0 ] && [ "$boxY" -ge 0 ] && [ $((boxX + boxWidth)) -le 1024 ] && [ $((boxY + boxHeight)) -le 768 ] \
+    || fail "the picture does not lie on the screen"
+[ "$boxWidth" -ge 800 ] && [ "$boxHeight" -ge 600 ] || fail "the picture is only ${boxWidth}x${boxHeight}"
+nonBlack=$(convert screen.png -crop "${boxWidth}x${boxHeight}+${boxX}+${boxY}" +repage -fuzz 2% \
+    -fill white +opaque black -format '%[fx:int(mean*w*h+0.5)]' info:)
+[ "$nonBlack" -eq 0 ] || fail "$nonBlack pixels inside the picture are not the game's"
+echo "real window: passed"
