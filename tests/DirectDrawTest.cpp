@@ -5,6 +5,7 @@
 
 #include "app/Game.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/SpriteManager.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/ScratchFolder.h"
 
@@ -386,6 +387,8 @@ TEST_F(DirectDrawTest, LostSurfacesSkipAFrameAndAreBackForTheNext) {
     headless.display().loseSurfaces();
     display.Present();
     EXPECT_EQ(headless.display().framesShown(), 1);
+    // The next main-loop turn brings them back.
+    Singleton<SpriteManager>::Instance().ProcessInvalidSprites();
     EXPECT_FALSE(display.GetBackBuffer()->isLost());
     display.GetBackBuffer()->fill(nullptr, 0x001F);
     display.Present();

@@ -6,13 +6,33 @@
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/SpriteLabel.h"
+#include "gfx/SpriteManager.h"
 #include "platform/Platform.h"
+#include "sound/SoundEngine.h"
 
 namespace {
 
 constexpr float kMinFrameSeconds = 0.02f;
 constexpr int kMinFrameMilliseconds = 20;
 constexpr float kMaxFadeStepSeconds = 0.1f;
+
+const std::string& ThemeLabel() {
+    static const std::string label = NormalizeLabel("SOUND_THEME");
+    return label;
+}
+
+const std::string& HighScoreLabel() {
+    static const std::string label = NormalizeLabel("SOUND_HIGHSCORE");
+    return label;
+}
+
+// The music is looped directly, which the by-label helpers do not offer, so the enabled flag
+// is checked here.
+SoundFx* Theme() {
+    SoundEngine& sound = Singleton<SoundEngine>::Instance();
+    return sound.soundEnabled() ? sound.find(ThemeLabel()) : nullptr;
+}
 
 // The screens that open with a transition when they are entered.
 bool OpensWithTransition(GameState from, GameState to) {
@@ -50,12 +70,20 @@ void Game::NewGame() {
 
 void Game::ToggleMusic() {
     musicOn = !musicOn;
+    if (SoundFx* theme = Theme())
+        musicOn ? theme->playLooping() : theme->stop();
 }
 
-void Game::Shutdown() {}
+void Game::Shutdown() {
+    Singleton<SpriteManager>::Instance().ReleaseAll();
+}
 
 void Game::LeaveHighScores() {
     SetState(GameState::TitleMenu);
+    Singleton<SoundEngine>::Instance().stopSound(HighScoreLabel());
+    SoundFx* theme = Theme();
+    if (theme && !theme->isPlaying() && musicOn)
+        theme->playLooping();
 }
 
 void Game::Tick(bool hasFocus) {
@@ -73,6 +101,7 @@ void Game::Tick(bool hasFocus) {
     lastTickTime = now;
 
     RunStateFrame(dt);
+    Singleton<SpriteManager>::Instance().ProcessInvalidSprites();
 
     DirectDraw& display = Singleton<DirectDraw>::Instance();
     display.fadeTime += std::min(dt, kMaxFadeStepSeconds);

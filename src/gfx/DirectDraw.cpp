@@ -7,6 +7,7 @@
 #include "app/Log.h"
 #include "app/ShowError.h"
 #include "core/StringUtil.h"
+#include "gfx/SpriteManager.h"
 #include "platform/DisplayDevice.h"
 #include "platform/Platform.h"
 
@@ -189,10 +190,9 @@ void DirectDraw::ShowWindowed() {
         CheckResult(result, kSourceFile, __LINE__);
 }
 
-// Until sprites keep surfaces of their own, the display's three buffers are all there is to
-// bring back.
+// The buffers come back with every sprite's surface at the next main-loop turn.
 void DirectDraw::OnSurfacesLost() {
-    RestoreSurfaces();
+    Singleton<SpriteManager>::Instance().SetLostSurfaces();
 }
 
 bool DirectDraw::StartFade(bool zoomOnly) {

@@ -80,6 +80,9 @@ private:
     DisplayResult checkBlit(const Rect& destination, const DisplaySurface& source,
                             const Rect& sourceArea, BlitKey key) const;
     void copyRows(const Rect& destination, const DisplaySurface& source, const Rect& sourceArea);
+    // Same size, source colour key, 2 or 4 bytes a pixel.
+    void copyRowsKeyed(const Rect& destination, const DisplaySurface& source,
+                       const Rect& sourceArea);
     void stretchRows(const Rect& destination, const DisplaySurface& source,
                      const Rect& sourceArea, BlitKey key);
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "gfx/Image.h"
+#include "gfx/Sprite.h"
+#include "platform/DisplayResult.h"
+
+#include <memory>
+
+// A picture blended over the drawing target through an 8-bit alpha map, in software.
+class AlphaSprite : public Sprite {
+public:
+    // `alpha` must have the picture's size. With `crop` both are cut to the union of their
+    // non-black pixels and the cut-off offset is added to every draw position.
+    bool Create(std::unique_ptr<Image> image, std::unique_ptr<Image> alpha, int width, int height,
+                int x, int y, bool crop);
+
+    int GetNumFrames() const override { return 1; }
+    // A scaled request is fatal.
+    void Render(const RenderParams& params) override;
+    int GetWidth() const override { return width; }
+    int GetHeight() const override { return height; }
+
+    int GetOffsetX() const { return offsetX; }
+    int GetOffsetY() const { return offsetY; }
+
+private:
+    void Blend(int x, int y, const Rect& source);
+    // A lost target is restored at the next main-loop turn; another failure drops the sprite.
+    bool Answer(platform::DisplayResult result, int line);
+
+    std::unique_ptr<Image> image;
+    std::unique_ptr<Image> alpha;
+    int imageX = 0;
+    int imageY = 0;
+    int offsetX = 0;
+    int offsetY = 0;
+    int width = 0;
+    int height = 0;
+};

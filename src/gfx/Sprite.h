@@ -1,0 +1,58 @@
+#pragma once
+
+#include "gfx/ImageUtil.h"
+#include "gfx/RenderParams.h"
+
+#include <memory>
+
+// Something that draws itself into the display's current drawing target. Rectangles are
+// inclusive; the screen is 800 x 600.
+class Sprite {
+public:
+    using Rect = ImageUtil::Rect;
+
+    static constexpr int kScreenRight = 799;
+    static constexpr int kScreenBottom = 599;
+
+    Sprite() = default;
+    virtual ~Sprite() = default;
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
+
+    virtual int GetNumFrames() const = 0;
+    virtual void Render(const RenderParams& params) = 0;
+    virtual int GetWidth() const = 0;
+    virtual int GetHeight() const = 0;
+    // Brings the sprite's display surface back after a loss.
+    virtual void Restore() {}
+
+    void Draw(int x, int y);
+    void DrawCentered(int x, int y);
+    void DrawScaled(int x, int y, int w, int h);
+    void DrawPart(const Rect& source, int x, int y);
+    void DrawPartScaled(const Rect& source, const Rect& destination);
+
+    // Cuts `source` so that drawing it at (x, y) stays on the screen; false when nothing wider
+    // or taller than one pixel is left.
+    static bool ClipToScreen(int& x, int& y, Rect& source);
+    // Cuts `destination` to the screen and `source` in proportion; false when no source is left.
+    static bool ClipScaled(Rect& destination, Rect& source);
+
+    // Used by the animated kinds only; the drawing object sets `time` before each draw.
+    float duration = 0.0f;
+    float time = 0.0f;
+
+    // Cuts `source` to the sprite's own width x height pixels, moving (x, y) along; false when
+    // nothing is left. Software draws read their pictures directly and must not leave them.
+    static bool ClipToSprite(int& x, int& y, Rect& source, int width, int height);
+    // A copy of the `part` of `image` (16-, 32- or 8-bit); null, with a log line, when it cannot
+    // be made.
+    static std::unique_ptr<Image> CopyPart(const Image& image, const Rect& part);
+    // The fatal answer: one log line and a quit request; the caller carries on.
+    static void EndProgram(const char* message);
+
+    // The part of a `width` x `height` sprite that `params` asks for.
+    static Rect SourceRect(const RenderParams& params, int width, int height);
+    // The top-left corner the request puts a `width` x `height` sprite at, before cropping.
+    static void Position(const RenderParams& params, int width, int height, int& x, int& y);
+};
