@@ -1,5 +1,6 @@
 #include "app/HarnessScript.h"
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 
@@ -43,6 +44,95 @@ std::optional<int> CharByte(const std::string& word) {
     return std::nullopt;
 }
 
+// How each command's words are read.
+enum class Args { None, Count, OnOff, Key, Char, Point, Path, Text };
+
+struct Syntax {
+    const char* name;
+    HarnessScript::Op op;
+    Args args;
+};
+
+using Op = HarnessScript::Op;
+constexpr Syntax kSyntax[] = {
+    {"step", Op::Step, Args::Count},         {"run", Op::Run, Args::Count},
+    {"focus", Op::Focus, Args::OnOff},       {"key", Op::Key, Args::Key},
+    {"char", Op::Char, Args::Char},          {"type", Op::Char, Args::Text},
+    {"mouse", Op::Mouse, Args::Point},       {"down", Op::Down, Args::Point},
+    {"up", Op::Up, Args::Point},             {"click", Op::Click, Args::Point},
+    {"close", Op::Close, Args::None},        {"trace", Op::Trace, Args::Path},
+    {"screenshot", Op::Screenshot, Args::Path}, {"lose-surfaces", Op::LoseSurfaces, Args::None},
+};
+
+const Syntax* FindSyntax(const std::string& name) {
+    for (const Syntax& syntax : kSyntax)
+        if (name == syntax.name)
+            return &syntax;
+    return nullptr;
+}
+
+bool ExpectCount(const std::string& name, const std::vector<std::string>& args, size_t count,
+                 std::string& error) {
+    if (args.size() == count)
+        return true;
+    error = StringUtil::Format("'%s' takes %zu argument(s)", name.c_str(), count);
+    return false;
+}
+
+bool Number(const std::string& word, long long min, long long max, int& out, std::string& error) {
+    if (ParseNumber(word, min, max, out))
+        return true;
+    error = StringUtil::Format("'%s' is not a number from %lld to %lld", word.c_str(), min, max);
+    return false;
+}
+
+size_t ArgumentCount(Args args) {
+    switch (args) {
+    case Args::None: return 0;
+    case Args::Point: return 2;
+    default: return 1;
+    }
+}
+
+bool ParseArguments(const Syntax& syntax, const std::vector<std::string>& args,
+                    HarnessScript::Command& command, std::string& error) {
+    if (!ExpectCount(syntax.name, args, ArgumentCount(syntax.args), error))
+        return false;
+    switch (syntax.args) {
+    case Args::None:
+    case Args::Text:
+        return true;
+    case Args::Count:
+        return Number(args[0], 0, 1000000000, command.a, error);
+    case Args::OnOff:
+        command.a = args[0] == "on";
+        if (command.a || args[0] == "off")
+            return true;
+        error = "focus is 'on' or 'off'";
+        return false;
+    case Args::Key:
+        if (const std::optional<int> code = KeyCode(args[0])) {
+            command.a = *code;
+            return true;
+        }
+        error = "unknown key '" + args[0] + "'";
+        return false;
+    case Args::Char:
+        if (const std::optional<int> byte = CharByte(args[0])) {
+            command.a = *byte;
+            return true;
+        }
+        error = "not a character or a byte from 0 to 255";
+        return false;
+    case Args::Point:
+        return Number(args[0], 0, 65535, command.a, error) && Number(args[1], 0, 65535, command.b, error);
+    case Args::Path:
+        command.text = args[0];
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<HarnessScript> HarnessScript::Parse(const std::string& source, std::string& error) {
@@ -69,92 +159,27 @@ bool HarnessScript::ParseLine(const std::string& line, int lineNumber, std::stri
     for (std::string word; words >> word;)
         args.push_back(word);
 
-    auto expect = [&](size_t count) {
-        if (args.size() == count)
-            return true;
-        error = StringUtil::Format("'%s' takes %zu argument(s)", name.c_str(), count);
-        return false;
-    };
-    auto add = [&](Op op, int a = 0, int b = 0, std::string text = {}) {
-        commands.push_back({op, a, b, std::move(text), lineNumber});
-        return true;
-    };
-    auto number = [&](const std::string& word, long long min, long long max, int& out) {
-        if (ParseNumber(word, min, max, out))
-            return true;
-        error = StringUtil::Format("'%s' is not a number from %lld to %lld", word.c_str(), min, max);
-        return false;
-    };
-
-    int a = 0;
-    int b = 0;
     if (name == "seed") {
-        if (!expect(1) || !number(args[0], 0, 4294967295LL, a))
+        int ignored = 0;
+        if (!ExpectCount(name, args, 1, error) || !Number(args[0], 0, 4294967295LL, ignored, error))
             return false;
         seed = static_cast<unsigned>(std::stoull(args[0]));
         return true;
     }
-    if (name == "step" || name == "run") {
-        if (!expect(1) || !number(args[0], 0, 1000000000, a))
-            return false;
-        return add(name == "step" ? Op::Step : Op::Run, a);
+    const Syntax* syntax = FindSyntax(name);
+    if (!syntax) {
+        error = "unknown command '" + name + "'";
+        return false;
     }
-    if (name == "focus") {
-        if (!expect(1))
-            return false;
-        if (args[0] != "on" && args[0] != "off") {
-            error = "focus is 'on' or 'off'";
-            return false;
-        }
-        return add(Op::Focus, args[0] == "on");
-    }
-    if (name == "key") {
-        if (!expect(1))
-            return false;
-        const std::optional<int> code = KeyCode(args[0]);
-        if (!code) {
-            error = "unknown key '" + args[0] + "'";
-            return false;
-        }
-        return add(Op::Key, *code);
-    }
-    if (name == "char") {
-        if (!expect(1))
-            return false;
-        const std::optional<int> byte = CharByte(args[0]);
-        if (!byte) {
-            error = "not a character or a byte from 0 to 255";
-            return false;
-        }
-        return add(Op::Char, *byte);
-    }
-    if (name == "type") {
-        const size_t start = line.find("type") + 5;
-        if (start > line.size()) {
-            error = "'type' needs text";
-            return false;
-        }
-        for (char c : line.substr(start))
-            add(Op::Char, static_cast<unsigned char>(c));
+    if (syntax->args == Args::Text) {
+        // Every byte after "type " counts, spaces included.
+        for (char c : line.substr(std::min(line.size(), line.find(name) + name.size() + 1)))
+            commands.push_back({Op::Char, static_cast<unsigned char>(c), 0, {}, lineNumber});
         return true;
     }
-    if (name == "mouse" || name == "down" || name == "up" || name == "click") {
-        if (!expect(2) || !number(args[0], 0, 65535, a) || !number(args[1], 0, 65535, b))
-            return false;
-        const Op op = name == "mouse" ? Op::Mouse : name == "down" ? Op::Down
-                    : name == "up"    ? Op::Up
-                                      : Op::Click;
-        return add(op, a, b);
-    }
-    if (name == "close")
-        return expect(0) && add(Op::Close);
-    if (name == "trace")
-        return expect(1) && add(Op::Trace, 0, 0, args[0]);
-    if (name == "screenshot")
-        return expect(1) && add(Op::Screenshot, 0, 0, args[0]);
-    if (name == "lose-surfaces")
-        return expect(0) && add(Op::LoseSurfaces);
-
-    error = "unknown command '" + name + "'";
-    return false;
+    Command command{syntax->op, 0, 0, {}, lineNumber};
+    if (!ParseArguments(*syntax, args, command, error))
+        return false;
+    commands.push_back(command);
+    return true;
 }

@@ -8,8 +8,9 @@
 // comment line. Parsing checks every line, so a bad script never half-runs.
 class HarnessScript {
 public:
-    enum class Op { Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Screenshot,
-                    LoseSurfaces };
+    enum class Op {
+        Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Screenshot, LoseSurfaces
+    };
 
     struct Command {
         Op op = Op::Run;
