@@ -130,13 +130,10 @@ void AlphaSprite::Render(const RenderParams& params) {
     }
     if (!image)
         return;
-    Rect source = SourceRect(params, width, height);
+    Rect source;
     int x = 0;
     int y = 0;
-    Position(params, width, height, x, y);
-    x += offsetX;
-    y += offsetY;
-    if (ClipToSprite(x, y, source, width, height) && ClipToScreen(x, y, source))
+    if (PlaceUnscaled(params, width, height, offsetX, offsetY, x, y, source))
         Blend(x, y, source);
 }
 

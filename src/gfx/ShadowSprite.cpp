@@ -89,13 +89,10 @@ void ShadowSprite::Render(const RenderParams& params) {
     }
     if (!mask)
         return;
-    Rect source = SourceRect(params, width, height);
+    Rect source;
     int x = 0;
     int y = 0;
-    Position(params, width, height, x, y);
-    x += offsetX;
-    y += offsetY;
-    if (ClipToSprite(x, y, source, width, height) && ClipToScreen(x, y, source))
+    if (PlaceUnscaled(params, width, height, offsetX, offsetY, x, y, source))
         Darken(x, y, source);
 }
 

@@ -132,3 +132,12 @@ void Sprite::Position(const RenderParams& params, int width, int height, int& x,
         y -= height / 2;
     }
 }
+
+bool Sprite::PlaceUnscaled(const RenderParams& params, int width, int height, int offsetX,
+                           int offsetY, int& x, int& y, Rect& source) {
+    source = SourceRect(params, width, height);
+    Position(params, width, height, x, y);
+    x += offsetX;
+    y += offsetY;
+    return ClipToSprite(x, y, source, width, height) && ClipToScreen(x, y, source);
+}

@@ -55,4 +55,8 @@ public:
     static Rect SourceRect(const RenderParams& params, int width, int height);
     // The top-left corner the request puts a `width` x `height` sprite at, before cropping.
     static void Position(const RenderParams& params, int width, int height, int& x, int& y);
+    // Where an unscaled software draw lands: the requested part of the sprite and its screen
+    // corner after the crop offset, cut to the sprite and to the screen; false when nothing is left.
+    static bool PlaceUnscaled(const RenderParams& params, int width, int height, int offsetX,
+                              int offsetY, int& x, int& y, Rect& source);
 };
