@@ -2,6 +2,7 @@
 
 #include "DataFolderFixture.h"
 #include "gfx/Image.h"
+#include "support/Probes.h"
 #include "support/BmpWriter.h"
 #include "support/HeadlessScreen.h"
 #include "support/JpegWriter.h"
@@ -17,15 +18,7 @@ namespace {
 
 class FileLoaderImageTest : public DataFolderTest {
 protected:
-    // The quit requests waiting in the window's queue, by exit code.
-    std::vector<int> QueuedQuits() {
-        std::vector<int> codes;
-        platform::Message message;
-        while (screen.Window().peekMessage(message))
-            if (message.type == platform::Message::Type::Quit)
-                codes.push_back(message.value);
-        return codes;
-    }
+    std::vector<int> QueuedQuits() { return TakeQuitCodes(screen.Window()); }
 
     HeadlessScreen screen{16};
 };

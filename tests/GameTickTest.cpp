@@ -3,16 +3,10 @@
 #include "app/Game.h"
 #include "gfx/DirectDraw.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/Probes.h"
 #include "support/ScratchFolder.h"
 
 namespace {
-
-int CountOf(const std::string& text, const std::string& needle) {
-    int count = 0;
-    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
-        ++count;
-    return count;
-}
 
 // The frame clock alone: a reserved state number never gets a handler, so every frame that
 // runs leaves one "Invalid GameState" line, and the transition clock shows the frame's dt.

@@ -9,6 +9,7 @@
 #include "gfx/AnimatedSprite.h"
 #include "gfx/ShadowSprite.h"
 #include "gfx/SurfaceSprite.h"
+#include "support/Probes.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
 
@@ -18,14 +19,8 @@ class SpriteManagerTest : public ::testing::Test {
 protected:
     SpriteManagerTest() { scene::Register(); }
 
-    std::vector<int> QueuedQuits() {
-        std::vector<int> codes;
-        platform::Message message;
-        while (screen.Window().peekMessage(message))
-            if (message.type == platform::Message::Type::Quit)
-                codes.push_back(message.value);
-        return codes;
-    }
+
+    std::vector<int> QueuedQuits() { return TakeQuitCodes(screen.Window()); }
 
     std::string LogText() const { return folder.Read("debug.txt"); }
     bool Logged(const std::string& line) const { return LogText().find(line) != std::string::npos; }

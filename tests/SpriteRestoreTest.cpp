@@ -6,16 +6,10 @@
 #include "app/Game.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/HeadlessScreen.h"
+#include "support/Probes.h"
 #include "support/ScratchFolder.h"
 
 namespace {
-
-int CountOf(const std::string& text, const std::string& needle) {
-    int count = 0;
-    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
-        ++count;
-    return count;
-}
 
 platform::HeadlessDisplayDevice& Device() {
     return static_cast<platform::HeadlessDisplayDevice&>(platform::Platform::current().display());

@@ -4,6 +4,7 @@
 #include "gfx/Image.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
+#include "support/Probes.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
 
@@ -72,15 +73,7 @@ protected:
 
     void FillBack(std::uint32_t colour) { Back().fill(nullptr, ScreenValue(colour)); }
 
-    // The exit codes of the quit requests posted so far.
-    std::vector<int> Quits() {
-        std::vector<int> codes;
-        platform::Message message;
-        while (screen.Window().peekMessage(message))
-            if (message.type == platform::Message::Type::Quit)
-                codes.push_back(message.value);
-        return codes;
-    }
+    std::vector<int> Quits() { return TakeQuitCodes(screen.Window()); }
 
     static int Count(const std::string& text, const std::string& part) {
         int count = 0;
