@@ -8,6 +8,7 @@
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "world/Randomizer.h"
 
 namespace {
 constexpr int kExitBadScript = 2;
@@ -32,8 +33,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], error.c_str());
         return kExitBadScript;
     }
-    if (script->Seed())
+    if (script->Seed()) {
         std::srand(*script->Seed());
+        Singleton<Randomizer>::Instance().seed(*script->Seed());
+    }
 
     platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);

@@ -1,0 +1,69 @@
+#include "world/BackgroundBand.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWidth = 800;
+
+int Wrap(int row) { return ((row % BackgroundBand::kRows) + BackgroundBand::kRows) % BackgroundBand::kRows; }
+
+} // namespace
+
+bool BackgroundBand::Create(std::unique_ptr<Image> window) {
+    topRow = window->GetHeight() - kRows;
+    ringOffset = 0;
+    return SurfaceSprite::Create(std::move(window), kWidth, kRows, 0, topRow, false);
+}
+
+void BackgroundBand::ScrollTo(int newTopRow) {
+    const int change = newTopRow - topRow;
+    if (change == 0)
+        return;
+    topRow = newTopRow;
+    if (std::abs(change) >= kRows) {
+        Refill();
+        return;
+    }
+    ringOffset = Wrap(ringOffset + change);
+    if (change < 0)
+        CopyScreenRows(0, -change);
+    else
+        CopyScreenRows(kRows - change, change);
+}
+
+void BackgroundBand::Refill() {
+    ringOffset = 0;
+    SetPixels(0, topRow);
+}
+
+void BackgroundBand::CopyScreenRows(int first, int count) {
+    const int surfaceRow = Wrap(ringOffset + first);
+    const int beforeWrap = std::min(count, kRows - surfaceRow);
+    CopyRun(surfaceRow, topRow + first, beforeWrap);
+    if (beforeWrap < count)
+        CopyRun(0, topRow + first + beforeWrap, count - beforeWrap);
+}
+
+void BackgroundBand::CopyRun(int firstSurfaceRow, int windowRow, int count) {
+    const Rect rows{0, firstSurfaceRow, kWidth - 1, firstSurfaceRow + count - 1};
+    SetPixelsRect(0, windowRow - firstSurfaceRow, rows);
+}
+
+void BackgroundBand::Render(const RenderParams& params) {
+    const int rowsBeforeWrap = kRows - ringOffset;
+    const RenderParams upper{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE, 0, ringOffset,
+                             kWidth, rowsBeforeWrap, params.dstX, params.dstY, 0, 0};
+    SurfaceSprite::Render(upper);
+    if (ringOffset == 0)
+        return;
+    const RenderParams lower{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE, 0, 0,
+                             kWidth, ringOffset, params.dstX, params.dstY + rowsBeforeWrap, 0, 0};
+    SurfaceSprite::Render(lower);
+}
+
+void BackgroundBand::Restore() {
+    SurfaceSprite::Restore();
+    Refill();
+}
