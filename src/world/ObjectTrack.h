@@ -1,0 +1,94 @@
+#pragma once
+
+#include "world/GameObject.h"
+#include "world/TrackObject.h"
+
+#include <list>
+#include <memory>
+
+class Area;
+class Camera;
+class WorldCellGrid;
+
+// One lane: lets objects in at its upstream edge, carries them across and drops them at the far
+// edge.
+class ObjectTrack : public GameObject {
+public:
+    // Where the frog is, so that the lane under it can stand still while a death is shown. The
+    // anchor is the row of the object holding the frog, or the frog's own row.
+    struct FrogRows {
+        int row = -1;
+        int anchorRow = -1;
+    };
+
+    // What a lane needs of the level around it; none of it is owned.
+    struct World {
+        WorldCellGrid* grid = nullptr;
+        const Camera* camera = nullptr;
+        int frogsHome = 0;
+    };
+
+    // Far more than a screen width holds; bounds what a wrong setting can make a lane keep.
+    static constexpr int kMaxObjectsLimit = 100;
+    static constexpr float kCheckInterval = 2.0f;
+
+    ObjectTrack() : GameObject("ObjectTrack") {}
+    // The lane owns its objects; an area moves its lanes only before they are set up.
+    ObjectTrack(const ObjectTrack&) = delete;
+    ObjectTrack& operator=(const ObjectTrack&) = delete;
+    ObjectTrack(ObjectTrack&&) = default;
+    ObjectTrack& operator=(ObjectTrack&&) = default;
+
+    bool init(int trackIndex, Area* area, int row, int fromLeft, float speed, int maxObjects,
+              float sinceSpawn, float sinceCheck, float minInterval, float maxInterval,
+              float checkInterval, const World& world);
+    using GameObject::update;
+    void update(float dt, bool lanesRun);
+    void update(float dt, bool lanesRun, const FrogRows& frog);
+    void scaleSpeed(float f);
+
+    TrackObject* objectAt(int px, int py) const;
+    TrackObject* objectAtAfter(int px, int py, float t) const;
+    float nearestObjectDistance(float px, float py) const;
+
+    int getFromLeft() const { return fromLeft; }
+    float getSpeed() const { return speed; }
+    float getPiranhaSpeed() const { return piranhaSpeed; }
+    int getRow() const { return row; }
+    int getCentreY() const { return centreY; }
+    int getMaxObjects() const { return maxObjects; }
+    int getTrackIndex() const { return trackIndex; }
+    float getMinInterval() const { return minInterval; }
+    float getMaxInterval() const { return maxInterval; }
+    int getPiranhaChance() const { return piranhaChance; }
+    const std::list<std::unique_ptr<TrackObject>>& getObjects() const { return objects; }
+
+private:
+    void spawn(float dt);
+    bool newestWhollyOnScreen() const;
+    bool spawnDrawSucceeds();
+    void letObjectIn();
+    std::unique_ptr<TrackObject> createObject() const;
+    bool movesThisFrame(bool lanesRun, const FrogRows& frog) const;
+    void moveAndUpdateObjects(float dt, bool moves);
+    void removeOldestAtFarEdge();
+    void markWater() const;
+    static int saneMaxObjects(int requested, int row);
+
+    Area* area = nullptr;
+    World world;
+    int fromLeft = 1;
+    float speed = 0.0f;
+    float piranhaSpeed = 0.0f;
+    int row = 0;
+    int centreY = 0;
+    int maxObjects = 0;
+    int trackIndex = 0;
+    std::list<std::unique_ptr<TrackObject>> objects;
+    float sinceSpawn = 0.0f;
+    float sinceCheck = 0.0f;
+    float minInterval = 0.0f;
+    float maxInterval = 0.0f;
+    float checkInterval = kCheckInterval;
+    int piranhaChance = 0;
+};
