@@ -41,7 +41,7 @@ protected:
         level.tracksPerArea = 3;
     }
 
-    ObjectTrack::World World() { return {&grid, nullptr, 0}; }
+    ObjectTrack::World World() { return {&grid, nullptr, nullptr}; }
 
     ScratchFolder folder;
     WorldCellGrid grid;

@@ -57,7 +57,7 @@ protected:
             areas[a].init(a, level, World());
     }
 
-    ObjectTrack::World World() { return {&grid, nullptr, 0}; }
+    ObjectTrack::World World() { return {&grid, nullptr, nullptr}; }
 
     bool Init(ObjectTrack& track, const Lane& lane, int area = kRoad, int row = 3,
               int trackIndex = 1) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/AssetCatalogue.h"
 #include "app/Log.h"
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
@@ -10,12 +11,16 @@
 #include "gfx/SpriteManager.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
+#include "world/BlockInfo.h"
+#include "world/TrackObjectFactory.h"
 
 namespace {
 
 constexpr float kMinFrameSeconds = 0.02f;
 constexpr int kMinFrameMilliseconds = 20;
 constexpr float kMaxFadeStepSeconds = 0.1f;
+// A new game's camera settles on the start before the first frame shows it.
+constexpr float kCameraSettleSeconds = 5.0f;
 
 const std::string& ThemeLabel() {
     static const std::string label = NormalizeLabel("SOUND_THEME");
@@ -55,6 +60,9 @@ bool Game::Init() {
     // Without a configuration every setting reads as zero; each later query logs its key.
     Singleton<SettingsManager>::Instance().LoadSettings(
         Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
+    AssetCatalogue::RegisterAssets();
+    level.camera.acceleration = Singleton<SettingsManager>::Instance().GetFloat("scrollAccelerationPPS");
+    level.camera.velocityX = level.camera.velocityY = 0.0f;
     return true;
 }
 
@@ -65,7 +73,13 @@ void Game::SetState(GameState newState) {
 }
 
 void Game::NewGame() {
-    // The level, the score and the lanes are built here once the world exists.
+    Singleton<BlockInfo>::Instance().clear();
+    level.settings.load();
+    Singleton<TrackObjectFactory>::Instance().load();
+    level.setUpLevel();
+    level.camera.targetX = 0;
+    level.camera.targetY = 0;
+    level.updateCamera(kCameraSettleSeconds);
 }
 
 void Game::ToggleMusic() {
@@ -75,6 +89,8 @@ void Game::ToggleMusic() {
 }
 
 void Game::Shutdown() {
+    // The lanes go while the registries their objects sign out of still exist.
+    level.destroyAreas();
     Singleton<SpriteManager>::Instance().ReleaseAll();
 }
 
@@ -117,10 +133,21 @@ int Game::MillisecondsUntilNextFrame(bool hasFocus) const {
     return elapsed >= kMinFrameMilliseconds ? 0 : kMinFrameMilliseconds - static_cast<int>(elapsed);
 }
 
-void Game::RunStateFrame(float) {
+void Game::RunStateFrame(float dt) {
     switch (state) {
+    case GameState::Playing:
+        RunLevelFrame(dt);
+        break;
     default:
         Log("Invalid GameState %i\n", static_cast<int>(state));
         break;
     }
+}
+
+// The world's share of the in-level frame: camera, background, lanes and decorations.
+void Game::RunLevelFrame(float dt) {
+    level.updateCamera(dt);
+    level.background.update(dt);
+    level.update(dt, true);
+    level.drawTopLayer();
 }

@@ -5,6 +5,7 @@
 
 #include "app/GameState.h"
 #include "core/Singleton.h"
+#include "world/Level.h"
 
 // The state machine of the whole program: every frame goes to the handler of the current state.
 class Game {
@@ -30,12 +31,14 @@ public:
     bool soundDeviceOk = false;
     bool musicOn = true;
     bool shadowsOn = true;
+    Level level;
 
 private:
     friend class Singleton<Game>;
     Game() = default;
 
     void RunStateFrame(float dt);
+    void RunLevelFrame(float dt);
 
     std::optional<uint32_t> lastTickTime;
 };

@@ -9,7 +9,7 @@
 class HarnessScript {
 public:
     enum class Op {
-        Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Screenshot, LoseSurfaces
+        Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Dump, Screenshot, LoseSurfaces
     };
 
     struct Command {

@@ -34,9 +34,13 @@ JsonObject& JsonObject::Add(std::string_view key, long long value) {
 }
 
 // Enough digits to tell any two floats apart; JSON has no infinities, so they become null.
+std::string JsonObject::Number(double value) {
+    return std::isfinite(value) ? StringUtil::Format("%.9g", value) : "null";
+}
+
 JsonObject& JsonObject::Add(std::string_view key, double value) {
     Key(key);
-    body += std::isfinite(value) ? StringUtil::Format("%.9g", value) : "null";
+    body += Number(value);
     return *this;
 }
 

@@ -16,6 +16,9 @@ public:
 
     std::string Str() const { return "{" + body + "}"; }
 
+    // A number as JSON writes it: no infinities or NaN, which become null.
+    static std::string Number(double value);
+
 private:
     void Key(std::string_view key);
 

@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/JsonObject.h"
+#include "app/WorldDump.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
@@ -36,6 +37,7 @@ void ScriptDriver::TurnDone() {
         .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
         .Add("state", static_cast<long long>(game.state))
         .Add("fading", Singleton<DirectDraw>::Instance().IsFading());
+    WorldDump::AddTraceFields(game.level, line);
     std::fprintf(trace.get(), "%s\n", line.Str().c_str());
     std::fflush(trace.get());
 }
@@ -78,6 +80,9 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::Trace:
         OpenTrace(command.text, command.line);
         break;
+    case Op::Dump:
+        WriteDump(command.text, command.line);
+        break;
     case Op::Screenshot:
         TakeScreenshot(command.text, command.line);
         break;
@@ -93,6 +98,13 @@ void ScriptDriver::TakeScreenshot(const std::string& path, int line) {
         return Stop(StringUtil::Format("line %d: no frame has been presented yet", line));
     if (!PngWriter::Write(path, frame->width(), frame->height(), frame->toXrgb()))
         Stop(StringUtil::Format("line %d: cannot write the screenshot %s", line, path.c_str()));
+}
+
+void ScriptDriver::WriteDump(const std::string& path, int line) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
+    const std::string json = WorldDump::Of(Singleton<Game>::Instance().level) + "\n";
+    if (!file || std::fputs(json.c_str(), file.get()) < 0)
+        Stop(StringUtil::Format("line %d: cannot write the dump %s", line, path.c_str()));
 }
 
 void ScriptDriver::OpenTrace(const std::string& path, int line) {

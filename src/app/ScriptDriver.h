@@ -26,6 +26,7 @@ public:
 private:
     void Execute(const HarnessScript::Command& command);
     void OpenTrace(const std::string& path, int line);
+    void WriteDump(const std::string& path, int line);
     void TakeScreenshot(const std::string& path, int line);
     // Ends the script here; the program then quits as at the end of any script.
     void Stop(const std::string& why);

@@ -121,12 +121,12 @@ std::optional<int> LevelSettings::areaType(int areaIndex) const {
 }
 
 float LevelSettings::currentSpeedFactor() const {
-    const int frogsHome = frogsToGoal - frogsRemaining;
-    if (frogsHome < 0 || frogsHome >= static_cast<int>(speedFactors.size())) {
-        Log("LevelSettings: no speed factor for %d frogs home\n", frogsHome);
+    const int home = frogsHome();
+    if (home < 0 || home >= static_cast<int>(speedFactors.size())) {
+        Log("LevelSettings: no speed factor for %d frogs home\n", home);
         return 1.0f;
     }
-    float factor = speedFactors[static_cast<std::size_t>(frogsHome)];
+    float factor = speedFactors[static_cast<std::size_t>(home)];
     if (level > kLevelOfLastSpeedUp)
         factor *= static_cast<float>(level - kLevelOfLastSpeedUp) * kSpeedUpPerLevel + 1.0f;
     return factor;

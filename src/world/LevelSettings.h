@@ -31,6 +31,7 @@ public:
     int firstRowOfArea(int j) const;
     // The type of an area index; none, with a log line, when the configuration has no type for it.
     std::optional<int> areaType(int areaIndex) const;
+    int frogsHome() const { return frogsToGoal - frogsRemaining; }
     // Lane speed-up for the frogs already home, with the extra for levels above 14.
     float currentSpeedFactor() const;
     // A star's reward: a life while the allowance lasts, else the returned number of points.

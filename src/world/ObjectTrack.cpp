@@ -142,9 +142,9 @@ std::unique_ptr<TrackObject> ObjectTrack::createObject() const {
     switch (area->getType()) {
     case 0:
     case 1:
-        return factory.createRoadObject(area->getIndex(), world.frogsHome);
+        return factory.createRoadObject(area->getIndex(), world.frogsHome());
     case Area::kRiver:
-        return factory.createRiverObject(area->getIndex(), trackIndex, world.frogsHome);
+        return factory.createRiverObject(area->getIndex(), trackIndex, world.frogsHome());
     default:
         Log("Invalid area type specified for trackobject creation.\n");
         return nullptr;

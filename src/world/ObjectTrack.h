@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/GameObject.h"
+#include "world/LevelSettings.h"
 #include "world/TrackObject.h"
 
 #include <list>
@@ -25,7 +26,10 @@ public:
     struct World {
         WorldCellGrid* grid = nullptr;
         const Camera* camera = nullptr;
-        int frogsHome = 0;
+        // The frogs already home choose the mix of new objects; none counts as no frog home.
+        const LevelSettings* level = nullptr;
+
+        int frogsHome() const { return level ? level->frogsHome() : 0; }
     };
 
     // Far more than a screen width holds; bounds what a wrong setting can make a lane keep.

@@ -6,7 +6,7 @@ HARNESS=$1
 PACK=$2
 SOURCE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+trap '[ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
 cd "$WORK"
 mkdir -p data
 cp "$SOURCE_DIR/data/config.txt" data/config.txt

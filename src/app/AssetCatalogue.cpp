@@ -1,0 +1,162 @@
+#include "app/AssetCatalogue.h"
+
+#include "core/SettingsManager.h"
+#include "core/Singleton.h"
+#include "gfx/SpriteInfo.h"
+#include "gfx/SpriteLabel.h"
+#include "gfx/SpriteManager.h"
+
+namespace {
+
+// A timed animation's cycle comes from the setting named after its label + "Interval"; every
+// other picture has a cycle of 1.
+enum Duration { Still, Timed };
+
+constexpr SpriteType Surface = SpriteTypeSurface;
+constexpr SpriteType Shadow = SpriteTypeShadow;
+constexpr SpriteType Animated = SpriteTypeAnimated;
+constexpr SpriteType Rle = SpriteTypeAnimatedRle;
+
+struct Entry {
+    const char* label;
+    bool crop;
+    SpriteType type;
+    int numFrames;
+    Duration duration;
+    bool mirrored;
+    bool loop;
+};
+
+// In registration order.
+constexpr Entry kEntries[] = {
+    {"PROGRESS_BAR", true, Surface, 1, Still, false, false},
+    {"INVISIBLE_OBJECT", false, Animated, 1, Timed, true, false},
+    {"CURSOR", true, Surface, 1, Still, false, false},
+    {"CURSOR_DOWN", true, Surface, 1, Still, false, false},
+    {"TITLE_MENU", false, Rle, 1, Still, false, false},
+    {"HIGH_SCORE", false, Rle, 1, Still, false, false},
+    {"HELP", false, Rle, 1, Still, false, false},
+    {"CREDITS", false, Rle, 1, Still, false, false},
+    {"CREDITS_MASK", false, Rle, 1, Still, false, false},
+    {"PRELOAD", false, Rle, 1, Still, false, false},
+    {"CHECK_MUSIC", false, Rle, 1, Still, false, false},
+    {"CHECK_SHADOW", false, Rle, 1, Still, false, false},
+    {"LOGO_OSTREL", false, Rle, 1, Still, false, false},
+    {"LOGO_BRIMVALE", false, Rle, 1, Still, false, false},
+    {"BUTTON_START_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_HELP_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_HIGH_SCORE_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_EXIT_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_MUSIC_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_SHADOW_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_BACK_HELP_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_CREDITS_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_BACK_CREDITS_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"WATER_LILY_GOAL", false, Surface, 1, Still, false, false},
+    {"HUD_FONT", false, Surface, 1, Still, false, false},
+    {"SCORE_FONT", false, Surface, 1, Still, false, false},
+    {"STAR", true, Surface, 1, Still, false, false},
+    {"STAR_TRUCK", true, Animated, 30, Timed, false, true},
+    {"FROG_HEAD", true, Surface, 1, Still, false, false},
+    {"FROG_TO_GOAL", true, Surface, 1, Still, false, false},
+    {"FROG_TO_GOAL_LEFT", true, Surface, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_00", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_01", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_02", false, Rle, 1, Still, false, false},
+    {"TOP_LAYER_00", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_03", false, Rle, 1, Still, false, false},
+    {"TOP_LAYER_01", false, Rle, 1, Still, false, false},
+    {"TOP_LAYER_02", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_04", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_05", false, Rle, 1, Still, false, false},
+    {"ROAD_TOP_LAYER_06", false, Rle, 1, Still, false, false},
+    {"RAGTOP_CLOSED_DRIVE", true, Animated, 3, Timed, true, true},
+    {"RAGTOP_OPEN_DRIVE", true, Animated, 6, Timed, true, true},
+    {"SMALL_CAR_DRIVE", true, Animated, 3, Timed, true, true},
+    {"TRUCK_GARBAGE_DRIVE", true, Animated, 3, Timed, true, true},
+    {"TRUCK_GARBAGE_KILL", true, Rle, 6, Timed, true, false},
+    {"TRUCK_CHEZ_FRED_DRIVE", true, Animated, 3, Timed, true, true},
+    {"TRUCK_CHEZ_FRED_KILL", true, Rle, 9, Timed, true, false},
+    {"SHADOW_SMALL_CAR", true, Shadow, 1, Still, true, false},
+    {"SHADOW_RAGTOP", true, Shadow, 1, Still, true, false},
+    {"SHADOW_TRUCK", true, Shadow, 1, Still, true, false},
+    {"TRUCK_AQUARIUM_DRIVE", true, Animated, 5, Timed, true, true},
+    {"TRUCK_AQUARIUM_KILL", true, Rle, 45, Timed, true, false},
+    {"TRUCK_CEMENT_MIXER_DRIVE", true, Animated, 3, Timed, true, true},
+    {"TRUCK_CEMENT_MIXER_KILL", true, Rle, 14, Timed, true, false},
+    {"TRUCK_ELECTRIC_DRIVE", true, Animated, 3, Timed, true, true},
+    {"TRUCK_ELECTRIC_KILL", true, Rle, 31, Timed, true, false},
+    {"FROG_LEG", true, Rle, 13, Timed, true, false},
+    {"FROG_IDLE", true, Animated, 10, Timed, false, true},
+    {"FROG_IN_GOAL", false, Surface, 1, Still, false, false},
+    {"FROG_MOVE_UP", true, Animated, 24, Timed, false, false},
+    {"FROG_MOVE_UP_TRUCK_UP", true, Animated, 22, Timed, false, false},
+    {"FROG_MOVE_UP_TRUCK_DOWN", true, Animated, 22, Timed, false, false},
+    {"FROG_MOVE_DOWN", true, Animated, 25, Timed, false, false},
+    {"FROG_MOVE_DOWN_TRUCK_DOWN", true, Animated, 22, Timed, false, false},
+    {"FROG_MOVE_LEFT", true, Animated, 18, Timed, false, false},
+    {"FROG_MOVE_RIGHT", true, Animated, 19, Timed, false, false},
+    {"FROG_ROCKET_JUMP", true, Animated, 27, Timed, false, false},
+    {"FROG_ROCKET_JUMP_BOARDING", true, Animated, 27, Timed, false, false},
+    {"FROG_CATCH_INSECT", true, Animated, 25, Timed, false, false},
+    {"FROG_PIERCED", true, Animated, 29, Timed, false, false},
+    {"FROG_FINISH", true, Animated, 22, Timed, false, false},
+    {"FROG_KNOCKED_OVER", true, Animated, 3, Timed, false, false},
+    {"FROG_DROWN", true, Animated, 23, Timed, false, false},
+    {"FROG_KILL_TRUCK_LEFT", true, Animated, 22, Timed, false, false},
+    {"FROG_KILL_TRUCK_RIGHT", true, Animated, 22, Timed, false, false},
+    {"FROG_KILL_BOX_DROWN", true, Animated, 20, Timed, false, false},
+    {"FROG_KILL_BOX_HAMMER", true, Animated, 20, Timed, false, false},
+    {"FROG_KILL_BOX_RED_BUTTON", true, Animated, 24, Timed, false, false},
+    {"FROG_KILL_BOX_BOMB", true, Animated, 14, Timed, false, false},
+    {"FROG_KILL_PIRANHA", true, Animated, 16, Timed, false, false},
+    {"FROG_SHOW_DOWN_WAIT", true, Animated, 1, Timed, false, false},
+    {"EXPLOSION", true, Animated, 14, Timed, false, false},
+    {"INSECT_BIG_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_BIG_BUG_PIERCING", true, Animated, 6, Timed, false, false},
+    {"INSECT_BUSINESS_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_BUTTERFLY_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_NEWS_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_TAXI_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_TAXI_BUG_PIERCING", true, Animated, 6, Timed, false, false},
+    {"INSECT_TOOL_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"INSECT_VOYAGER_BUG_FLY_LEFT", true, Animated, 12, Timed, true, true},
+    {"BARREL_SWIMMING", true, Animated, 8, Timed, false, true},
+    {"BOX_SWIMMING", true, Animated, 7, Timed, false, true},
+    {"BOX_DROWN_KILL", true, Rle, 17, Timed, false, false},
+    {"BOX_HAMMER_KILL", true, Rle, 23, Timed, false, false},
+    {"HAMMER_DOWN", true, Rle, 16, Timed, false, false},
+    {"HIPPO_SWIMMING", true, Animated, 8, Timed, true, true},
+    {"HIPPO_DIVING", true, Rle, 14, Timed, true, false},
+    {"TRUNK_SWIMMING", true, Animated, 9, Timed, false, true},
+    {"WATER_LILY_SWIMMING", true, Animated, 1, Timed, false, true},
+    {"WATER_LILY_DIVING", true, Rle, 11, Timed, false, false},
+    {"BOX_RED_BUTTON_KILL", true, Rle, 28, Timed, false, false},
+    {"BOX_BOMB_KILL", true, Rle, 17, Timed, false, false},
+    {"PIRANHA_SWIMMING", true, Animated, 8, Timed, true, true},
+};
+
+float DurationOf(const Entry& entry, const std::string& normalized) {
+    if (entry.duration == Still)
+        return 1.0f;
+    return Singleton<SettingsManager>::Instance().GetFloat(normalized + "Interval");
+}
+
+} // namespace
+
+bool AssetCatalogue::RegisterAssets() {
+    SpriteManager& sprites = Singleton<SpriteManager>::Instance();
+    for (const Entry& entry : kEntries) {
+        SpriteInfo info;
+        info.name = NormalizeLabel(entry.label);
+        info.crop = entry.crop;
+        info.type = entry.type;
+        info.numFrames = entry.numFrames;
+        info.duration = DurationOf(entry, info.name);
+        info.mirrored = entry.mirrored;
+        info.loop = entry.loop;
+        sprites.SetSpriteInfo(info);
+    }
+    return true;
+}

@@ -1,0 +1,83 @@
+#include "app/WorldDump.h"
+
+#include "app/JsonArray.h"
+#include "app/JsonObject.h"
+#include "core/Singleton.h"
+#include "world/BlockInfo.h"
+#include "world/Level.h"
+#include "world/TrackObject.h"
+
+namespace {
+
+std::string ObjectJson(const TrackObject& object) {
+    return JsonObject()
+        .Add("type", static_cast<long long>(object.getObjectType()))
+        .Add("state", static_cast<long long>(object.getState()))
+        .Add("x", static_cast<double>(object.getX()))
+        .Add("y", static_cast<double>(object.getY()))
+        .Add("width", static_cast<long long>(object.getWidth()))
+        .Str();
+}
+
+std::string LaneJson(const Area& area, const ObjectTrack& track) {
+    JsonArray objects;
+    for (const auto& object : track.getObjects())
+        objects.AddRaw(ObjectJson(*object));
+    return JsonObject()
+        .Add("area", static_cast<long long>(area.getIndex()))
+        .Add("type", static_cast<long long>(area.getType()))
+        .Add("row", static_cast<long long>(track.getRow()))
+        .Add("speed", static_cast<double>(track.getSpeed()))
+        .AddRaw("objects", objects.Str())
+        .Str();
+}
+
+std::string CellJson(int col, int row) {
+    return JsonArray().Add(static_cast<long long>(col)).Add(static_cast<long long>(row)).Str();
+}
+
+} // namespace
+
+void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
+    const LevelSettings& settings = level.settings;
+    line.Add("level", static_cast<long long>(settings.level))
+        .Add("levelInWorld", static_cast<long long>(settings.levelInWorld))
+        .Add("visibleAreas", static_cast<long long>(settings.visibleAreas))
+        .Add("levelTime", static_cast<double>(settings.levelTime))
+        .Add("frogsRemaining", static_cast<long long>(settings.frogsRemaining))
+        .AddRaw("camera", JsonArray()
+                              .Add(static_cast<double>(level.camera.x))
+                              .Add(static_cast<double>(level.camera.y))
+                              .Str())
+        .Add("objects", static_cast<long long>(level.objectCount()));
+}
+
+std::string WorldDump::Of(const Level& level) {
+    JsonArray lanes;
+    for (const auto& area : level.getAreas())
+        for (const ObjectTrack& track : area->getTracks())
+            lanes.AddRaw(LaneJson(*area, track));
+
+    // Cells are judged at their centres, as the frog stands on them.
+    const WorldCellGrid& grid = level.grid;
+    const BlockInfo& blockers = Singleton<BlockInfo>::Instance();
+    JsonArray blocked;
+    JsonArray water;
+    for (int row = 0; row < grid.longCells(); ++row) {
+        for (int col = 0; col < grid.latCells(); ++col) {
+            const int x = grid.centreX(col);
+            const int y = grid.centreY(row);
+            if (blockers.isBlocked(x, y))
+                blocked.AddRaw(CellJson(col, row));
+            if (grid.cellAt(x, y) & CELL_WATER)
+                water.AddRaw(CellJson(col, row));
+        }
+    }
+    return JsonObject()
+        .Add("columns", static_cast<long long>(grid.latCells()))
+        .Add("rows", static_cast<long long>(grid.longCells()))
+        .AddRaw("lanes", lanes.Str())
+        .AddRaw("blockedCells", blocked.Str())
+        .AddRaw("waterCells", water.Str())
+        .Str();
+}

@@ -1,0 +1,106 @@
+#include "world/Level.h"
+
+#include "app/Log.h"
+#include "core/SettingsManager.h"
+#include "core/Singleton.h"
+#include "world/ObjectTrack.h"
+#include "world/TrackObject.h"
+
+Level::Level() = default;
+Level::~Level() = default;
+
+void Level::setUpLevel() {
+    settings.updateVisibleAreas();
+    buildScene();
+    createAreas();
+    // The goal, the obstacles, the frog and the insects of the level are placed here as they
+    // join the game.
+    topLayer.load(settings.levelInWorld);
+    roadTopLayer.load(settings.levelInWorld);
+    camera.targetX = 0;
+    camera.targetY = 0;
+    preRun();
+}
+
+void Level::buildScene() {
+    grid.build(settings.worldRows());
+    camera.setBackgroundHeight(settings.backgroundHeight());
+    background.init(settings);
+}
+
+void Level::createAreas() {
+    destroyAreas();
+    const ObjectTrack::World world{&grid, &camera, &settings};
+    for (int j = 0; j < settings.visibleAreas; ++j) {
+        auto area = std::make_unique<Area>();
+        // An area without a type in the configuration is left out, not guessed.
+        if (area->init(settings.levelInWorld + j, settings, world))
+            areas.push_back(std::move(area));
+    }
+}
+
+// Lets the lanes fill before the level is first shown.
+void Level::preRun() {
+    float remaining = Singleton<SettingsManager>::Instance().GetFloat("initInterval");
+    if (!(remaining > 0.0f))
+        return;
+    if (remaining > kMaxPreRunSeconds) {
+        Log("Level: initInterval %f is too long, using %f\n", static_cast<double>(remaining),
+            static_cast<double>(kMaxPreRunSeconds));
+        remaining = kMaxPreRunSeconds;
+    }
+    do {
+        update(kPreRunStep, true);
+        remaining -= kPreRunStep;
+    } while (remaining > 0.0f);
+}
+
+void Level::applySpeedFactor() {
+    const float factor = settings.currentSpeedFactor();
+    for (const auto& area : areas)
+        for (ObjectTrack& track : area->getTracks())
+            track.scaleSpeed(factor);
+}
+
+void Level::updateCamera(float dt) {
+    camera.updateCamera(dt);
+    background.scrollTo(camera.roundedX(), camera.roundedY());
+}
+
+void Level::update(float dt, bool lanesRun) {
+    for (const auto& area : areas)
+        area->update(dt, lanesRun);
+    roadTopLayer.draw(camera);
+}
+
+void Level::drawTopLayer() const { topLayer.draw(camera); }
+
+void Level::destroyAreas() { areas.clear(); }
+
+const Area* Level::areaOfY(int py) const {
+    if (py < 0)
+        return nullptr;
+    const int row = py / LevelSettings::kCellHeight;
+    for (const auto& area : areas)
+        if (row >= area->getFirstRow() && row < area->getFirstRow() + settings.cellsPerArea)
+            return area.get();
+    return nullptr;
+}
+
+TrackObject* Level::objectAt(int px, int py) const {
+    const Area* area = areaOfY(py);
+    return area ? area->objectAt(px, py) : nullptr;
+}
+
+TrackObject* Level::objectAtAfter(int px, int py, float t) const {
+    const Area* area = areaOfY(py);
+    return area ? area->objectAtAfter(px, py, t) : nullptr;
+}
+
+int Level::objectCount() const {
+    int count = 0;
+    for (const auto& area : areas)
+        for (const ObjectTrack& track : area->getTracks())
+            count += static_cast<int>(track.getObjects().size());
+    return count;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "world/Area.h"
+#include "world/Background.h"
+#include "world/Camera.h"
+#include "world/LevelSettings.h"
+#include "world/TopLayer.h"
+#include "world/WorldCellGrid.h"
+
+#include <memory>
+#include <vector>
+
+class TrackObject;
+
+// The level being played: its record, grid, camera, background, lanes and decorations, and the
+// order in which they are built when a level begins.
+class Level {
+public:
+    // The pre-run that fills the lanes before a level is shown; longer would only be a broken
+    // configuration holding up the start.
+    static constexpr float kPreRunStep = 0.1f;
+    static constexpr float kMaxPreRunSeconds = 600.0f;
+
+    Level();
+    ~Level();
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    // Builds the level of `settings` afresh. A grid that cannot be built keeps the previous
+    // one and a missing picture leaves the level without background: play goes on either way.
+    void setUpLevel();
+    // Speeds every lane up by the factor for the frogs already home.
+    void applySpeedFactor();
+    // Moves the camera toward its target and scrolls the background along.
+    void updateCamera(float dt);
+    // One step of the lanes and the level objects; lanesRun is false while a death is shown.
+    void update(float dt, bool lanesRun);
+    void drawTopLayer() const;
+    // The showdown and the end of the program leave no lanes behind.
+    void destroyAreas();
+
+    TrackObject* objectAt(int px, int py) const;
+    TrackObject* objectAtAfter(int px, int py, float t) const;
+    // The area whose rows hold the world y, or none.
+    const Area* areaOfY(int py) const;
+    int objectCount() const;
+
+    const std::vector<std::unique_ptr<Area>>& getAreas() const { return areas; }
+
+    LevelSettings settings;
+    Camera camera;
+    WorldCellGrid grid;
+    Background background;
+
+private:
+    // The grid, the camera's limits and the background for the level record as it stands.
+    void buildScene();
+    void createAreas();
+    void preRun();
+
+    std::vector<std::unique_ptr<Area>> areas;
+    TopLayer topLayer = TopLayer::Top();
+    TopLayer roadTopLayer = TopLayer::Road();
+};
