@@ -1,0 +1,198 @@
+#include "score/HighScore.h"
+
+#include "app/Log.h"
+#include "core/File.h"
+#include "core/FileLoader.h"
+#include "core/FileUtil.h"
+#include "core/StringUtil.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr const char* kTitle = "Quagleaper - Highscores\n\n";
+constexpr const char* kSeparator = "---------------------------------\n";
+constexpr int kLineSize = 1024;
+constexpr char kBackspace = 8;
+constexpr char kReturn = 13;
+
+const HighScore::Entry kDefaultTable[] = {
+    {1000, "Alvara"}, {900, "Bronik"}, {800, "Cessan"}, {700, "Dorwin"}, {600, "Elsin"},
+    {500, "Fennick"}, {400, "Garrow"}, {300, "Hesp"},   {200, "Ilvora"}, {100, "Jorrel"},
+};
+
+bool StartsWith(const char* line, const char* prefix) {
+    return std::string_view(line).starts_with(prefix);
+}
+
+// "*%d:" without the undefined overflow of scanf: out-of-range scores are held at the int range.
+int ParseScore(const char* line) {
+    const long long value = std::strtoll(line + 1, nullptr, 10);
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+std::string ParseName(const char* line) {
+    std::string name;
+    const char* colon = std::strchr(line, ':');
+    if (!colon)
+        return name;
+    for (const char* c = colon + 1; *c != '\0' && *c != '\n'; ++c)
+        if (HighScore::isAllowedNameChar(static_cast<unsigned char>(*c)))
+            name += *c;
+    return name;
+}
+
+std::string WithoutLastChar(const std::string& text) {
+    return text.empty() ? text : text.substr(0, text.size() - 1);
+}
+
+} // namespace
+
+void HighScore::init() {
+    if (!load()) {
+        reset();
+        save();
+    }
+    editing = -1;
+    buffer.clear();
+}
+
+bool HighScore::load() {
+    table.clear();
+    File file;
+    if (!FileUtil::FileExists(path()) || !file.Open(path(), "r"))
+        return false;
+    const auto reject = [this] {
+        keepRejectedFile();
+        return false;
+    };
+    std::string hashed;
+    char line[kLineSize];
+    while (static_cast<int>(table.size()) < kEntries) {
+        if (!file.GetLine(line, kLineSize))
+            return reject();
+        hashed += line;
+        if (line[0] == '*')
+            insert(ParseScore(line), ParseName(line));
+    }
+    do {
+        if (!file.GetLine(line, kLineSize))
+            return reject();
+        if (!StartsWith(line, kSeparator))
+            hashed += line;
+    } while (!StartsWith(line, kSeparator));
+    if (!file.GetLine(line, kLineSize))
+        return reject();
+    if (line != checksumLine(WithoutLastChar(hashed))) {
+        Log("You cheated you high scores! - lets reset.\n");
+        return reject();
+    }
+    editing = -1;
+    return true;
+}
+
+void HighScore::reset() {
+    table.assign(std::begin(kDefaultTable), std::end(kDefaultTable));
+    editing = -1;
+}
+
+void HighScore::save() {
+    if (editing >= 0) {
+        table[static_cast<std::size_t>(editing)].name = buffer;
+        editing = -1;
+    }
+    const std::string text = tableText();
+    const std::string content = text + kSeparator + checksumLine(WithoutLastChar(text));
+    // Written beside the table and moved over it, so that a failed write never costs the old one.
+    const std::string target = FileUtil::NativePath(path());
+    const std::string fresh = target + ".new";
+    File file;
+    bool written = file.Open(fresh, "w") &&
+                   file.Write(content.data(), content.size()) == content.size();
+    file.Close();
+    written = written && std::rename(fresh.c_str(), target.c_str()) == 0;
+    if (!written) {
+        std::remove(fresh.c_str());
+        Log("HighScore: could not write %s; the table is kept until the next save.\n",
+            target.c_str());
+    }
+}
+
+bool HighScore::addScore(int score) {
+    if (table.empty() || table.back().score >= score)
+        return false;
+    table.pop_back();
+    editing = insert(score, buffer);
+    return true;
+}
+
+void HighScore::typeChar(char c) {
+    if (editing < 0)
+        return;
+    Entry& entry = table[static_cast<std::size_t>(editing)];
+    if (c == kBackspace) {
+        if (!buffer.empty()) {
+            buffer.pop_back();
+            entry.name = buffer;
+        }
+    } else if (c == kReturn) {
+        entry.name = buffer;
+        editing = -1;
+        save();
+    } else if (buffer.size() < kMaxNameLength && isAllowedNameChar(static_cast<unsigned char>(c))) {
+        buffer += c;
+    }
+}
+
+bool HighScore::isAllowedNameChar(unsigned char c) {
+    switch (c) {
+    case 0xC4: case 0xD6: case 0xDC: case 0xE4: case 0xF6: case 0xFC: case 0xDF:
+        return true;
+    default:
+        return c >= 0x20 && c <= 0x7E && c != '%';
+    }
+}
+
+std::uint32_t HighScore::hash(const std::string& text) {
+    std::uint32_t h = 0;
+    for (const char c : text) {
+        const auto b = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+        h = ((h << 8) | (h >> 24)) + b;
+    }
+    return h;
+}
+
+std::string HighScore::checksumLine(const std::string& hashedText) {
+    const std::uint32_t h = hash(hashedText);
+    return StringUtil::Format("%x%x---%x", h, ~(h + 1u), (2u * h) ^ 0x5d2e91b7u);
+}
+
+// After the entries of equal score, so that the older of two equal scores stays above.
+int HighScore::insert(int score, const std::string& name) {
+    const auto place = std::find_if(table.begin(), table.end(),
+                                    [score](const Entry& entry) { return entry.score < score; });
+    return static_cast<int>(table.insert(place, Entry{score, name}) - table.begin());
+}
+
+std::string HighScore::tableText() const {
+    std::string text = kTitle;
+    for (const Entry& entry : table)
+        text += StringUtil::Format("*%d:%s\n", entry.score, entry.name.c_str());
+    return text;
+}
+
+std::string HighScore::path() const {
+    return Singleton<FileLoader>::Instance().GetBasePath() + kFileName;
+}
+
+void HighScore::keepRejectedFile() const {
+    const std::string target = FileUtil::NativePath(path());
+    const std::string aside = target + ".rejected";
+    if (std::rename(target.c_str(), aside.c_str()) == 0)
+        Log("HighScore: %s is not a valid table; kept as %s.\n", target.c_str(), aside.c_str());
+}

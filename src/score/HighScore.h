@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/Singleton.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The ten best scores with their players' names, the name entry for a new one, and the file
+// that keeps them between games, guarded by a checksum line.
+class HighScore {
+public:
+    struct Entry {
+        int score = 0;
+        std::string name;
+    };
+
+    static constexpr int kEntries = 10;
+    static constexpr std::size_t kMaxNameLength = 10;
+    static constexpr const char* kFileName = "HighScore.txt";
+
+    // Loads the table, or starts the default one and saves it when the file is not a valid table.
+    void init();
+    bool load();
+    void reset();
+    void save();
+    // True when the score enters the table; its entry then takes the name being typed.
+    bool addScore(int score);
+    void typeChar(char c);
+
+    const std::vector<Entry>& entries() const { return table; }
+    // The entry whose name is being typed, or -1.
+    int editingIndex() const { return editing; }
+    const std::string& editBuffer() const { return buffer; }
+
+    static bool isAllowedNameChar(unsigned char c);
+    // The checksum line for the text before the separator, less its last character.
+    static std::string checksumLine(const std::string& hashedText);
+    static std::uint32_t hash(const std::string& text);
+
+private:
+    friend class Singleton<HighScore>;
+    HighScore() = default;
+
+    // Returns the new entry's place.
+    int insert(int score, const std::string& name);
+    std::string tableText() const;
+    std::string path() const;
+    // A table the game will not accept is kept aside before the default replaces it.
+    void keepRejectedFile() const;
+
+    std::vector<Entry> table;
+    std::string buffer;
+    int editing = -1;
+};

@@ -1,0 +1,155 @@
+#include "score/HighScore.h"
+
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr const char* kFile = "data/HighScore.txt";
+
+class HighScoreTest : public ::testing::Test {
+protected:
+    HighScoreTest() { std::filesystem::create_directories(folder.Path() / "data"); }
+
+    HighScore& Table() { return Singleton<HighScore>::Instance(); }
+    std::string Log() const { return folder.Read("debug.txt"); }
+    bool Cheated() const { return Log().find("You cheated you high scores! - lets reset.\n") != std::string::npos; }
+
+    // A table file as the game writes it, for ten entries of the given lines.
+    static std::string FileWith(const std::string& entryLines) {
+        const std::string text = "Quagleaper - Highscores\n\n" + entryLines;
+        return text + "---------------------------------\n" +
+               HighScore::checksumLine(text.substr(0, text.size() - 1));
+    }
+
+    static std::string Entries(int first, const std::string& name = "Pat") {
+        std::string lines;
+        for (int i = 0; i < 10; ++i)
+            lines += "*" + std::to_string(first - i) + ":" + name + "\n";
+        return lines;
+    }
+
+    ScratchFolder folder;
+};
+
+} // namespace
+
+TEST_F(HighScoreTest, TheHashRotatesAndAddsSignedBytes) {
+    EXPECT_EQ(HighScore::hash("abc"), 0x616263u);
+    // Latin-1 letters count as negative bytes.
+    EXPECT_EQ(HighScore::hash("\xC4"), 0xFFFFFFC4u);
+    EXPECT_EQ(HighScore::checksumLine("abc"), "616263ff9e9d9b---5dec5571");
+}
+
+TEST_F(HighScoreTest, AMissingFileGivesTheDefaultTableWrittenAtOnce) {
+    Table().init();
+    ASSERT_EQ(Table().entries().size(), 10u);
+    EXPECT_EQ(Table().entries()[0].name, "Alvara");
+    EXPECT_EQ(Table().entries()[9].score, 100);
+    const std::string saved = folder.Read(kFile);
+    EXPECT_EQ(saved.rfind("Quagleaper - Highscores\n\n*1000:Alvara\n*900:Bronik\n", 0), 0u);
+    EXPECT_NE(saved.find("*100:Jorrel\n---------------------------------\n"), std::string::npos);
+    EXPECT_NE(saved.back(), '\n') << "no newline after the checksum";
+    EXPECT_TRUE(Table().load());
+    EXPECT_FALSE(Cheated());
+}
+
+TEST_F(HighScoreTest, AnAlteredFileIsReplacedAndKeptAside) {
+    folder.Write(kFile, FileWith(Entries(5000)));
+    Table().init();
+    EXPECT_EQ(Table().entries()[0].score, 5000);
+    EXPECT_FALSE(Cheated());
+
+    std::string altered = FileWith(Entries(5000));
+    altered.replace(altered.find("*5000"), 5, "*9000");
+    folder.Write(kFile, altered);
+    Table().init();
+    EXPECT_TRUE(Cheated());
+    EXPECT_EQ(Table().entries()[0].score, 1000);
+    EXPECT_EQ(folder.Read("data/HighScore.txt.rejected"), altered) << "nothing the player had is lost";
+
+    folder.Write(kFile, FileWith(Entries(5000)) + "\n");
+    EXPECT_FALSE(Table().load()) << "a newline after the checksum";
+}
+
+TEST_F(HighScoreTest, ShortOrTruncatedFilesFallBackSilently) {
+    for (const std::string& content :
+         {std::string("Quagleaper - Highscores\n\n*5:A\n"), FileWith(Entries(50)).substr(0, 100),
+          std::string("\xff\xfe binary \0 junk", 16)}) {
+        folder.Write(kFile, content);
+        Table().init();
+        EXPECT_EQ(Table().entries().size(), 10u);
+        EXPECT_EQ(Table().entries()[0].name, "Alvara");
+    }
+    EXPECT_FALSE(Cheated());
+}
+
+TEST_F(HighScoreTest, NamesKeepTheirColonsAndLoseForbiddenCharacters) {
+    folder.Write(kFile, FileWith("*90:a:b%c\xC4\n" + Entries(80).substr(0, 9 * 8)));
+    ASSERT_TRUE(Table().load());
+    EXPECT_EQ(Table().entries()[0].name, "a:bc\xC4");
+    Table().save();
+    ASSERT_TRUE(Table().load());
+    EXPECT_EQ(Table().entries()[0].name, "a:bc\xC4");
+}
+
+TEST_F(HighScoreTest, AHugeScoreIsHeldAtTheIntRange) {
+    folder.Write(kFile, FileWith("*99999999999999:Big\n" + Entries(80).substr(0, 9 * 8)));
+    ASSERT_TRUE(Table().load());
+    EXPECT_EQ(Table().entries()[0].score, INT_MAX);
+}
+
+TEST_F(HighScoreTest, OnlyABetterScoreEntersAndEqualScoresKeepTheirOrder) {
+    Table().init();
+    EXPECT_FALSE(Table().addScore(100)) << "equal to the lowest";
+    EXPECT_EQ(Table().editingIndex(), -1);
+    ASSERT_TRUE(Table().addScore(500));
+    EXPECT_EQ(Table().editingIndex(), 6) << "below the older 500";
+    EXPECT_EQ(Table().entries()[5].name, "Fennick");
+    EXPECT_EQ(Table().entries()[9].name, "Ilvora");
+}
+
+TEST_F(HighScoreTest, OfTwoEqualLowestOnlyTheLastLeaves) {
+    std::string lines = Entries(900).substr(0, 8 * 9);  // *900:Pat ... *893:Pat
+    lines += "*10:First\n*10:Second\n";
+    folder.Write(kFile, FileWith(lines));
+    ASSERT_TRUE(Table().load());
+    ASSERT_TRUE(Table().addScore(50));
+    EXPECT_EQ(Table().entries()[9].name, "First") << Table().entries()[9].score;
+    EXPECT_EQ(Table().entries()[8].score, 50);
+}
+
+TEST_F(HighScoreTest, TypingANameAndReturnSavesItAndTheNameStaysForNextTime) {
+    Table().init();
+    ASSERT_TRUE(Table().addScore(2000));
+    for (char c : std::string("Quagleaperx%"))
+        Table().typeChar(c);
+    EXPECT_EQ(Table().editBuffer(), "Quagleaper") << "ten characters, no percent sign";
+    Table().typeChar(8);
+    EXPECT_EQ(Table().entries()[0].name, "Quagleape") << "backspace writes the name";
+    Table().typeChar('r');
+    Table().typeChar(13);
+    EXPECT_EQ(Table().editingIndex(), -1);
+    EXPECT_NE(folder.Read(kFile).find("*2000:Quagleaper\n"), std::string::npos);
+
+    ASSERT_TRUE(Table().addScore(3000));
+    Table().typeChar(13);
+    EXPECT_EQ(Table().entries()[0].name, "Quagleaper");
+    Table().typeChar('z');
+    EXPECT_EQ(Table().editBuffer(), "Quagleaper") << "no entry is being edited";
+}
+
+TEST_F(HighScoreTest, AnUnwritableFileKeepsTheTableInMemoryAndSaysSo) {
+    std::filesystem::create_directories(folder.Path() / kFile);
+    Table().reset();
+    ASSERT_TRUE(Table().addScore(4000));
+    Table().save();
+    EXPECT_EQ(Table().entries()[0].score, 4000);
+    EXPECT_NE(Log().find("HighScore: could not write"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "data/HighScore.txt.new"));
+}
