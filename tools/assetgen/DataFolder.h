@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <string>
+
+class ContactSheet;
+
+// The loose data folder being written: pictures under their labels' file names, as the game's
+// loaders look them up, and text files.
+class DataFolder {
+public:
+    // `sheet` (may be null) gets a thumbnail of every picture written.
+    DataFolder(std::string root, ContactSheet* sheet);
+
+    // A still picture of the catalogue, written as its sprite type needs: types 0 and 2 as a
+    // 24-bit BMP with an "Alpha" map where edges are soft, types 1 and 3 with hard edges.
+    bool WritePicture(const std::string& label, const Canvas& canvas);
+    // A hard-edged picture outside the catalogue (the game builds it itself).
+    bool WriteHardBmp(const std::string& label, const Canvas& canvas);
+    // An opaque picture as JPEG; `label` is normalised into the file name.
+    bool WriteJpeg(const std::string& label, const Canvas& canvas, int quality);
+    bool WriteText(const std::string& fileName, const std::string& text) const;
+
+    const std::string& Root() const { return root; }
+    // Path of a file in the folder.
+    std::string PathOf(const std::string& fileName) const;
+
+private:
+    bool Note(bool written, const std::string& label, const Canvas& canvas);
+
+    std::string root;
+    ContactSheet* sheet;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The small pictures: pointer, check marks, HUD icons, the goal lily, the frog at home, the
+// invisible obstacle, the publisher logos and the button highlights.
+namespace Icons {
+
+constexpr int kPointerHotSpotX = 10;
+
+// The frog for the window's icon, 64 x 64, written as "appicon.bmp".
+std::unique_ptr<Canvas> ApplicationIcon();
+
+// The labels of the small pictures, highlights included.
+const std::vector<std::string>& Labels();
+// The picture of `label`, or null when the label is none of the small pictures.
+std::unique_ptr<Canvas> Draw(const std::string& label);
+
+} // namespace Icons
