@@ -44,6 +44,9 @@ public:
     void loseSurfaces() { ++losses->count; }
 
     bool isOpen() const { return opened; }
+    // Whole-number scaling with sharp pixels wherever the output is large enough, instead of
+    // smooth scaling to fill it. Only a real window has a say.
+    virtual void setCrispScaling(bool) {}
     // Bits per pixel of the surfaces made now: the display mode's in full screen, else the
     // desktop's.
     int surfaceDepth() const { return exclusive ? modeDepth : desktopDepth(); }

@@ -28,6 +28,16 @@ if [ "${1:-}" = "--in-session" ]; then
     sleep 1
     import -window root screen.png
     [ -n "${KEEP_SCREENSHOT:-}" ] && cp screen.png "$KEEP_SCREENSHOT"
+    # F11 leaves full screen for an 800 x 600 window; Alt+Return goes back; the game runs on.
+    geometry() { xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p'; }
+    full=$(geometry)
+    xdotool key F11
+    sleep 0.5
+    [ "$(geometry)" = "800x600" ] || fail "F11 gave a window of $(geometry), full screen was $full"
+    xdotool key alt+Return
+    sleep 0.5
+    [ "$(geometry)" = "$full" ] || fail "Alt+Return gave $(geometry), full screen was $full"
+    kill -0 "$pid" 2>/dev/null || fail "the game ended while switching"
     xdotool key Escape
     for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
@@ -52,7 +62,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 mkdir -p "$work/data"
-cp "$build/run/data/config.txt" "$work/data/config.txt"
+cp "$build/run/data/"* "$work/data/"
 cd "$work"
 # The X, GL and D-Bus libraries keep some memory to the very end; our own leaks are caught by
 # the headless runs.

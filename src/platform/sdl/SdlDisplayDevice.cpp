@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <algorithm>
-
 #include "platform/sdl/SdlWindow.h"
 
 namespace platform {
@@ -40,21 +38,7 @@ DisplayResult SdlDisplayDevice::openOutput() {
     return dd::Ok;
 }
 
-void SdlDisplayDevice::showFullscreen(bool fullscreen) {
-    SDL_Window* const handle = window.handle();
-    if (fullscreen) {
-        // Without a window manager nobody answers the full-screen request, so the window is
-        // first made as large as the desktop itself.
-        SDL_Rect bounds;
-        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(handle), 0), &bounds) == 0) {
-            SDL_SetWindowPosition(handle, bounds.x, bounds.y);
-            SDL_SetWindowSize(handle, bounds.w, bounds.h);
-        }
-    }
-    // A desktop that refuses full screen still shows the whole picture in the window.
-    if (SDL_SetWindowFullscreen(handle, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
-        SDL_Log("SDL could not change to full screen: %s", SDL_GetError());
-}
+void SdlDisplayDevice::showFullscreen(bool fullscreen) { window.setFullscreen(fullscreen); }
 
 DisplayResult SdlDisplayDevice::prepareOutput(int width, int height) {
     textureWidth = width;
@@ -64,6 +48,21 @@ DisplayResult SdlDisplayDevice::prepareOutput(int width, int height) {
         return dd::Generic;
     }
     return makeTexture() ? dd::Ok : dd::OutOfVideoMemory;
+}
+
+void SdlDisplayDevice::setCrispScaling(bool crisp) {
+    crispScaling = crisp;
+    fitPicture();
+}
+
+void SdlDisplayDevice::fitPicture() {
+    int width = 0;
+    int height = 0;
+    if (!renderer || !texture || SDL_GetRendererOutputSize(renderer, &width, &height) != 0)
+        return;
+    const bool wholeSteps = crispScaling && width >= textureWidth && height >= textureHeight;
+    SDL_RenderSetIntegerScale(renderer, wholeSteps ? SDL_TRUE : SDL_FALSE);
+    SDL_SetTextureScaleMode(texture, wholeSteps ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
 void SdlDisplayDevice::show(const DisplaySurface& primary) {
@@ -93,9 +92,13 @@ void SdlDisplayDevice::closeOutput() {
 }
 
 int SdlDisplayDevice::watchEvent(void* device, SDL_Event* event) {
+    auto* self = static_cast<SdlDisplayDevice*>(device);
+    if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        self->fitPicture();
+        return 0;
+    }
     if (event->type != SDL_RENDER_TARGETS_RESET && event->type != SDL_RENDER_DEVICE_RESET)
         return 0;
-    auto* self = static_cast<SdlDisplayDevice*>(device);
     self->loseSurfaces();
     if (event->type == SDL_RENDER_DEVICE_RESET)
         self->textureLost = true;
@@ -111,7 +114,7 @@ bool SdlDisplayDevice::makeTexture() {
         SDL_Log("SDL could not make the frame texture: %s", SDL_GetError());
         return false;
     }
-    SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    fitPicture();
     return true;
 }
 

@@ -15,7 +15,8 @@ class SdlWindow;
 
 // The display in the desktop window: the primary is converted into a streaming texture and
 // drawn scaled to fit the window, aspect kept, with black bars, so the whole picture shows
-// whatever size the window gets. Full screen is the desktop's full screen. A render device
+// whatever size the window gets: smoothly, or in whole steps with sharp pixels when asked and
+// the window is large enough. Full screen is the desktop's full screen. A render device
 // reset loses every surface, as a lost display did.
 class SdlDisplayDevice final : public DisplayDevice {
 public:
@@ -23,6 +24,7 @@ public:
     ~SdlDisplayDevice() override;
 
     int desktopDepth() const override;
+    void setCrispScaling(bool crisp) override;
 
 protected:
     DisplayResult openOutput() override;
@@ -34,6 +36,8 @@ protected:
 private:
     static int watchEvent(void* device, SDL_Event* event);
     bool makeTexture();
+    // Chooses whole-number or smooth scaling for the window's size now.
+    void fitPicture();
     void releaseOutput();
 
     SdlWindow& window;
@@ -43,6 +47,7 @@ private:
     int textureHeight = 0;
     bool watching = false;
     bool textureLost = false;
+    bool crispScaling = false;
 };
 
 } // namespace platform

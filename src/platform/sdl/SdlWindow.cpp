@@ -4,6 +4,8 @@
 
 #include "platform/VirtualKey.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -65,15 +67,41 @@ bool SdlWindow::create(const std::string& title, int clientWidth, int clientHeig
     }
     videoStarted = true;
     window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                              clientWidth, clientHeight, 0);
+                              clientWidth, clientHeight, SDL_WINDOW_RESIZABLE);
     if (!window) {
         SDL_Log("SDL could not create the window: %s", SDL_GetError());
         return false;
     }
+    windowedWidth = clientWidth;
+    windowedHeight = clientHeight;
     // The game draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);
     SDL_StartTextInput();
+    controllers.start();
     return true;
+}
+
+void SdlWindow::setFullscreen(bool fullscreen) {
+    if (fullscreen) {
+        // Without a window manager nobody answers the full-screen request, so the window is
+        // first made as large as the desktop itself.
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) == 0) {
+            SDL_SetWindowPosition(window, bounds.x, bounds.y);
+            SDL_SetWindowSize(window, bounds.w, bounds.h);
+        }
+    }
+    // A desktop that refuses full screen still shows the whole picture in the window.
+    if (SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        SDL_Log("SDL could not change to full screen: %s", SDL_GetError());
+    if (!fullscreen) {
+        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+}
+
+bool SdlWindow::isFullscreen() const {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
 }
 
 bool SdlWindow::peekMessage(Message& out) {
@@ -128,6 +156,8 @@ void SdlWindow::pumpEvents() {
 }
 
 void SdlWindow::translate(const SDL_Event& event) {
+    if (controllers.translate(event, queue))
+        return;
     switch (event.type) {
     case SDL_QUIT:
         queue.push_back({Message::Type::Destroy});
@@ -139,12 +169,13 @@ void SdlWindow::translate(const SDL_Event& event) {
             queue.push_back({Message::Type::FocusLost});
         break;
     case SDL_KEYDOWN:
-        translateKey(event.key.keysym.sym);
+        translateKey(event.key.keysym);
         break;
     case SDL_TEXTINPUT:
         translateText(event.text.text);
         break;
     case SDL_MOUSEMOTION:
+        showPointerOutsidePicture();
         queue.push_back({Message::Type::MouseMove, 0, event.motion.x, event.motion.y});
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -160,14 +191,25 @@ void SdlWindow::translate(const SDL_Event& event) {
     }
 }
 
-void SdlWindow::translateKey(int sdlKey) {
-    const int code = virtualKeyOf(sdlKey);
+void SdlWindow::translateKey(const SDL_Keysym& key) {
+    const bool alt = (key.mod & KMOD_ALT) != 0;
+    if (key.sym == SDLK_F11 || (alt && (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER))) {
+        setFullscreen(!isFullscreen());
+        return;
+    }
+    const int code = virtualKeyOf(key.sym);
     if (code == 0)
         return;
     queue.push_back({Message::Type::KeyDown, code});
     // Text input carries no control characters; the name entry still needs these two.
     if (code == vk::Back || code == vk::Return)
         queue.push_back({Message::Type::Char, code});
+}
+
+void SdlWindow::showPointerOutsidePicture() {
+    const Point at = cursorPosition();
+    const bool overPicture = at.x >= 0 && at.y >= 0 && at.x < windowedWidth && at.y < windowedHeight;
+    SDL_ShowCursor(overPicture ? SDL_DISABLE : SDL_ENABLE);
 }
 
 void SdlWindow::translateText(const char* utf8) {

@@ -3,14 +3,18 @@
 #include <deque>
 
 #include "platform/Window.h"
+#include "platform/sdl/SdlGameControllers.h"
 
 struct SDL_Window;
+struct SDL_Keysym;
 union SDL_Event;
 
 namespace platform {
 
 // The desktop window. SDL's events are turned into the game's messages: keys into virtual-key
-// codes, typed text into Latin-1 characters, pointer positions into client pixels.
+// codes, typed text into Latin-1 characters, pointer positions into the picture's pixels, game
+// controllers into keys. Alt+Return and F11 switch between full screen and a window; the game
+// never hears them.
 class SdlWindow final : public Window {
 public:
     SdlWindow() = default;
@@ -27,15 +31,24 @@ public:
     bool leftButtonDown() const override;
 
     SDL_Window* handle() const { return window; }
+    void setFullscreen(bool fullscreen);
+    bool isFullscreen() const;
 
 private:
     void pumpEvents();
     void translate(const SDL_Event& event);
-    void translateKey(int sdlKey);
+    void translateKey(const SDL_Keysym& key);
+    // The system pointer shows over the borders around the picture, never over the picture,
+    // where the game draws its own.
+    void showPointerOutsidePicture();
     void translateText(const char* utf8);
 
     SDL_Window* window = nullptr;
     bool videoStarted = false;
+    SdlGameControllers controllers;
+    // The window's size when it is not full screen, also the size of the game's picture.
+    int windowedWidth = 0;
+    int windowedHeight = 0;
     std::deque<Message> queue;
 };
 
