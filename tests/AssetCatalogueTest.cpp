@@ -1,8 +1,11 @@
 #include "app/AssetCatalogue.h"
 
 #include "WorldConfig.h"
+#include "app/Game.h"
+#include "app/WindowProcedure.h"
 #include "gfx/SpriteManager.h"
 #include "support/ScratchFolder.h"
+#include "support/SpriteScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -48,3 +51,51 @@ TEST(AssetCatalogue, TimedAnimationsTakeTheirCycleFromTheSettingNamedAfterTheLab
     EXPECT_FLOAT_EQ(Sprites().GetSpriteInfo("TITLE_MENU")->duration, 1.0f);
     EXPECT_FLOAT_EQ(Sprites().GetSpriteInfo("FROG_DROWN")->duration, 0.0f);
 }
+
+namespace {
+
+constexpr std::uint32_t kBackdrop = 0x2060A0;
+
+// A preload screen and a bar 20 wide and 202 high whose rows tell where they came from.
+class ShowProgressTest : public SpriteScreen {
+protected:
+    ShowProgressTest() {
+        LoadWorldConfig(folder, "");
+        AddSprite("PRELOAD", 800, 600, kBackdrop);
+        auto bar = std::make_unique<SurfaceSprite>();
+        EXPECT_TRUE(bar->Create(Picture(20, 202, [](int x, int y) { return Tag(x, y); }), 20, 202, 0, 0, false));
+        Singleton<SpriteManager>::Instance().AddSprite(std::move(bar), "PROGRESS_BAR", false);
+    }
+
+    std::uint32_t Shown(int x, int y) { return screen.Device().lastFrame()->pixelAt(x, y); }
+
+    WindowProcedure procedure;
+};
+
+} // namespace
+
+TEST_P(ShowProgressTest, HalfWayShowsTheLowerHalfOfTheBarFromRow211) {
+    ASSERT_TRUE(AssetCatalogue::ShowProgress(0.5f, procedure));
+    EXPECT_EQ(Shown(5, 210), ScreenValue(kBackdrop));
+    EXPECT_EQ(Shown(5, 211), ScreenValue(Tag(5, 100)));
+    EXPECT_EQ(Shown(5, 312), ScreenValue(Tag(5, 201)));
+    EXPECT_EQ(Shown(5, 313), ScreenValue(kBackdrop));
+    EXPECT_NE(folder.Read("debug.txt").find("RelProg: 0.50\n"), std::string::npos);
+}
+
+TEST_P(ShowProgressTest, AtZeroOnlyTheBottomTwoRowsShow) {
+    ASSERT_TRUE(AssetCatalogue::ShowProgress(0.0f, procedure));
+    EXPECT_EQ(Shown(5, 310), ScreenValue(kBackdrop));
+    EXPECT_EQ(Shown(5, 311), ScreenValue(Tag(5, 200)));
+    EXPECT_EQ(Shown(5, 312), ScreenValue(Tag(5, 201)));
+}
+
+TEST_P(ShowProgressTest, AQuitWhileLoadingEndsThePreload) {
+    screen.Window().push({platform::Message::Type::KeyDown, 'U'});
+    screen.Window().postQuit(0);
+    EXPECT_FALSE(AssetCatalogue::ShowProgress(0.3f, procedure));
+    EXPECT_NE(folder.Read("debug.txt").find("Received WM_QUI.\n"), std::string::npos);
+    EXPECT_FALSE(Singleton<Game>::Instance().musicOn) << "the key before the quit was handled";
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, ShowProgressTest, ::testing::Values(16, 32));

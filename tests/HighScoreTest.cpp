@@ -1,5 +1,11 @@
 #include "score/HighScore.h"
 
+#include "core/FileLoader.h"
+#include "pack/ContainerWriter.h"
+#include "gfx/DirectDraw.h"
+#include "platform/DisplaySurface.h"
+#include "support/GlyphFont.h"
+#include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +150,18 @@ TEST_F(HighScoreTest, TypingANameAndReturnSavesItAndTheNameStaysForNextTime) {
     EXPECT_EQ(Table().editBuffer(), "Quagleaper") << "no entry is being edited";
 }
 
+TEST_F(HighScoreTest, TheTableLivesOnDiskBesideTheDataContainer) {
+    folder.Write("data/config.txt", "numFrogLifes 3\n");
+    ContainerWriter writer;
+    ASSERT_TRUE(writer.AddFolder("data", "data/Quagleaper.dat") && writer.WriteTo("data/Quagleaper.dat"));
+    ASSERT_TRUE(Singleton<FileLoader>::Instance().ReadDirectory());
+    Table().init();
+    ASSERT_TRUE(Table().addScore(5000));
+    Table().typeChar(13);
+    ASSERT_TRUE(Table().load());
+    EXPECT_EQ(Table().entries()[0].score, 5000);
+}
+
 TEST_F(HighScoreTest, AnUnwritableFileKeepsTheTableInMemoryAndSaysSo) {
     std::filesystem::create_directories(folder.Path() / kFile);
     Table().reset();
@@ -152,4 +170,60 @@ TEST_F(HighScoreTest, AnUnwritableFileKeepsTheTableInMemoryAndSaysSo) {
     EXPECT_EQ(Table().entries()[0].score, 4000);
     EXPECT_NE(Log().find("HighScore: could not write"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "data/HighScore.txt.new"));
+}
+
+namespace {
+
+// The table drawn with a font whose only glyph is "1": scores of ones show where each row is.
+class HighScoreDrawTest : public HighScoreTest {
+protected:
+    HighScoreDrawTest() {
+        GlyphFont::LoadGameFonts(folder);
+        std::string lines;
+        for (int i = 0; i < 10; ++i)
+            lines += "*11:1\n";
+        folder.Write(kFile, FileWith(lines));
+        EXPECT_TRUE(Table().load());
+    }
+
+    static bool RedAt(int x, int y) {
+        return Singleton<DirectDraw>::Instance().GetBackBuffer()->pixelAt(x, y) == GlyphFont::kRed;
+    }
+    void ClearScreen() { Singleton<DirectDraw>::Instance().GetBackBuffer()->fill(nullptr, 0); }
+    void DrawAt(std::uint32_t milliseconds) {
+        screen.Clock().advance(milliseconds - screen.Clock().milliseconds());
+        ClearScreen();
+        Table().draw();
+    }
+
+    HeadlessScreen screen{32};
+};
+
+} // namespace
+
+TEST_F(HighScoreDrawTest, NamesStartAtTwoHundredAndScoresEndAtSixHundredEveryThirtyFiveRows) {
+    DrawAt(400);
+    for (int row = 0; row < 10; ++row) {
+        const int y = 120 + 35 * row;
+        EXPECT_TRUE(RedAt(200, y)) << row;
+        EXPECT_FALSE(RedAt(199, y)) << row;
+        // "11" right-aligned: two glyphs of ten with a pixel of spacing end just left of 600.
+        EXPECT_TRUE(RedAt(599 - 1, y)) << row;
+        EXPECT_FALSE(RedAt(600, y)) << row;
+    }
+}
+
+TEST_F(HighScoreDrawTest, TheRowBeingTypedShowsTheBufferAndBlinks) {
+    ASSERT_TRUE(Table().addScore(111));
+    ASSERT_EQ(Table().editingIndex(), 0);
+    DrawAt(400);
+    EXPECT_TRUE(RedAt(598, 120)) << "the score of the new row";
+    EXPECT_FALSE(RedAt(200, 120)) << "an empty name is typed so far";
+    Table().typeChar('1');
+    DrawAt(400);
+    EXPECT_TRUE(RedAt(200, 120));
+    DrawAt(1000);
+    EXPECT_FALSE(RedAt(200, 120)) << "hidden in one of three periods of 333 ms";
+    EXPECT_FALSE(RedAt(598, 120));
+    EXPECT_TRUE(RedAt(200, 155)) << "the other rows stay";
 }

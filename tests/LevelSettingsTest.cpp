@@ -59,10 +59,10 @@ TEST_F(LevelSettingsTest, TheBonusLifeAllowanceIsFiveWhateverTheSettingSays) {
     EXPECT_EQ(settings.maxBonusLives, 5);
     EXPECT_EQ(settings.bonusLivesLeft, 5);
     for (int star = 0; star < 5; ++star)
-        EXPECT_EQ(settings.grantBonusLife(), 0);
+        EXPECT_TRUE(settings.grantBonusLife());
     EXPECT_EQ(settings.lives, 9);
     EXPECT_EQ(settings.bonusLivesLeft, 0);
-    EXPECT_EQ(settings.grantBonusLife(), 200);
+    EXPECT_FALSE(settings.grantBonusLife());
     EXPECT_EQ(settings.lives, 9);
 }
 

@@ -21,14 +21,6 @@ protected:
             Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
     }
 
-    // A plain sprite of one colour under `label`, as the catalogue would have built it.
-    void AddSprite(const std::string& label, int width, int height, std::uint32_t colour) {
-        auto sprite = std::make_unique<SurfaceSprite>();
-        ASSERT_TRUE(sprite->Create(Picture(width, height, [colour](int, int) { return colour; }),
-                                   width, height, 0, 0, false));
-        Singleton<SpriteManager>::Instance().AddSprite(std::move(sprite), label, false);
-    }
-
     bool Shows(int x, int y, std::uint32_t colour) { return Back().pixelAt(x, y) == ScreenValue(colour); }
 };
 

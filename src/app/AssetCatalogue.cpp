@@ -1,10 +1,22 @@
 #include "app/AssetCatalogue.h"
 
+#include "app/Game.h"
+#include "app/Log.h"
+#include "app/WindowProcedure.h"
+#include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "gfx/SpriteInfo.h"
 #include "gfx/SpriteLabel.h"
+#include "gfx/DirectDraw.h"
+#include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
+#include "platform/Platform.h"
+#include "sound/SoundEngine.h"
+#include "sound/SoundFx.h"
+
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -137,10 +149,37 @@ constexpr Entry kEntries[] = {
     {"PIRANHA_SWIMMING", true, Animated, 8, Timed, true, true},
 };
 
-float DurationOf(const Entry& entry, const std::string& normalized) {
-    if (entry.duration == Still)
-        return 1.0f;
-    return Singleton<SettingsManager>::Instance().GetFloat(normalized + "Interval");
+// Loaded whole, in this order; the second list with volume control.
+constexpr const char* kEffects[] = {
+    "SOUND_HIGHSCORE", "SOUND_FROG_DROWN", "SOUND_FROG_EAT", "SOUND_FROG_MOVE", "SOUND_FROG_JUMP",
+    "SOUND_FROG_KNOCKED_OVER", "SOUND_FROG_BLOCKED_MOVE", "SOUND_FROG_PICK_STAR",
+    "SOUND_FROG_PIERCED", "SOUND_FROG_IDLE", "SOUND_LEVEL_FINISHED",
+    "SOUND_LEVEL_FINISHED_FULL_LEVEL", "SOUND_MENU_BUTTON_CLICK", "SOUND_GAME_OVER",
+    "SOUND_BONUS_LIFE", "SOUND_LOSE_LIFE", "SOUND_COUNT_DOWN", "SOUND_RAGTOP_CLOSED_CRASH",
+    "SOUND_RAGTOP_OPEN_CRASH", "SOUND_SMALL_CAR_CRASH", "SOUND_TRUCK_CRASH",
+    "SOUND_FROG_KILL_BOX_DROWN", "SOUND_FROG_KILL_BOX_HAMMER", "SOUND_FROG_KILL_CHEZ_FRED",
+    "SOUND_FROG_KILL_GARBAGE", "SOUND_TRUCK_BREAK", "SOUND_DIVE", "SOUND_HIPPO_ANGRY",
+    "SOUND_FROG_KILL_BOX_RED_BUTTON", "SOUND_FROG_KILL_AQUARIUM", "SOUND_FROG_KILL_BOX_BOMB",
+    "SOUND_FROG_KILL_CEMENT_MIXER", "SOUND_FROG_KILL_ELECTRIC", "SOUND_FROG_KILL_PIRANHA",
+};
+constexpr const char* kVolumeControlled[] = {
+    "SOUND_THEME", "SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD", "SOUND_AMBIENT_INSECTS",
+    "SOUND_AMBIENT_ROAD_UNDERGROUND",
+};
+constexpr int kSoundCount = static_cast<int>(std::size(kEffects) + std::size(kVolumeControlled));
+// The bar's top edge on the preload screen.
+constexpr int kBarTop = 111;
+
+SpriteInfo InfoOf(const Entry& entry) {
+    SpriteInfo info;
+    info.name = NormalizeLabel(entry.label);
+    info.crop = entry.crop;
+    info.type = entry.type;
+    info.numFrames = entry.numFrames;
+    info.duration = entry.duration == Still ? 1.0f : 0.0f;
+    info.mirrored = entry.mirrored;
+    info.loop = entry.loop;
+    return info;
 }
 
 } // namespace
@@ -148,15 +187,123 @@ float DurationOf(const Entry& entry, const std::string& normalized) {
 bool AssetCatalogue::RegisterAssets() {
     SpriteManager& sprites = Singleton<SpriteManager>::Instance();
     for (const Entry& entry : kEntries) {
-        SpriteInfo info;
-        info.name = NormalizeLabel(entry.label);
-        info.crop = entry.crop;
-        info.type = entry.type;
-        info.numFrames = entry.numFrames;
-        info.duration = DurationOf(entry, info.name);
-        info.mirrored = entry.mirrored;
-        info.loop = entry.loop;
+        SpriteInfo info = InfoOf(entry);
+        if (entry.duration == Timed)
+            info.duration = Singleton<SettingsManager>::Instance().GetFloat(info.name + "Interval");
         sprites.SetSpriteInfo(info);
+    }
+    return true;
+}
+
+std::optional<SpriteInfo> AssetCatalogue::Definition(const std::string& label) {
+    const std::string name = NormalizeLabel(label);
+    for (const Entry& entry : kEntries)
+        if (NormalizeLabel(entry.label) == name)
+            return InfoOf(entry);
+    return std::nullopt;
+}
+
+namespace {
+
+// Counts the preload's steps and draws the bar after each.
+class Progress {
+public:
+    Progress(int total, WindowProcedure& procedure) : total(total), procedure(procedure) {}
+
+    bool Step(const std::string& loaded) {
+        const bool shown = AssetCatalogue::ShowProgress(static_cast<float>(step) / static_cast<float>(total), procedure);
+        ++step;
+        if (!shown)
+            Log("Failed to update after loading %s", loaded.c_str());
+        return shown;
+    }
+
+private:
+    int step = 0;
+    int total;
+    WindowProcedure& procedure;
+};
+
+bool LoadSounds(const char* const* labels, std::size_t count, unsigned flags, Progress& progress) {
+    SoundEngine& sound = Singleton<SoundEngine>::Instance();
+    const std::string base = Singleton<FileLoader>::Instance().GetBasePath();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string label = NormalizeLabel(labels[i]);
+        if (!sound.createSfx(label, base + label + ".wav", flags, true))
+            sound.createSfx(label, base + label + ".ogg", flags, true);
+        if (!progress.Step(label))
+            return false;
+    }
+    return true;
+}
+
+bool SoundIsOn(bool soundDeviceOk) {
+    const bool wanted = Singleton<SettingsManager>::Instance().GetBool("enableSound");
+    if (!soundDeviceOk) {
+        Log("Disabling Sound due to invalid device.\n");
+        return false;
+    }
+    return wanted;
+}
+
+} // namespace
+
+bool AssetCatalogue::PreloadAssets(WindowProcedure& procedure) {
+    SpriteManager& sprites = Singleton<SpriteManager>::Instance();
+    std::vector<std::string> labels;
+    sprites.GetAllSpriteLabels(labels);
+    Progress progress(static_cast<int>(labels.size()) + kSoundCount, procedure);
+
+    Game& game = Singleton<Game>::Instance();
+    SoundEngine& sound = Singleton<SoundEngine>::Instance();
+    sound.setSoundEnabled(SoundIsOn(game.soundDeviceOk));
+    if (sound.soundEnabled()) {
+        if (!LoadSounds(kEffects, std::size(kEffects), 0, progress) ||
+            !LoadSounds(kVolumeControlled, std::size(kVolumeControlled), SfxFlag::VolumeControl, progress))
+            return false;
+        if (SoundFx* theme = sound.find(NormalizeLabel("SOUND_THEME")))
+            theme->playLooping();
+    }
+    for (const std::string& label : labels) {
+        Log("Loading %s...\n", label.c_str());
+        sprites.GetSprite(label, false);
+        if (const SpriteInfo* info = sprites.GetSpriteInfo(label); info && info->mirrored)
+            sprites.GetSprite(label, true);
+        if (!progress.Step(label))
+            return false;
+    }
+    game.NewGame();
+    return true;
+}
+
+bool AssetCatalogue::ShowProgress(float progress, WindowProcedure& procedure) {
+    static const std::string screenLabel = NormalizeLabel("PRELOAD");
+    static const std::string barLabel = NormalizeLabel("PROGRESS_BAR");
+    SpriteManager& sprites = Singleton<SpriteManager>::Instance();
+    Sprite* screen = sprites.GetSprite(screenLabel);
+    Sprite* bar = sprites.GetSprite(barLabel);
+    if (!screen || !bar) {
+        Log("Failed to load progress bar sprite");
+        return false;
+    }
+    Log("RelProg: %2.2f\n", static_cast<double>(progress));
+    screen->Draw(0, 0);
+    // The bar fills from the bottom up; its top edge sits at row kBarTop.
+    const int w = bar->GetWidth();
+    const int h = bar->GetHeight();
+    const int hidden = static_cast<int>(static_cast<float>(h - 2) * (1.0f - progress));
+    bar->DrawPartScaled({0, hidden, w - 1, h - 1}, {0, kBarTop + hidden, w - 1, kBarTop - 1 + h});
+    sprites.ProcessInvalidSprites();
+    Singleton<DirectDraw>::Instance().Present();
+
+    platform::Window& window = platform::Platform::current().window();
+    platform::Message message;
+    while (window.peekMessage(message)) {
+        if (message.type == platform::Message::Type::Quit) {
+            Log("Received WM_QUI.\n");
+            return false;
+        }
+        procedure.Handle(message);
     }
     return true;
 }

@@ -10,6 +10,9 @@
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
 #include "platform/Platform.h"
+#include "score/GameScore.h"
+#include "score/HighScore.h"
+#include "score/ScreenMessage.h"
 #include "sound/SoundEngine.h"
 #include "world/BlockInfo.h"
 #include "world/TrackObjectFactory.h"
@@ -60,26 +63,36 @@ bool Game::Init() {
     // Without a configuration every setting reads as zero; each later query logs its key.
     Singleton<SettingsManager>::Instance().LoadSettings(
         Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
+    Singleton<GameScore>::Instance().init(level);
+    Singleton<HighScore>::Instance().init();
+    Singleton<ScreenMessage>::Instance().init();
     AssetCatalogue::RegisterAssets();
     level.camera.acceleration = Singleton<SettingsManager>::Instance().GetFloat("scrollAccelerationPPS");
     level.camera.velocityX = level.camera.velocityY = 0.0f;
+    platform::Platform::current().display().setCrispScaling(
+        Singleton<SettingsManager>::Instance().GetBool("crispScaling"));
+    menus.LoadCredits();
     return true;
 }
 
 void Game::SetState(GameState newState) {
     if (newState != state && OpensWithTransition(state, newState))
         Singleton<DirectDraw>::Instance().StartFade(false);
+    if (newState == GameState::Credits)
+        menus.ResetCredits();
     state = newState;
 }
 
 void Game::NewGame() {
     Singleton<BlockInfo>::Instance().clear();
     level.settings.load();
+    Singleton<GameScore>::Instance().init(level);
     Singleton<TrackObjectFactory>::Instance().load();
     level.setUpLevel();
     level.camera.targetX = 0;
     level.camera.targetY = 0;
     level.updateCamera(kCameraSettleSeconds);
+    Singleton<ScreenMessage>::Instance().clear();
 }
 
 void Game::ToggleMusic() {

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "app/GameState.h"
+#include "app/Hud.h"
+#include "app/MenuScreens.h"
 #include "core/Singleton.h"
 #include "world/Level.h"
 
@@ -32,6 +34,8 @@ public:
     bool musicOn = true;
     bool shadowsOn = true;
     Level level;
+    MenuScreens menus;
+    Hud hud;
 
 private:
     friend class Singleton<Game>;

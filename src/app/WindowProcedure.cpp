@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
+#include "score/HighScore.h"
 
 using platform::Message;
 
@@ -20,15 +21,29 @@ void WindowProcedure::Handle(const Message& message) {
     case Message::Type::Destroy:
         platform::Platform::current().window().postQuit(0);
         break;
-    // Characters feed the high-score name entry and the buttons the menus; both arrive with
-    // their screens. The pointer is read when it is drawn.
     case Message::Type::Char:
+        // Only a name being entered takes characters; typeChar ignores them otherwise.
+        Singleton<HighScore>::Instance().typeChar(static_cast<char>(message.value));
+        break;
     case Message::Type::LeftDown:
+        OnMouse(message, true);
+        break;
     case Message::Type::LeftUp:
+        OnMouse(message, false);
+        break;
+    // The pointer is read when it is drawn.
     case Message::Type::MouseMove:
     case Message::Type::Quit:
         break;
     }
+}
+
+void WindowProcedure::OnMouse(const Message& message, bool down) {
+    Game& game = Singleton<Game>::Instance();
+    if (down)
+        game.menus.OnMouseDown(game.state, message.x, message.y);
+    else
+        game.menus.OnMouseUp(game.state, message.x, message.y);
 }
 
 void WindowProcedure::OnKeyDown(int key) {
@@ -65,7 +80,8 @@ void WindowProcedure::OnKeyDown(int key) {
     case 'M':
         if (state == GameState::Help || state == GameState::Credits)
             game.SetState(GameState::TitleMenu);
-        else if (state == GameState::HighScores)
+        // While a name is typed, M is one of its letters.
+        else if (state == GameState::HighScores && Singleton<HighScore>::Instance().editingIndex() < 0)
             game.LeaveHighScores();
         break;
     case 'P':

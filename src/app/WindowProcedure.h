@@ -12,6 +12,7 @@ public:
 
 private:
     void OnKeyDown(int key);
+    void OnMouse(const platform::Message& message, bool down);
 
     bool hasFocus = false;
 };

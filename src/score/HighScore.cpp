@@ -1,16 +1,18 @@
 #include "score/HighScore.h"
 
 #include "app/Log.h"
-#include "core/File.h"
 #include "core/FileLoader.h"
 #include "core/FileUtil.h"
 #include "core/StringUtil.h"
+#include "gfx/HUDFont.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -19,6 +21,12 @@ constexpr const char* kSeparator = "---------------------------------\n";
 constexpr int kLineSize = 1024;
 constexpr char kBackspace = 8;
 constexpr char kReturn = 13;
+// Where the table is drawn on the high-score screen.
+constexpr int kFirstRowY = 120;
+constexpr int kRowStep = 35;
+constexpr int kNameX = 200;
+constexpr int kScoreRightX = 600;
+constexpr std::uint32_t kBlinkMilliseconds = 333;
 
 const HighScore::Entry kDefaultTable[] = {
     {1000, "Alvara"}, {900, "Bronik"}, {800, "Cessan"}, {700, "Dorwin"}, {600, "Elsin"},
@@ -64,9 +72,14 @@ void HighScore::init() {
 
 bool HighScore::load() {
     table.clear();
-    File file;
-    if (!FileUtil::FileExists(path()) || !file.Open(path(), "r"))
+    // The player's file, on disk beside the data container and never inside it.
+    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(
+        std::fopen(FileUtil::NativePath(path()).c_str(), "r"), &std::fclose);
+    if (!file)
         return false;
+    const auto readLine = [&file](char* line) {
+        return std::fgets(line, kLineSize, file.get()) != nullptr;
+    };
     const auto reject = [this] {
         keepRejectedFile();
         return false;
@@ -74,19 +87,19 @@ bool HighScore::load() {
     std::string hashed;
     char line[kLineSize];
     while (static_cast<int>(table.size()) < kEntries) {
-        if (!file.GetLine(line, kLineSize))
+        if (!readLine(line))
             return reject();
         hashed += line;
         if (line[0] == '*')
             insert(ParseScore(line), ParseName(line));
     }
     do {
-        if (!file.GetLine(line, kLineSize))
+        if (!readLine(line))
             return reject();
         if (!StartsWith(line, kSeparator))
             hashed += line;
     } while (!StartsWith(line, kSeparator));
-    if (!file.GetLine(line, kLineSize))
+    if (!readLine(line))
         return reject();
     if (line != checksumLine(WithoutLastChar(hashed))) {
         Log("You cheated you high scores! - lets reset.\n");
@@ -111,10 +124,9 @@ void HighScore::save() {
     // Written beside the table and moved over it, so that a failed write never costs the old one.
     const std::string target = FileUtil::NativePath(path());
     const std::string fresh = target + ".new";
-    File file;
-    bool written = file.Open(fresh, "w") &&
-                   file.Write(content.data(), content.size()) == content.size();
-    file.Close();
+    std::FILE* file = std::fopen(fresh.c_str(), "w");
+    bool written = file && std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    written = (file && std::fclose(file) == 0) && written;
     written = written && std::rename(fresh.c_str(), target.c_str()) == 0;
     if (!written) {
         std::remove(fresh.c_str());
@@ -146,6 +158,21 @@ void HighScore::typeChar(char c) {
         save();
     } else if (buffer.size() < kMaxNameLength && isAllowedNameChar(static_cast<unsigned char>(c))) {
         buffer += c;
+    }
+}
+
+void HighScore::draw() const {
+    HUDFont& font = Singleton<HUDFont>::Instance();
+    const std::uint32_t now = platform::Platform::current().clock().milliseconds();
+    const bool editedRowHidden = now / kBlinkMilliseconds % 3 == 0;
+    int y = kFirstRowY;
+    for (int i = 0; i < static_cast<int>(table.size()); ++i, y += kRowStep) {
+        const bool edited = i == editing;
+        if (edited && editedRowHidden)
+            continue;
+        const Entry& entry = table[static_cast<std::size_t>(i)];
+        font.DrawText(kNameX, y, edited ? buffer : entry.name, false);
+        font.DrawText(kScoreRightX, y, std::to_string(entry.score), true);
     }
 }
 

@@ -27,6 +27,8 @@ public:
     // True when the score enters the table; its entry then takes the name being typed.
     bool addScore(int score);
     void typeChar(char c);
+    // The table in the HUD font; the row being typed blinks.
+    void draw() const;
 
     const std::vector<Entry>& entries() const { return table; }
     // The entry whose name is being typed, or -1.

@@ -132,11 +132,10 @@ float LevelSettings::currentSpeedFactor() const {
     return factor;
 }
 
-int LevelSettings::grantBonusLife() {
-    if (bonusLivesLeft > 0) {
-        --bonusLivesLeft;
-        ++lives;
-        return 0;
-    }
-    return starScoreBonus;
+bool LevelSettings::grantBonusLife() {
+    if (bonusLivesLeft <= 0)
+        return false;
+    --bonusLivesLeft;
+    ++lives;
+    return true;
 }

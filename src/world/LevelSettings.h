@@ -34,8 +34,9 @@ public:
     int frogsHome() const { return frogsToGoal - frogsRemaining; }
     // Lane speed-up for the frogs already home, with the extra for levels above 14.
     float currentSpeedFactor() const;
-    // A star's reward: a life while the allowance lasts, else the returned number of points.
-    int grantBonusLife();
+    // A star's reward: a life while the allowance lasts; false when it is used up, and the
+    // star is worth starScoreBonus points instead.
+    bool grantBonusLife();
 
     int level = 0;
     int world = 0;

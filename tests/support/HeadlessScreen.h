@@ -12,6 +12,8 @@ public:
     HeadlessScreen& operator=(const HeadlessScreen&) = delete;
 
     platform::HeadlessWindow& Window() { return headless.window(); }
+    platform::VirtualClock& Clock() { return headless.clock(); }
+    platform::HeadlessDisplayDevice& Device() { return headless.display(); }
 
 private:
     platform::HeadlessPlatform headless;

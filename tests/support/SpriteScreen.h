@@ -3,6 +3,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/SpriteManager.h"
+#include "gfx/SurfaceSprite.h"
 #include "platform/DisplaySurface.h"
 #include "support/Probes.h"
 #include "support/HeadlessScreen.h"
@@ -72,6 +73,14 @@ protected:
     }
 
     void FillBack(std::uint32_t colour) { Back().fill(nullptr, ScreenValue(colour)); }
+
+    // A plain sprite of one colour under `label`, as the catalogue would have built it.
+    void AddSprite(const std::string& label, int width, int height, std::uint32_t colour) {
+        auto sprite = std::make_unique<SurfaceSprite>();
+        ASSERT_TRUE(sprite->Create(Picture(width, height, [colour](int, int) { return colour; }),
+                                   width, height, 0, 0, false));
+        Singleton<SpriteManager>::Instance().AddSprite(std::move(sprite), label, false);
+    }
 
     std::vector<int> Quits() { return TakeQuitCodes(screen.Window()); }
 

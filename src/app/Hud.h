@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+class LevelSettings;
+
+// The heads-up display over the world: level clock, score, stars, lives and the frogs of the
+// level, blinking where the game wants attention, and the screen messages or, while paused,
+// the blinking word "Pause".
+class Hud {
+public:
+    void DrawHud(const LevelSettings& level, bool paused, float dt, bool blinkLives,
+                 bool blinkGoals);
+
+    static std::string ClockText(float levelTime);
+
+private:
+    void DrawCounters(const LevelSettings& level) const;
+    void DrawLives(int lives, bool blink, unsigned milliseconds) const;
+    void DrawFrogsOfLevel(const LevelSettings& level, bool blink, unsigned milliseconds) const;
+    void DrawPauseOrMessages(bool paused, float dt, unsigned milliseconds);
+
+    // Measured the first time it is shown.
+    int pauseWidth = -1;
+};

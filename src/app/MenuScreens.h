@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/GameState.h"
+
+#include <string>
+#include <vector>
+
+// The screens outside a game: the title menu with its two check boxes, help, the high-score
+// table and the scrolling credits; their buttons with highlight and click, and the pointer the
+// game draws itself.
+class MenuScreens {
+public:
+    enum class Action {
+        ToggleMusic, ToggleShadows, Start, Help, HighScores, Exit, Title, Credits, LeaveHighScores
+    };
+
+    // Rectangles are open: a point on the edge is outside.
+    struct Button {
+        GameState screen;
+        int left, top, right, bottom;
+        const char* highlight;
+        Action action;
+
+        bool contains(int x, int y) const { return left < x && x < right && top < y && y < bottom; }
+    };
+
+    static bool IsMenuScreen(GameState state);
+
+    // One frame of the screen of `state`: picture and content, highlights, pointer.
+    void RunFrame(GameState state, float dt);
+    // A press on a button clicks; the release on it acts.
+    void OnMouseDown(GameState state, int x, int y) const;
+    void OnMouseUp(GameState state, int x, int y) const;
+    void DrawButtonHighlights(GameState state) const;
+    void DrawPointer() const;
+
+    void LoadCredits();
+    void ResetCredits() { creditsOffset = 0.0f; }
+    const std::vector<std::string>& CreditsLines() const { return creditsLines; }
+    float CreditsOffset() const { return creditsOffset; }
+
+private:
+    void DrawContent(GameState state, float dt);
+    void DrawCredits(float dt);
+    static void Perform(Action action);
+
+    std::vector<std::string> creditsLines;
+    float creditsOffset = 0.0f;
+};
