@@ -7,6 +7,8 @@
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/HUDFont.h"
+#include "gfx/ScoreFont.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
 #include "platform/Platform.h"
@@ -24,6 +26,7 @@ constexpr int kMinFrameMilliseconds = 20;
 constexpr float kMaxFadeStepSeconds = 0.1f;
 // A new game's camera settles on the start before the first frame shows it.
 constexpr float kCameraSettleSeconds = 5.0f;
+constexpr int kInitFailedQuitCode = -1;
 
 const std::string& ThemeLabel() {
     static const std::string label = NormalizeLabel("SOUND_THEME");
@@ -60,12 +63,18 @@ bool OpensWithTransition(GameState from, GameState to) {
 } // namespace
 
 bool Game::Init() {
+    const std::string base = Singleton<FileLoader>::Instance().GetBasePath();
     // Without a configuration every setting reads as zero; each later query logs its key.
-    Singleton<SettingsManager>::Instance().LoadSettings(
-        Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
+    Singleton<SettingsManager>::Instance().LoadSettings(base + "config.txt");
     Singleton<GameScore>::Instance().init(level);
     Singleton<HighScore>::Instance().init();
     Singleton<ScreenMessage>::Instance().init();
+    if (!Singleton<HUDFont>::Instance().Load(base + "HUDFont.fnt", "HUD_FONT") ||
+        !Singleton<ScoreFont>::Instance().Load(base + "ScoreFont.fnt", "SCORE_FONT")) {
+        Log("Failed to initialize game.\n");
+        platform::Platform::current().window().postQuit(kInitFailedQuitCode);
+        return false;
+    }
     AssetCatalogue::RegisterAssets();
     level.camera.acceleration = Singleton<SettingsManager>::Instance().GetFloat("scrollAccelerationPPS");
     level.camera.velocityX = level.camera.velocityY = 0.0f;
@@ -151,16 +160,25 @@ void Game::RunStateFrame(float dt) {
     case GameState::Playing:
         RunLevelFrame(dt);
         break;
+    case GameState::TitleMenu:
+    case GameState::Help:
+    case GameState::HighScores:
+    case GameState::Credits:
+        menus.RunFrame(state, dt);
+        break;
     default:
         Log("Invalid GameState %i\n", static_cast<int>(state));
         break;
     }
 }
 
-// The world's share of the in-level frame: camera, background, lanes and decorations.
+// The in-level frame as far as the game has it: camera, background, lanes, decorations,
+// score and HUD.
 void Game::RunLevelFrame(float dt) {
     level.updateCamera(dt);
     level.background.update(dt);
     level.update(dt, true);
     level.drawTopLayer();
+    Singleton<GameScore>::Instance().update(dt);
+    hud.DrawHud(level.settings, false, dt, false, false);
 }

@@ -49,11 +49,6 @@ void DrawSprite(const char* label, int x, int y) {
 
 } // namespace
 
-bool MenuScreens::IsMenuScreen(GameState state) {
-    return state == GameState::TitleMenu || state == GameState::Help ||
-           state == GameState::HighScores || state == GameState::Credits;
-}
-
 void MenuScreens::RunFrame(GameState state, float dt) {
     static const std::string idle = NormalizeLabel("SOUND_FROG_IDLE");
     Singleton<SoundEngine>::Instance().stopSound(idle);

@@ -24,8 +24,6 @@ public:
         bool contains(int x, int y) const { return left < x && x < right && top < y && y < bottom; }
     };
 
-    static bool IsMenuScreen(GameState state);
-
     // One frame of the screen of `state`: picture and content, highlights, pointer.
     void RunFrame(GameState state, float dt);
     // A press on a button clicks; the release on it acts.
