@@ -123,4 +123,14 @@ TEST_F(ApplicationTest, MissingConfigurationIsLoggedAndTheGameStillRuns) {
               std::string::npos);
 }
 
+TEST_F(ApplicationTest, TheWindowShowsTheFrogIconWithItsMagentaTransparent) {
+    Run("run 1\n");
+    const platform::HeadlessWindow& window = headless.window();
+    ASSERT_EQ(window.iconWidthShown(), 64);
+    ASSERT_EQ(window.iconHeightShown(), 64);
+    const std::vector<uint32_t>& icon = window.iconShown();
+    EXPECT_EQ(icon.front(), 0u) << "the corner is transparent";
+    EXPECT_EQ(icon[32 * 64 + 32] >> 24, 0xFFu) << "the frog is opaque";
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/WindowLoopDriver.h"
 #include "core/FileLoader.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/Image.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
 
@@ -16,6 +17,8 @@ constexpr int kScreenHeight = 600;
 constexpr int kScreenDepth = 16;
 constexpr int kExitLogFailed = 1;
 constexpr int kExitFailed = -1;
+constexpr const char* kIconName = "appicon";
+constexpr uint32_t kTransparent = 0xFF00FF;
 } // namespace
 
 int Application::Run() {
@@ -44,6 +47,7 @@ bool Application::StartUp() {
         return false;
     // Without a readable container the loader serves loose files.
     Singleton<FileLoader>::Instance().ReadDirectory();
+    ShowWindowIcon(window);
 
     const bool soundDeviceOk = Singleton<SoundEngine>::Instance().init(window);
     Game& game = Singleton<Game>::Instance();
@@ -53,6 +57,25 @@ bool Application::StartUp() {
     game.SetState(GameState::Startup);
     game.SetState(GameState::TitleMenu);
     return true;
+}
+
+// The frog on the window's title bar and task bar; magenta is the picture's transparent colour.
+void Application::ShowWindowIcon(platform::Window& window) {
+    const FileLoader& files = Singleton<FileLoader>::Instance();
+    if (!files.Exists(kIconName, ".bmp"))
+        return;
+    const std::unique_ptr<Image> picture = files.LoadImage(kIconName, false);
+    if (!picture || picture->GetDepth() != 24) {
+        Log("The window icon %s is not a 24-bit picture.\n", kIconName);
+        return;
+    }
+    std::vector<uint32_t> pixels;
+    const uint8_t* bgr = picture->GetData();
+    for (int i = 0; i < picture->GetWidth() * picture->GetHeight(); ++i, bgr += 3) {
+        const uint32_t rgb = uint32_t{bgr[2]} << 16 | uint32_t{bgr[1]} << 8 | bgr[0];
+        pixels.push_back(rgb == kTransparent ? 0u : 0xFF000000u | rgb);
+    }
+    window.setIcon(picture->GetWidth(), picture->GetHeight(), pixels);
 }
 
 int Application::RunMainLoop() {

@@ -3,6 +3,9 @@
 #include "app/WindowProcedure.h"
 
 class LoopDriver;
+namespace platform {
+class Window;
+}
 
 // The program's spine: start-up in its fixed order, the main loop, and the orderly shutdown.
 // The same code runs on the desktop and under the harness; only the platform that the entry
@@ -19,6 +22,7 @@ public:
 
 private:
     bool StartUp();
+    static void ShowWindowIcon(platform::Window& window);
     int RunMainLoop();
     void ShutDown();
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Message.h"
 
@@ -31,6 +33,8 @@ public:
 
     // A modal message box with one OK button; returns once it is closed.
     virtual void showMessageBox(const std::string& title, const std::string& text) = 0;
+    // The picture the desktop shows for the window: rows from the top, 0xAARRGGBB pixels.
+    virtual void setIcon(int width, int height, const std::vector<uint32_t>& pixels) = 0;
 
     // The pointer in client pixels, and whether the left button is held.
     virtual Point cursorPosition() const = 0;

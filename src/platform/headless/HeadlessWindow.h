@@ -16,6 +16,11 @@ public:
     void waitMessage(int timeoutMs) override;
     void postQuit(int exitCode) override;
     void showMessageBox(const std::string& title, const std::string& text) override;
+    void setIcon(int width, int height, const std::vector<uint32_t>& pixels) override {
+        iconWidth = width;
+        iconHeight = height;
+        iconPixels = pixels;
+    }
     Point cursorPosition() const override { return cursor; }
     bool leftButtonDown() const override { return buttonHeld; }
 
@@ -25,6 +30,9 @@ public:
 
     bool isCreated() const { return created; }
     const std::vector<std::string>& messageBoxes() const { return shownMessageBoxes; }
+    int iconWidthShown() const { return iconWidth; }
+    int iconHeightShown() const { return iconHeight; }
+    const std::vector<uint32_t>& iconShown() const { return iconPixels; }
 
 private:
     std::deque<Message> queue;
@@ -32,6 +40,9 @@ private:
     bool buttonHeld = false;
     bool created = false;
     std::vector<std::string> shownMessageBoxes;
+    int iconWidth = 0;
+    int iconHeight = 0;
+    std::vector<uint32_t> iconPixels;
 };
 
 } // namespace platform

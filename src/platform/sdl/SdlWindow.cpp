@@ -131,6 +131,20 @@ void SdlWindow::showMessageBox(const std::string& title, const std::string& text
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window);
 }
 
+void SdlWindow::setIcon(int width, int height, const std::vector<uint32_t>& pixels) {
+    if (!window || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+        return;
+    // SDL copies the pixels, so the surface may borrow them.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels.data()), width, height,
+                                                           32, width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) {
+        SDL_Log("SDL could not make the window icon: %s", SDL_GetError());
+        return;
+    }
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
 Point SdlWindow::cursorPosition() const {
     int windowX = 0;
     int windowY = 0;

@@ -27,6 +27,7 @@ public:
     void waitMessage(int timeoutMs) override;
     void postQuit(int exitCode) override;
     void showMessageBox(const std::string& title, const std::string& text) override;
+    void setIcon(int width, int height, const std::vector<uint32_t>& pixels) override;
     Point cursorPosition() const override;
     bool leftButtonDown() const override;
 
