@@ -5,6 +5,7 @@
 #include "gfx/SurfaceSprite.h"
 #include "support/HeadlessScreen.h"
 #include "support/Probes.h"
+#include "world/BlockInfo.h"
 #include "world/ObjectTrack.h"
 #include "world/Randomizer.h"
 #include "world/TrackObject.h"
@@ -172,4 +173,20 @@ TEST_F(LevelTest, TheWorldUpdateCarriesTheObjectsAlongTheirLanes) {
     const float x = object.getX();
     level.update(0.1f, true);
     EXPECT_NEAR(object.getX(), x + 10.0f, 1e-3f);
+}
+
+TEST_F(LevelTest, SetUpPlacesTheGoalAndTheObstaclesOfTheLevelAndTheEndRemovesThem) {
+    folder.Write("data/ArbitraryObjects_00_00.txt", "1, 3, 0, 40, 40\n2, 5, 0, 0, 0\n");
+    Start("GoalCellLat_00_00 12\nGoalCellLong_00_00 0\n");
+    const LevelObjects& objects = level.getLevelObjects();
+    ASSERT_EQ(objects.getObstacles().size(), 1u);
+    EXPECT_EQ(objects.getObstacles().front()->getX(), 175);
+    ASSERT_NE(objects.getGoal(), nullptr);
+    EXPECT_FLOAT_EQ(objects.getGoal()->getX(), 625.0f);
+    EXPECT_NE(level.grid.cellAt(275, 37) & CELL_WATER, 0u);
+    EXPECT_TRUE(Singleton<BlockInfo>::Instance().isBlocked(175, 37));
+    level.destroyAreas();
+    level.destroyLevelObjects();
+    EXPECT_EQ(Singleton<BlockInfo>::Instance().size(), 0u);
+    EXPECT_EQ(level.getLevelObjects().getGoal(), nullptr);
 }

@@ -1,6 +1,8 @@
 #include "world/ObjectTrack.h"
 
+#include "ObjectLane.h"
 #include "WorldConfig.h"
+#include "actors/Frog.h"
 #include "world/Area.h"
 #include "world/LevelSettings.h"
 #include "world/ObjectType.h"
@@ -237,6 +239,8 @@ TEST_F(ObjectTrackTest, AFinishedBoxLeavesTheLane) {
     track.update(0.0f, true);
     ASSERT_EQ(track.getObjects().size(), 1u);
     ASSERT_TRUE(ObjectType::IsBox(Newest(track).getObjectType()));
+    for (const char* label : {"BOX_HAMMER_KILL", "BOX_RED_BUTTON_KILL", "BOX_BOMB_KILL"})
+        ObjectLane::SetDuration(label, 5.0f);
     Newest(track).setState(6);
     track.update(0.1f, true);
     ASSERT_EQ(track.getObjects().size(), 1u);
@@ -356,6 +360,85 @@ TEST_F(ObjectTrackTest, AnUnknownAreaTypeLogsAtEachSuccessfulDrawAndStaysEmpty) 
         track.update(0.1f, true);
     EXPECT_TRUE(track.getObjects().empty());
     EXPECT_EQ(LogCount("Invalid area type specified for trackobject creation.\n"), 3);
+}
+
+// Rivers of areas past the fourth may get a piranha swimming against the current.
+class ObjectTrackPiranhaTest : public ObjectTrackTest {
+protected:
+    ObjectTrackPiranhaTest() {
+        level.areaTypes = {0, 2, 7, 2, 2};
+        riverFour.init(4, level, World());
+        riverThree.init(3, level, World());
+    }
+
+    ObjectTrack::World WorldWithFrog() { return {&grid, nullptr, nullptr, &frog, nullptr}; }
+
+    // A lane that lets no object in, so that only the piranha draw runs, every frame.
+    bool InitRiver(ObjectTrack& track, Area& area, int fromLeft, float speed = 100.0f) {
+        return track.init(1, &area, 5, fromLeft, speed, 0, 0.0f, 9.0f, 2.0f, 4.0f, 2.0f,
+                          WorldWithFrog());
+    }
+
+    static bool RunUntilPiranha(ObjectTrack& track, int most) {
+        for (int i = 0; i < most && track.getPiranha() == nullptr; ++i)
+            track.update(0.0f, true);
+        return track.getPiranha() != nullptr;
+    }
+
+    Area riverFour;
+    Area riverThree;
+    Frog frog;
+};
+
+TEST_F(ObjectTrackPiranhaTest, APiranhaStartsBeyondTheDownstreamEdgeAndSwimsAgainstTheCurrent) {
+    ObjectTrack right;
+    ObjectTrack left;
+    ASSERT_TRUE(InitRiver(right, riverFour, 1));
+    ASSERT_TRUE(InitRiver(left, riverFour, 0));
+    ASSERT_TRUE(RunUntilPiranha(right, 20000));
+    ASSERT_TRUE(RunUntilPiranha(left, 20000));
+    EXPECT_FLOAT_EQ(right.getPiranha()->getX(), 1000.0f);
+    EXPECT_FLOAT_EQ(left.getPiranha()->getX(), -200.0f);
+    right.update(0.5f, true);
+    left.update(0.5f, true);
+    EXPECT_FLOAT_EQ(right.getPiranha()->getX(), 985.0f);
+    EXPECT_FLOAT_EQ(left.getPiranha()->getX(), -185.0f);
+}
+
+TEST_F(ObjectTrackPiranhaTest, NoPiranhaComesToTheFirstFourAreas) {
+    ObjectTrack track;
+    ASSERT_TRUE(InitRiver(track, riverThree, 1));
+    EXPECT_FALSE(RunUntilPiranha(track, 20000));
+}
+
+TEST_F(ObjectTrackPiranhaTest, ItBitesAnIdleFrogInItsRowAndLeavesTheWorld) {
+    ObjectTrack track;
+    ASSERT_TRUE(InitRiver(track, riverFour, 0));
+    ASSERT_TRUE(RunUntilPiranha(track, 20000));
+    frog.setPosition(-160.0f, static_cast<float>(track.getCentreY()));
+    frog.setState(FS_MOVE_UP);
+    // 30 units a second to the right: it reaches the frog at 1 s, but the frog is jumping.
+    for (int i = 0; i < 10; ++i)
+        track.update(0.1f, true);
+    ASSERT_NE(track.getPiranha(), nullptr);
+    EXPECT_EQ(track.getPiranha()->getState(), Piranha::kStateSwimming);
+    frog.setState(FS_IDLE);
+    track.update(0.1f, true);
+    ASSERT_NE(track.getPiranha(), nullptr);
+    EXPECT_EQ(track.getPiranha()->getState(), Piranha::kStateBitten);
+    ASSERT_EQ(frog.getCommandQueue().size(), 1u);
+    EXPECT_EQ(frog.getCommandQueue().front(), FS_KILL_PIRANHA);
+    track.update(0.1f, true);
+    EXPECT_EQ(track.getPiranha(), nullptr);
+}
+
+TEST_F(ObjectTrackPiranhaTest, AMovedLaneTakesItsObjectsAlong) {
+    ObjectTrack track;
+    ASSERT_TRUE(Init(track, {.sinceSpawn = 9.0f, .sinceCheck = 9.0f}));
+    track.update(0.0f, true);
+    ObjectTrack moved(std::move(track));
+    EXPECT_EQ(moved.getObjects().front()->getTrack(), &moved);
+    EXPECT_FLOAT_EQ(moved.getObjects().front()->getSpeed(), 100.0f);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "gfx/SurfaceSprite.h"
 #include "support/SpriteScreen.h"
 #include "world/Camera.h"
-#include "world/PlainTrackObject.h"
+#include "world/Trunk.h"
 
 #include <gtest/gtest.h>
 
@@ -35,13 +35,14 @@ protected:
         EXPECT_EQ(Back().pixelAt(left, top + 6), 0u);
     }
 
-    // The trunk reads its settings when it is made.
-    bool configured =
-        (LoadWorldConfig(
-             folder,
-             "trunkObjectWidth 120\ntrunkObjectHeight 40\ntrunkOffsetX 3\ntrunkOffsetY 4\n"),
-         true);
-    PlainTrackObject trunk{8};
+    // The trunk reads its settings when it is put on a lane.
+    VisualObjectTest() {
+        LoadWorldConfig(folder,
+                        "trunkObjectWidth 120\ntrunkObjectHeight 40\ntrunkOffsetX 3\ntrunkOffsetY 4\n");
+        trunk.attach({}, false);
+    }
+
+    Trunk trunk;
     Camera camera;
 };
 

@@ -111,12 +111,14 @@ void Game::ToggleMusic() {
 }
 
 void Game::Shutdown() {
-    // The lanes go while the registries their objects sign out of still exist.
+    // The lanes and obstacles go while the registries they sign out of still exist.
     level.destroyAreas();
+    level.destroyLevelObjects();
     Singleton<SpriteManager>::Instance().ReleaseAll();
 }
 
 void Game::LeaveHighScores() {
+    Singleton<HighScore>::Instance().save();
     SetState(GameState::TitleMenu);
     Singleton<SoundEngine>::Instance().stopSound(HighScoreLabel());
     SoundFx* theme = Theme();
@@ -175,6 +177,7 @@ void Game::RunStateFrame(float dt) {
 // The in-level frame as far as the game has it: camera, background, lanes, decorations,
 // score and HUD.
 void Game::RunLevelFrame(float dt) {
+    level.shadowsOn = shadowsOn;
     level.updateCamera(dt);
     level.background.update(dt);
     level.update(dt, true);

@@ -16,6 +16,7 @@ std::string ObjectJson(const TrackObject& object) {
         .Add("x", static_cast<double>(object.getX()))
         .Add("y", static_cast<double>(object.getY()))
         .Add("width", static_cast<long long>(object.getWidth()))
+        .Add("frogAboard", object.isFrogAboard())
         .Str();
 }
 
@@ -29,6 +30,25 @@ std::string LaneJson(const Area& area, const ObjectTrack& track) {
         .Add("row", static_cast<long long>(track.getRow()))
         .Add("speed", static_cast<double>(track.getSpeed()))
         .AddRaw("objects", objects.Str())
+        .AddRaw("piranha", track.getPiranha() ? ObjectJson(*track.getPiranha()) : "null")
+        .Str();
+}
+
+std::string ObstacleJson(const InvisibleBlockObject& obstacle) {
+    return JsonObject()
+        .Add("x", static_cast<long long>(obstacle.getX()))
+        .Add("y", static_cast<long long>(obstacle.getY()))
+        .Add("width", static_cast<long long>(obstacle.getWidth()))
+        .Add("height", static_cast<long long>(obstacle.getHeight()))
+        .Str();
+}
+
+std::string GoalJson(const WaterLilyGoal* goal) {
+    if (goal == nullptr)
+        return "null";
+    return JsonObject()
+        .Add("x", static_cast<double>(goal->getX()))
+        .Add("y", static_cast<double>(goal->getY()))
         .Str();
 }
 
@@ -58,6 +78,10 @@ std::string WorldDump::Of(const Level& level) {
         for (const ObjectTrack& track : area->getTracks())
             lanes.AddRaw(LaneJson(*area, track));
 
+    JsonArray obstacles;
+    for (const auto& obstacle : level.getLevelObjects().getObstacles())
+        obstacles.AddRaw(ObstacleJson(*obstacle));
+
     // Cells are judged at their centres, as the frog stands on them.
     const WorldCellGrid& grid = level.grid;
     const BlockInfo& blockers = Singleton<BlockInfo>::Instance();
@@ -77,6 +101,8 @@ std::string WorldDump::Of(const Level& level) {
         .Add("columns", static_cast<long long>(grid.latCells()))
         .Add("rows", static_cast<long long>(grid.longCells()))
         .AddRaw("lanes", lanes.Str())
+        .AddRaw("goal", GoalJson(level.getLevelObjects().getGoal()))
+        .AddRaw("obstacles", obstacles.Str())
         .AddRaw("blockedCells", blocked.Str())
         .AddRaw("waterCells", water.Str())
         .Str();

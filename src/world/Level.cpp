@@ -13,8 +13,8 @@ void Level::setUpLevel() {
     settings.updateVisibleAreas();
     buildScene();
     createAreas();
-    // The goal, the obstacles, the frog and the insects of the level are placed here as they
-    // join the game.
+    levelObjects.create(settings, grid, camera);
+    // The frog and the insects of the level are placed here as they join the game.
     topLayer.load(settings.levelInWorld);
     roadTopLayer.load(settings.levelInWorld);
     camera.targetX = 0;
@@ -30,7 +30,7 @@ void Level::buildScene() {
 
 void Level::createAreas() {
     destroyAreas();
-    const ObjectTrack::World world{&grid, &camera, &settings};
+    const ObjectTrack::World world{&grid, &camera, &settings, frog, &shadowsOn};
     for (int j = 0; j < settings.visibleAreas; ++j) {
         auto area = std::make_unique<Area>();
         // An area without a type in the configuration is left out, not guessed.
@@ -71,11 +71,14 @@ void Level::update(float dt, bool lanesRun) {
     for (const auto& area : areas)
         area->update(dt, lanesRun);
     roadTopLayer.draw(camera);
+    levelObjects.update(dt);
 }
 
 void Level::drawTopLayer() const { topLayer.draw(camera); }
 
 void Level::destroyAreas() { areas.clear(); }
+
+void Level::destroyLevelObjects() { levelObjects.clear(); }
 
 const Area* Level::areaOfY(int py) const {
     if (py < 0)

@@ -3,6 +3,7 @@
 #include "world/Area.h"
 #include "world/Background.h"
 #include "world/Camera.h"
+#include "world/LevelObjects.h"
 #include "world/LevelSettings.h"
 #include "world/TopLayer.h"
 #include "world/WorldCellGrid.h"
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class Frog;
 class TrackObject;
 
 // The level being played: its record, grid, camera, background, lanes and decorations, and the
@@ -38,6 +40,8 @@ public:
     void drawTopLayer() const;
     // The showdown and the end of the program leave no lanes behind.
     void destroyAreas();
+    // The end of the program leaves no obstacles registered and no goal.
+    void destroyLevelObjects();
 
     TrackObject* objectAt(int px, int py) const;
     TrackObject* objectAtAfter(int px, int py, float t) const;
@@ -46,11 +50,18 @@ public:
     int objectCount() const;
 
     const std::vector<std::unique_ptr<Area>>& getAreas() const { return areas; }
+    const LevelObjects& getLevelObjects() const { return levelObjects; }
 
     LevelSettings settings;
     Camera camera;
     WorldCellGrid grid;
     Background background;
+    // The game's shadow switch as the road objects read it when they draw; the game keeps it
+    // up to date.
+    bool shadowsOn = true;
+    // The frog the lanes' objects carry and attack; none until the game has one. It must
+    // outlive the lanes.
+    Frog* frog = nullptr;
 
 private:
     // The grid, the camera's limits and the background for the level record as it stands.
@@ -59,6 +70,7 @@ private:
     void preRun();
 
     std::vector<std::unique_ptr<Area>> areas;
+    LevelObjects levelObjects;
     TopLayer topLayer = TopLayer::Top();
     TopLayer roadTopLayer = TopLayer::Road();
 };

@@ -1,9 +1,11 @@
 #include "world/ObjectTrack.h"
 
+#include "actors/Frog.h"
 #include "app/Log.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
+#include "core/Truncation.h"
 #include "world/Area.h"
 #include "world/ObjectType.h"
 #include "world/Randomizer.h"
@@ -20,14 +22,45 @@ constexpr int kBoxFinished = 7;
 // One more than any draw of random % 101, so that the spawn cannot fail.
 constexpr float kCertainChance = 101.0f;
 
-// A fast lane and a long look-ahead must not push the truncation past int.
-int TruncateToInt(float v) {
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::clamp(v, -2147483648.0f, 2147483520.0f));
+} // namespace
+
+ObjectTrack::ObjectTrack(ObjectTrack&& other) noexcept : GameObject(std::move(other)) {
+    takeFrom(other);
 }
 
-} // namespace
+ObjectTrack& ObjectTrack::operator=(ObjectTrack&& other) noexcept {
+    GameObject::operator=(std::move(other));
+    takeFrom(other);
+    return *this;
+}
+
+void ObjectTrack::takeFrom(ObjectTrack& other) {
+    area = other.area;
+    world = other.world;
+    fromLeft = other.fromLeft;
+    speed = other.speed;
+    piranhaSpeed = other.piranhaSpeed;
+    row = other.row;
+    centreY = other.centreY;
+    maxObjects = other.maxObjects;
+    trackIndex = other.trackIndex;
+    objects = std::move(other.objects);
+    piranha = std::move(other.piranha);
+    sinceSpawn = other.sinceSpawn;
+    sinceCheck = other.sinceCheck;
+    minInterval = other.minInterval;
+    maxInterval = other.maxInterval;
+    checkInterval = other.checkInterval;
+    piranhaChance = other.piranhaChance;
+    relinkObjects();
+}
+
+void ObjectTrack::relinkObjects() {
+    for (const auto& object : objects)
+        object->relinkTrack(this);
+    if (piranha)
+        piranha->relinkTrack(this);
+}
 
 bool ObjectTrack::init(int newTrackIndex, Area* newArea, int newRow, int newFromLeft,
                        float baseSpeed, int newMaxObjects, float newSinceSpawn,
@@ -91,13 +124,17 @@ void ObjectTrack::update(float dt, bool lanesRun) {
 void ObjectTrack::update(float dt, bool lanesRun, const FrogRows& frog) {
     GameObject::update(dt);
     spawn(dt);
-    moveAndUpdateObjects(dt, movesThisFrame(lanesRun, frog));
+    const bool moves = movesThisFrame(lanesRun, frog);
+    updatePiranha(dt, moves);
+    moveAndUpdateObjects(dt, moves);
     removeOldestAtFarEdge();
+    removePiranhaFarOut();
 }
 
 void ObjectTrack::spawn(float dt) {
     sinceSpawn += dt;
     sinceCheck += dt;
+    maybeLetPiranhaIn();
     if (static_cast<int>(objects.size()) >= maxObjects)
         return;
     if (!objects.empty() && !newestWhollyOnScreen())
@@ -129,12 +166,57 @@ void ObjectTrack::letObjectIn() {
     std::unique_ptr<TrackObject> object = createObject();
     if (!object)
         return;
-    TrackObject::Lane lane{this, fromLeft == 1, centreY, world.camera};
-    object->attach(lane, false);
+    object->attach(laneForObjects(), false);
     const float width = static_cast<float>(object->getWidth());
     object->moveX(speed >= 0.0f ? -width : width);
     objects.push_back(std::move(object));
     sinceSpawn = 0.0f;
+}
+
+TrackObject::Lane ObjectTrack::laneForObjects() {
+    return {this, fromLeft == 1, centreY, world.camera, world.frog, world.shadowsOn};
+}
+
+// The draw repeats every frame past the check interval, until the next object draw resets it.
+void ObjectTrack::maybeLetPiranhaIn() {
+    if (!area->isRiver() || piranha || area->getIndex() <= kLastAreaWithoutPiranhas ||
+        !(sinceCheck > checkInterval))
+        return;
+    if (Singleton<Randomizer>::Instance().next() % 1000 >= piranhaChance)
+        return;
+    piranha = std::make_unique<Piranha>();
+    piranha->attach(laneForObjects(), false);
+    piranha->moveX(speed >= 0.0f ? kPiranhaLead : -kPiranhaLead);
+}
+
+void ObjectTrack::updatePiranha(float dt, bool moves) {
+    if (!piranha)
+        return;
+    if (moves) {
+        piranha->moveX(dt * piranhaSpeed);
+        if (piranhaBites()) {
+            piranha->setState(Piranha::kStateBitten);
+            world.frog->queueCommand(FS_KILL_PIRANHA);
+        }
+    }
+    piranha->update(dt);
+}
+
+bool ObjectTrack::piranhaBites() const {
+    const Frog* frog = world.frog;
+    if (frog == nullptr || frog->getState() != FS_IDLE)
+        return false;
+    const int fx = RoundToInt(frog->getX());
+    const int fy = RoundToInt(frog->getY());
+    return fy / WorldCellGrid::kCellHeight == row && piranha->containsPoint(fx, fy);
+}
+
+void ObjectTrack::removePiranhaFarOut() {
+    if (!piranha)
+        return;
+    const int x = RoundToInt(piranha->getX());
+    if (x < -kPiranhaMargin || x >= world.grid->widthUnits() + kPiranhaMargin)
+        piranha.reset();
 }
 
 std::unique_ptr<TrackObject> ObjectTrack::createObject() const {

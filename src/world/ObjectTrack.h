@@ -2,6 +2,7 @@
 
 #include "world/GameObject.h"
 #include "world/LevelSettings.h"
+#include "world/Piranha.h"
 #include "world/TrackObject.h"
 
 #include <list>
@@ -9,6 +10,7 @@
 
 class Area;
 class Camera;
+class Frog;
 class WorldCellGrid;
 
 // One lane: lets objects in at its upstream edge, carries them across and drops them at the far
@@ -28,6 +30,9 @@ public:
         const Camera* camera = nullptr;
         // The frogs already home choose the mix of new objects; none counts as no frog home.
         const LevelSettings* level = nullptr;
+        // Handed on to every object: the frog they carry and attack, and the shadow switch.
+        Frog* frog = nullptr;
+        const bool* shadowsOn = nullptr;
 
         int frogsHome() const { return level ? level->frogsHome() : 0; }
     };
@@ -35,13 +40,19 @@ public:
     // Far more than a screen width holds; bounds what a wrong setting can make a lane keep.
     static constexpr int kMaxObjectsLimit = 100;
     static constexpr float kCheckInterval = 2.0f;
+    // Piranhas come only to the rivers of the later areas, from this far beyond the edge, and
+    // leave once this far out.
+    static constexpr int kLastAreaWithoutPiranhas = 3;
+    static constexpr float kPiranhaLead = 200.0f;
+    static constexpr int kPiranhaMargin = 250;
 
     ObjectTrack() : GameObject("ObjectTrack") {}
     // The lane owns its objects; an area moves its lanes only before they are set up.
     ObjectTrack(const ObjectTrack&) = delete;
     ObjectTrack& operator=(const ObjectTrack&) = delete;
-    ObjectTrack(ObjectTrack&&) = default;
-    ObjectTrack& operator=(ObjectTrack&&) = default;
+    // The objects are told where their lane went.
+    ObjectTrack(ObjectTrack&& other) noexcept;
+    ObjectTrack& operator=(ObjectTrack&& other) noexcept;
 
     bool init(int trackIndex, Area* area, int row, int fromLeft, float speed, int maxObjects,
               float sinceSpawn, float sinceCheck, float minInterval, float maxInterval,
@@ -66,12 +77,20 @@ public:
     float getMaxInterval() const { return maxInterval; }
     int getPiranhaChance() const { return piranhaChance; }
     const std::list<std::unique_ptr<TrackObject>>& getObjects() const { return objects; }
+    const Piranha* getPiranha() const { return piranha.get(); }
 
 private:
     void spawn(float dt);
     bool newestWhollyOnScreen() const;
     bool spawnDrawSucceeds();
     void letObjectIn();
+    TrackObject::Lane laneForObjects();
+    void maybeLetPiranhaIn();
+    void updatePiranha(float dt, bool moves);
+    bool piranhaBites() const;
+    void removePiranhaFarOut();
+    void takeFrom(ObjectTrack& other);
+    void relinkObjects();
     std::unique_ptr<TrackObject> createObject() const;
     bool movesThisFrame(bool lanesRun, const FrogRows& frog) const;
     void moveAndUpdateObjects(float dt, bool moves);
@@ -89,6 +108,7 @@ private:
     int maxObjects = 0;
     int trackIndex = 0;
     std::list<std::unique_ptr<TrackObject>> objects;
+    std::unique_ptr<Piranha> piranha;
     float sinceSpawn = 0.0f;
     float sinceCheck = 0.0f;
     float minInterval = 0.0f;

@@ -1,12 +1,19 @@
 #include "world/TrackObject.h"
 
+#include "actors/Frog.h"
 #include "core/Singleton.h"
+#include "world/ObjectTrack.h"
 #include "world/Randomizer.h"
 
 #include <utility>
 
 TrackObject::TrackObject(std::string name, int objectType)
     : GameObject(std::move(name)), objectType(objectType) {}
+
+TrackObject::~TrackObject() {
+    if (frogAboard && lane.frog)
+        lane.frog->objectGone(this);
+}
 
 bool TrackObject::attach(const Lane& newLane, bool randomX) {
     lane = newLane;
@@ -28,10 +35,19 @@ void TrackObject::frogLeaves() {
     frogAboard = false;
 }
 
+void TrackObject::frogGone() {
+    lane.frog = nullptr;
+    frogAboard = false;
+}
+
+float TrackObject::getSpeed() const {
+    return lane.track ? lane.track->getSpeed() : 0.0f;
+}
+
 void TrackObject::update(float dt) {
     GameObject::update(dt);
     if (lane.camera == nullptr)
         return;
-    draw(*lane.camera, stateTime, !lane.fromLeft);
+    draw(*lane.camera, stateTime, drawnMirrored());
     afterDraw();
 }

@@ -4,7 +4,13 @@
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "world/ObjectType.h"
-#include "world/PlainTrackObject.h"
+#include "world/Barrel.h"
+#include "world/Box.h"
+#include "world/Car.h"
+#include "world/Hippo.h"
+#include "world/Truck.h"
+#include "world/Trunk.h"
+#include "world/WaterLily.h"
 #include "world/Randomizer.h"
 
 #include <algorithm>
@@ -23,10 +29,24 @@ int BoundedSetting(const char* key, int most) {
     return bounded;
 }
 
-// The concrete road and river classes do not exist yet; every type is built as a plain object
-// until they do, so the lanes can be filled with the right mix and looks meanwhile.
 std::unique_ptr<TrackObject> Build(int objectType) {
-    return std::make_unique<PlainTrackObject>(objectType);
+    switch (objectType) {
+    case ObjectType::kTrunk:
+        return std::make_unique<Trunk>();
+    case ObjectType::kBarrel:
+        return std::make_unique<Barrel>();
+    case ObjectType::kHippo:
+        return std::make_unique<Hippo>();
+    case ObjectType::kWaterLily:
+        return std::make_unique<WaterLily>();
+    default:
+        break;
+    }
+    if (ObjectType::IsTruck(objectType))
+        return std::make_unique<Truck>(objectType);
+    if (ObjectType::IsBox(objectType))
+        return std::make_unique<Box>(objectType);
+    return std::make_unique<Car>(objectType);
 }
 
 } // namespace

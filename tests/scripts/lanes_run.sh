@@ -2,9 +2,13 @@
 # its objects at its own speed and direction, lets new ones in and drops them at the far edge,
 # and the same seed gives the same run twice.
 source "$(dirname "$0")/harness-lib.bash"
+# Only the lanes: no obstacles or water cells of the level's own files.
+rm -f data/ArbitraryObjects_*.txt
 
-python3 - <<'PY'
-import struct
+SOURCE_DIR="$SOURCE_DIR" python3 - <<'PY'
+import os, struct, sys
+sys.path.insert(0, os.path.join(os.environ["SOURCE_DIR"], "tests", "scripts"))
+from lane_pictures import write_lane_pictures
 areas = [0, 2, 1, 2, 0, 2, 1]
 lines = """numWorlds 1
 numAreas 7
@@ -38,31 +42,8 @@ for a in range(7):
                   "MinSpawnInterval_%02d_%02d 1.5" % (a, t),
                   "MaxSpawnInterval_%02d_%02d 4" % (a, t)]
 
-def write_bmp(name, width, height, pixel_at):
-    rows = [b"".join(bytes(reversed(pixel_at(x, y))) for x in range(width)) for y in range(height)]
-    pad = b"\0" * (-width * 3 % 4)
-    pixels = b"".join(r + pad for r in rows)
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    open("data/%s.bmp" % name, "wb").write(header + info + pixels)
-
-# Every lane object a coloured slab with a lighter nose, on magenta, one frame under another.
-looks = [("ragtopopendrive", 6, 110, (200, 60, 60)), ("ragtopcloseddrive", 3, 110, (220, 140, 40)),
-         ("smallcardrive", 3, 100, (230, 210, 60)), ("truckgarbagedrive", 3, 200, (60, 140, 60)),
-         ("truckchezfreddrive", 3, 200, (160, 60, 160)), ("truckelectricdrive", 3, 200, (60, 200, 220)),
-         ("truckaquariumdrive", 5, 200, (40, 120, 220)), ("truckcementmixerdrive", 3, 200, (150, 150, 150)),
-         ("trunkswimming", 9, 220, (120, 80, 40)), ("barrelswimming", 8, 60, (170, 110, 50)),
-         ("hipposwimming", 8, 150, (130, 120, 160)), ("waterlilyswimming", 1, 70, (60, 200, 90)),
-         ("boxswimming", 7, 60, (200, 170, 110))]
-for name, frames, w, rgb in looks:
-    lines.append("%sInterval 1" % name)
-    def pixel(x, y, w=w, rgb=rgb):
-        inside = 4 <= x < w - 4 and 6 <= y % 60 < 54
-        nose = x >= w - 20
-        if not inside:
-            return (255, 0, 255)
-        return tuple(min(255, c + 60) for c in rgb) if nose else rgb
-    write_bmp(name, w, 60 * frames, pixel)
+# Every lane object, shadow and star, and the goal.
+lines += write_lane_pictures()
 open("data/config.txt", "w").write("\n".join(lines) + "\n")
 
 # The world picture: a band of colour a row, a dark seam between rows, road grey, river blue.

@@ -1,0 +1,20 @@
+#include "world/Barrel.h"
+
+#include "app/Log.h"
+#include "world/ObjectType.h"
+
+Barrel::Barrel() : RiverObject("Barrel", ObjectType::kBarrel) {}
+
+bool Barrel::attach(const Lane& newLane, bool randomX) {
+    RiverObject::attach(newLane, randomX);
+    loadLooks("barrel");
+    fixedSeat = 1;
+    return true;
+}
+
+std::string Barrel::spriteLabel() const {
+    if (state == kStateSwimming)
+        return "BARREL_SWIMMING";
+    Log("Invalid state for Barrel detected.\n");
+    return "INVISIBLE_OBJECT";
+}
