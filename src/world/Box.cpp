@@ -108,9 +108,9 @@ void Box::update(float dt) {
 }
 
 void Box::endAnimations() {
-    if (state == kStateDrowning && stateTime >= AnimationDuration(spriteLabel())) {
+    if (state == kStateDrowning && stateTime >= ObjectMedia::AnimationDuration(spriteLabel())) {
         setState(kStateSwimming);
-    } else if (state == kStateCatching && stateTime >= AnimationDuration(spriteLabel())) {
+    } else if (state == kStateCatching && stateTime >= ObjectMedia::AnimationDuration(spriteLabel())) {
         if (lane.frog && lane.frog->getKillerBox() == this)
             lane.frog->setKillerBox(nullptr);
         setState(kStateFinished);

@@ -21,7 +21,7 @@ void Hippo::frogBoards() {
     if (state != kStateSwimming && state != kStateAngry)
         return;
     angryTime = 0.0f;
-    PlayObjectSound("SOUND_HIPPO_ANGRY");
+    ObjectMedia::PlaySound("SOUND_HIPPO_ANGRY");
     setState(kStateAngry);
 }
 
@@ -31,7 +31,7 @@ void Hippo::update(float dt) {
         return;
     angryTime += dt;
     if (angryTime >= waitBeforeDive) {
-        PlayObjectSound("SOUND_DIVE");
+        ObjectMedia::PlaySound("SOUND_DIVE");
         setState(kStateDiving);
     }
 }

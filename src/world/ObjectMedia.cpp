@@ -6,11 +6,11 @@
 #include "gfx/SpriteManager.h"
 #include "sound/SoundEngine.h"
 
-float AnimationDuration(const std::string& label) {
+float ObjectMedia::AnimationDuration(const std::string& label) {
     const SpriteInfo* info = Singleton<SpriteManager>::Instance().GetSpriteInfo(label);
     return info ? info->duration : 0.0f;
 }
 
-void PlayObjectSound(const std::string& label) {
+void ObjectMedia::PlaySound(const std::string& label) {
     Singleton<SoundEngine>::Instance().playSound(NormalizeLabel(label));
 }

@@ -10,7 +10,7 @@ bool RiverObject::attach(const Lane& newLane, bool randomX) {
 
 void RiverObject::update(float dt) {
     TrackObject::update(dt);
-    if (state == kStateDiving && stateTime >= AnimationDuration(spriteLabel()))
+    if (state == kStateDiving && stateTime >= ObjectMedia::AnimationDuration(spriteLabel()))
         setState(kStateSubmerged);
 }
 

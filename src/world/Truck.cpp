@@ -87,7 +87,7 @@ void Truck::frogBoards() {
         return;
     star = false;
     Singleton<GameScore>::Instance().addStar(x, y);
-    PlayObjectSound("SOUND_FROG_PICK_STAR");
+    ObjectMedia::PlaySound("SOUND_FROG_PICK_STAR");
 }
 
 int Truck::killCommand() const {
@@ -96,7 +96,7 @@ int Truck::killCommand() const {
 
 void Truck::update(float dt) {
     if (state == kStateKilling) {
-        if (stateTime >= AnimationDuration(spriteLabel()))
+        if (stateTime >= ObjectMedia::AnimationDuration(spriteLabel()))
             setState(kStateDriving);
     } else if (frogAboard) {
         aboardTime += dt;

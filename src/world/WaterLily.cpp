@@ -22,7 +22,7 @@ void WaterLily::update(float dt) {
         return;
     aboardTime += dt;
     if (aboardTime >= waitBeforeDive) {
-        PlayObjectSound("SOUND_DIVE");
+        ObjectMedia::PlaySound("SOUND_DIVE");
         setState(kStateDiving);
     }
 }
