@@ -7,6 +7,7 @@
 #include "world/LevelSettings.h"
 #include "world/Randomizer.h"
 #include "world/WorldCellGrid.h"
+#include "support/Probes.h"
 
 #include <gtest/gtest.h>
 
@@ -52,13 +53,7 @@ protected:
         return {static_cast<int>(goal->getX()) / 50, static_cast<int>(goal->getY()) / 75};
     }
 
-    int LogCount(const std::string& line) const {
-        const std::string log = folder.Read("debug.txt");
-        int count = 0;
-        for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
-            ++count;
-        return count;
-    }
+    int LogCount(const std::string& line) const { return CountOf(folder.Read("debug.txt"), line); }
 
     ScratchFolder folder;
     WorldCellGrid grid;

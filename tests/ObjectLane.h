@@ -8,6 +8,7 @@
 #include "world/LevelSettings.h"
 #include "world/ObjectTrack.h"
 #include "world/WorldCellGrid.h"
+#include "support/Probes.h"
 
 #include <string>
 
@@ -44,13 +45,7 @@ public:
         Singleton<SpriteManager>::Instance().SetSpriteInfo(info);
     }
 
-    int LogCount(const std::string& line) const {
-        const std::string log = folder.Read("debug.txt");
-        int count = 0;
-        for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
-            ++count;
-        return count;
-    }
+    int LogCount(const std::string& line) const { return CountOf(folder.Read("debug.txt"), line); }
 
     ScratchFolder folder;
     WorldCellGrid grid;

@@ -9,6 +9,7 @@
 #include "world/Randomizer.h"
 #include "world/TrackObjectFactory.h"
 #include "world/WorldCellGrid.h"
+#include "support/Probes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -78,13 +79,7 @@ protected:
     static TrackObject& Newest(const ObjectTrack& track) { return *track.getObjects().back(); }
     static TrackObject& Oldest(const ObjectTrack& track) { return *track.getObjects().front(); }
 
-    int LogCount(const std::string& line) const {
-        const std::string log = folder.Read("debug.txt");
-        int count = 0;
-        for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
-            ++count;
-        return count;
-    }
+    int LogCount(const std::string& line) const { return CountOf(folder.Read("debug.txt"), line); }
 
     ScratchFolder folder;
     WorldCellGrid grid;
