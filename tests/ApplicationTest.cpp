@@ -22,7 +22,7 @@ protected:
         for (const auto& file : std::filesystem::directory_iterator(GeneratedData::LooseFolder()))
             std::filesystem::create_symlink(file.path(), folder.Path() / "data" / file.path().filename());
         std::filesystem::remove(folder.Path() / "data/config.txt");
-        folder.Write("data/config.txt", "# empty\n");
+        folder.Write("data/config.txt", "numFrogLifes 3\n");
         platform::Platform::install(&headless);
     }
 
@@ -36,7 +36,7 @@ protected:
 
     std::vector<int> States() const {
         const std::string trace = folder.Read("trace.jsonl");
-        static const std::regex state("\"state\":(\\d+)");
+        static const std::regex state("\"ms\":\\d+,\"state\":(\\d+)");
         std::vector<int> states;
         for (auto it = std::sregex_iterator(trace.begin(), trace.end(), state);
              it != std::sregex_iterator(); ++it)

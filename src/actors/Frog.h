@@ -1,13 +1,18 @@
 #pragma once
 
+#include "app/GameState.h"
 #include "world/GameObject.h"
 #include "world/VisualObject.h"
 
+#include <array>
 #include <deque>
 #include <string>
 #include <utility>
 
+#include "actors/Insect.h"
+
 class Box;
+class Level;
 class TrackObject;
 
 // Frog states; commands sent to the frog use the same numbers.
@@ -39,44 +44,134 @@ inline constexpr int FS_KILL_BOX_RED_BUTTON = 25;
 inline constexpr int FS_KILL_PIRANHA = 26;
 inline constexpr int FS_SHOW_DOWN_WAIT = 27;
 inline constexpr int FS_SHOW_DOWN_DONE = 28;
+inline constexpr int kFrogStateCount = 28;
 
-// The player's frog, as far as the lanes and their objects see it: where it is, its state, the
-// commands the objects send it and what it rides. Its own moves, commands and deaths join later.
+// The player's frog: its states and their animations, the commands it takes from the keyboard
+// and from the objects that kill it, its moves across the lanes and the rides at their ends.
 //
-// The frog does not own what it rides or the box killing it. Those references are plain
-// pointers that the object clears when it ends first (TrackObject's destructor calls
-// objectGone); the frog in turn outlives every lane, which the game ensures by destroying the
-// lanes before the frog.
+// The frog owns none of what it rides, lands on or is killed by. Those references are plain
+// pointers that the object clears as it is destroyed (TrackObject's destructor calls
+// objectGone); the frog in turn tells the objects it points at when it goes first.
 class Frog : public GameObject, public VisualObject {
 public:
+    // What the frog needs of the game around it; none of it is owned.
+    struct World {
+        Level* level = nullptr;
+        // The game's state, which a deadly command sets to FrogDying at once.
+        GameState* gameState = nullptr;
+        // The insects a catch may reach; none catches nothing.
+        const InsectList* insects = nullptr;
+    };
+
+    // A move takes its animation's time divided by this.
+    static constexpr float kMoveTimeFactor = 1.25f;
+    // How far a move must have come before a new direction key counts.
+    static constexpr float kCommandAcceptFraction = 0.4f;
+
     Frog() : GameObject("Frog") {}
     Frog(const Frog&) = delete;
     Frog& operator=(const Frog&) = delete;
     ~Frog() override;
 
+    void setWorld(const World& newWorld) { world = newWorld; }
+    World& getWorld() { return world; }
+
+    // The same state again changes nothing: its clock keeps running and no sound plays.
+    void setState(int newState) override;
+    void update(float dt) override;
+    // The start of a life: idle on the start cell of the level, nothing ridden or pending.
+    bool reset();
+    std::string spriteLabel() const override;
+
+    // How far the running move has come, on its axis; (0, 0) outside a move.
+    std::pair<int, int> currentMoveOffset() const;
+    // Where the frog is seen: its position plus the running move, rounded.
+    std::pair<int, int> displayPosition() const;
+    // Keeps the move's progress for the knocked-over frog, which lies where it was hit.
+    void freezeMoveOffset() { frozenMoveOffset = currentMoveOffset(); }
+
     // A pending command is replaced, never queued behind.
     void queueCommand(int command);
-    const std::deque<int>& getCommandQueue() const { return commandQueue; }
+    void keyLeft() { acceptMoveKey(FS_MOVE_LEFT); }
+    void keyRight() { acceptMoveKey(FS_MOVE_RIGHT); }
+    void keyUp() { acceptMoveKey(FS_MOVE_UP); }
+    void keyDown() { acceptMoveKey(FS_MOVE_DOWN); }
+    void keySpace() { queueCommand(FS_CATCH_INSECT); }
+    // Carries out a command; the idle step passes the pending one.
+    void processCommand(int command);
+    // Every insect closer than the catch distance to where the frog is seen is caught.
+    void catchInsects();
 
     // Boards `object` (none to get off): the new ride learns of it, the old one that it was left.
     void attachTo(TrackObject* object);
-    TrackObject* getRide() const { return ride; }
-
-    Box* getKillerBox() const { return killerBox; }
-    void setKillerBox(Box* box) { killerBox = box; }
-
     // Called by an object as it is destroyed, so that nothing here points at it afterwards.
     void objectGone(const TrackObject* object);
 
-    // The position rounded at the start of the frog's update.
-    void rememberRoundedPosition();
-    std::pair<int, int> getRoundedPosition() const { return roundedPosition; }
+    void setKillerBox(Box* box) { killerBox = box; }
+    // A dying state has played out; the game takes the life.
+    bool isFinished() const { return finished; }
+    void rememberRoundedPosition() { roundedPosition = rounded(); }
 
-    std::string spriteLabel() const override;
+    const std::deque<int>& getCommandQueue() const { return commandQueue; }
+    TrackObject* getRide() const { return ride; }
+    TrackObject* getLandingTarget() const { return landingTarget; }
+    Box* getKillerBox() const { return killerBox; }
+    std::pair<int, int> getRoundedPosition() const { return roundedPosition; }
+    float getCatchInsectsDistance() const { return catchInsectsDistance; }
+
+    // The whole displacement of a move state; (0, 0) for any other.
+    static std::pair<int, int> MoveDistance(int state);
+    static bool IsMoveState(int state) { return state >= FS_MOVE_LEFT && state <= FS_ROCKET_JUMP_BOARDING; }
+    // The settings key of a state's drawing offset, e.g. "frogmoveupOffsetX"; empty for the
+    // states that keep the default offset.
+    static std::string OffsetKey(int state, char axis);
+    // The start cell's index for a level counter.
+    static int StartIndex(int levelCounter);
 
 private:
+    void enterState();
+    void acceptMoveKey(int command);
+    // How far the current animation has come: state time over its length, 1 when it has none.
+    float progress() const;
+    float duration() const;
+    std::pair<int, int> rounded() const;
+
+    void readStartCell();
+    void readSettings();
+    void loadStateOffsets();
+
+    void idleStep(float dt);
+    void moveStep(float dt);
+    void steerToSeat(float dt, float f);
+    void endMove();
+    // The object a running move will land on; it hears of it, so that it can tell the frog
+    // when it goes first.
+    void setLandingTarget(TrackObject* object);
+    void rideAlong(float dt);
+    void stateStep(float dt);
+    void drawSprites();
+    void drawKillerEffect(int screenX, int screenY) const;
+
+    void processOnFoot(int command);
+    void processOnTruck(int command);
+    // The commands that mean the same on foot and on a truck; false for any other.
+    bool processCommon(int command);
+    void blockedMove();
+    bool moveChecksPass(int command, int tx, int ty, TrackObject*& landing) const;
+    void truckToTruck() const;
+    void setGameDying() const;
+
+    World world;
     std::deque<int> commandQueue;
+    float catchInsectsDistance = 0.0f;
+    float rocketLookAhead = 0.0f;
+    std::array<std::pair<int, int>, kFrogStateCount> stateOffsets{};
+    std::pair<int, int> frozenMoveOffset{0, 0};
+    bool finished = false;
     TrackObject* ride = nullptr;
-    Box* killerBox = nullptr;
+    TrackObject* landingTarget = nullptr;
     std::pair<int, int> roundedPosition{0, 0};
+    Box* killerBox = nullptr;
+    std::pair<int, int> hammerDownOffset{0, 0};
+    std::pair<int, int> explosionOffset{0, 0};
 };

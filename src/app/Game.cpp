@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "actors/HazardCheck.h"
 #include "app/AssetCatalogue.h"
 #include "app/Log.h"
 #include "core/FileLoader.h"
+#include "core/Truncation.h"
 #include "core/SettingsManager.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
@@ -27,6 +29,9 @@ constexpr float kMaxFadeStepSeconds = 0.1f;
 // A new game's camera settles on the start before the first frame shows it.
 constexpr float kCameraSettleSeconds = 5.0f;
 constexpr int kInitFailedQuitCode = -1;
+constexpr float kGameOverSeconds = 2.0f;
+// The countdown sounds for each of the last ten seconds.
+constexpr int kCountDownFrom = 10;
 
 const std::string& ThemeLabel() {
     static const std::string label = NormalizeLabel("SOUND_THEME");
@@ -60,6 +65,13 @@ bool OpensWithTransition(GameState from, GameState to) {
     }
 }
 
+void StopFrogIdle() {
+    static const std::string label = NormalizeLabel("SOUND_FROG_IDLE");
+    Singleton<SoundEngine>::Instance().stopSound(label);
+}
+
+void PlayOnce(const char* label) { Singleton<SoundEngine>::Instance().playSound(NormalizeLabel(label)); }
+
 } // namespace
 
 bool Game::Init() {
@@ -76,6 +88,9 @@ bool Game::Init() {
         return false;
     }
     AssetCatalogue::RegisterAssets();
+    level.frog = &frog;
+    frog.setWorld({&level, &state, &level.insects});
+    waitAfterFrogDeath = Singleton<SettingsManager>::Instance().GetFloat("waitAfterFrogDeathInterval");
     level.camera.acceleration = Singleton<SettingsManager>::Instance().GetFloat("scrollAccelerationPPS");
     level.camera.velocityX = level.camera.velocityY = 0.0f;
     platform::Platform::current().display().setCrispScaling(
@@ -162,6 +177,21 @@ void Game::RunStateFrame(float dt) {
     case GameState::Playing:
         RunLevelFrame(dt);
         break;
+    case GameState::FrogDying:
+        RunFrogDyingFrame(dt);
+        break;
+    case GameState::LifeLost:
+        RunLifeLostFrame(dt);
+        break;
+    case GameState::GameOver:
+        RunGameOverFrame(dt);
+        break;
+    case GameState::SubmitScore:
+        RunSubmitScoreFrame();
+        break;
+    case GameState::Paused:
+        RunPausedFrame();
+        break;
     case GameState::TitleMenu:
     case GameState::Help:
     case GameState::HighScores:
@@ -174,14 +204,109 @@ void Game::RunStateFrame(float dt) {
     }
 }
 
-// The in-level frame as far as the game has it: camera, background, lanes, decorations,
-// score and HUD.
+// The in-level frame as far as the game has it: the clock, the world and the frog, the hazards,
+// the score and the HUD.
 void Game::RunLevelFrame(float dt) {
-    level.shadowsOn = shadowsOn;
-    level.updateCamera(dt);
-    level.background.update(dt);
-    level.update(dt, true);
+    const bool below = level.frogBelow();
+    UpdateLevelTime(dt);
+    if (level.settings.lives == 0) {
+        state = GameState::GameOver;
+        return;
+    }
+    UpdateWorld(dt, dt, below, true);
+    if (HazardCheck::Run(frog, level)) {
+        state = GameState::FrogDying;
+        return;
+    }
     level.drawTopLayer();
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, false, false);
+}
+
+// The death plays out while the lane under the frog stands still.
+void Game::RunFrogDyingFrame(float dt) {
+    const bool below = level.frogBelow();
+    if (frog.isFinished()) {
+        PlayOnce(level.settings.lives == 1 ? "SOUND_GAME_OVER" : "SOUND_LOSE_LIFE");
+        state = GameState::LifeLost;
+        return;
+    }
+    UpdateWorld(dt, dt, below, false);
+    level.drawTopLayer();
+    Singleton<GameScore>::Instance().update(dt);
+    hud.DrawHud(level.settings, false, dt, true, false);
+}
+
+void Game::RunLifeLostFrame(float dt) {
+    const bool below = level.frogBelow();
+    lifeLostTimer += dt;
+    if (lifeLostTimer > waitAfterFrogDeath) {
+        --level.settings.lives;
+        state = GameState::Playing;
+        frog.reset();
+        lifeLostTimer = 0.0f;
+    }
+    UpdateWorld(dt, 0.0f, below, false);
+    level.drawTopLayer();
+    Singleton<GameScore>::Instance().update(dt);
+    hud.DrawHud(level.settings, false, dt, true, false);
+}
+
+void Game::RunGameOverFrame(float dt) {
+    StopFrogIdle();
+    gameOverTimer += dt;
+    if (gameOverTimer > kGameOverSeconds) {
+        gameOverTimer = 0.0f;
+        state = GameState::SubmitScore;
+    }
+    level.background.update(dt);
+    level.update(dt, true);
+    hud.DrawHud(level.settings, false, dt, true, false);
+}
+
+void Game::RunSubmitScoreFrame() {
+    StopFrogIdle();
+    Singleton<HighScore>::Instance().addScore(Singleton<GameScore>::Instance().getScore());
+    SoundEngine& sound = Singleton<SoundEngine>::Instance();
+    if (SoundFx* fanfare = sound.soundEnabled() ? sound.find(HighScoreLabel()) : nullptr)
+        fanfare->playLooping();
+    sound.stopSound(ThemeLabel());
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
+    display.StartFade(true);
+    display.StartFade(false);
+    state = GameState::HighScores;
+}
+
+// The scene stands still under the blinking pause word.
+void Game::RunPausedFrame() {
+    StopFrogIdle();
+    level.background.update(0.0f);
+    level.update(0.0f, true);
+    frog.update(0.0f);
+    level.drawTopLayer();
+    Singleton<GameScore>::Instance().update(0.0f);
+    hud.DrawHud(level.settings, true, 0.0f, false, false);
+}
+
+void Game::UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun) {
+    level.shadowsOn = shadowsOn;
+    level.camera.aimCamera(static_cast<float>(frog.displayPosition().second));
+    level.updateCamera(dt);
+    level.background.update(backgroundDt);
+    if (frogBelow)
+        frog.update(dt);
+    level.update(dt, lanesRun);
+    if (!frogBelow)
+        frog.update(dt);
+}
+
+// The clock stands while the frog celebrates at the goal; the last ten seconds count down aloud.
+void Game::UpdateLevelTime(float dt) {
+    float& time = level.settings.levelTime;
+    const int before = TruncateToInt(time);
+    if (frog.getState() != FS_FINISH && frog.getState() != FS_IN_GOAL)
+        time -= dt;
+    const int now = TruncateToInt(time);
+    if (now < before && now < kCountDownFrom)
+        PlayOnce("SOUND_COUNT_DOWN");
 }

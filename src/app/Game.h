@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "actors/Frog.h"
 #include "app/GameState.h"
 #include "app/Hud.h"
 #include "app/MenuScreens.h"
@@ -33,6 +34,11 @@ public:
     bool soundDeviceOk = false;
     bool musicOn = true;
     bool shadowsOn = true;
+    float waitAfterFrogDeath = 0.0f;
+    float lifeLostTimer = 0.0f;
+    float gameOverTimer = 0.0f;
+    // Declared before the level, so that the lanes that point at the frog go first.
+    Frog frog;
     Level level;
     MenuScreens menus;
     Hud hud;
@@ -43,6 +49,14 @@ private:
 
     void RunStateFrame(float dt);
     void RunLevelFrame(float dt);
+    void RunFrogDyingFrame(float dt);
+    void RunLifeLostFrame(float dt);
+    void RunGameOverFrame(float dt);
+    void RunSubmitScoreFrame();
+    void RunPausedFrame();
+    void UpdateLevelTime(float dt);
+    // The camera follows the frog; the frog is updated before the lanes when it is below them.
+    void UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun);
 
     std::optional<uint32_t> lastTickTime;
 };

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/JsonObject.h"
 #include "app/WorldDump.h"
+#include "score/GameScore.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
@@ -36,7 +37,8 @@ void ScriptDriver::TurnDone() {
     line.Add("turn", turn)
         .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
         .Add("state", static_cast<long long>(game.state))
-        .Add("fading", Singleton<DirectDraw>::Instance().IsFading());
+        .Add("fading", Singleton<DirectDraw>::Instance().IsFading())
+        .Add("score", static_cast<long long>(Singleton<GameScore>::Instance().getScore()));
     WorldDump::AddTraceFields(game.level, line);
     std::fprintf(trace.get(), "%s\n", line.Str().c_str());
     std::fflush(trace.get());

@@ -107,8 +107,23 @@ void WindowProcedure::OnKeyDown(int key) {
         if (onTitle || state == GameState::Startup)
             game.ToggleMusic();
         break;
+    // The arrows and Space go to the frog in every state; it acts on them only while it plays.
+    case platform::vk::Left:
+        game.frog.keyLeft();
+        break;
+    case platform::vk::Right:
+        game.frog.keyRight();
+        break;
+    case platform::vk::Up:
+        game.frog.keyUp();
+        break;
+    case platform::vk::Down:
+        game.frog.keyDown();
+        break;
+    case platform::vk::Space:
+        game.frog.keySpace();
+        break;
     default:
-        // The arrows and Space go to the frog's command queue in every state.
         break;
     }
 }

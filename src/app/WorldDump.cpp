@@ -1,10 +1,12 @@
 #include "app/WorldDump.h"
 
+#include "actors/Frog.h"
 #include "app/JsonArray.h"
 #include "app/JsonObject.h"
 #include "core/Singleton.h"
 #include "world/BlockInfo.h"
 #include "world/Level.h"
+#include "world/Box.h"
 #include "world/TrackObject.h"
 
 namespace {
@@ -56,6 +58,26 @@ std::string CellJson(int col, int row) {
     return JsonArray().Add(static_cast<long long>(col)).Add(static_cast<long long>(row)).Str();
 }
 
+// Enough of an object the frog points at to find it in the lanes.
+std::string ReferenceJson(const TrackObject* object) {
+    if (object == nullptr)
+        return "null";
+    return JsonObject()
+        .Add("type", static_cast<long long>(object->getObjectType()))
+        .Add("x", static_cast<double>(object->getX()))
+        .Add("y", static_cast<double>(object->getY()))
+        .Str();
+}
+
+JsonObject FrogJson(const Frog& frog) {
+    JsonObject json;
+    json.Add("state", static_cast<long long>(frog.getState()))
+        .Add("x", static_cast<double>(frog.getX()))
+        .Add("y", static_cast<double>(frog.getY()))
+        .AddRaw("ride", ReferenceJson(frog.getRide()));
+    return json;
+}
+
 } // namespace
 
 void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
@@ -69,7 +91,10 @@ void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
                               .Add(static_cast<double>(level.camera.x))
                               .Add(static_cast<double>(level.camera.y))
                               .Str())
-        .Add("objects", static_cast<long long>(level.objectCount()));
+        .Add("objects", static_cast<long long>(level.objectCount()))
+        .Add("lives", static_cast<long long>(settings.lives));
+    if (level.frog)
+        line.AddRaw("frog", FrogJson(*level.frog).Str());
 }
 
 std::string WorldDump::Of(const Level& level) {
@@ -97,7 +122,19 @@ std::string WorldDump::Of(const Level& level) {
                 water.AddRaw(CellJson(col, row));
         }
     }
+    std::string frog = "null";
+    if (level.frog) {
+        JsonArray queue;
+        for (int command : level.frog->getCommandQueue())
+            queue.Add(static_cast<long long>(command));
+        frog = FrogJson(*level.frog)
+                   .AddRaw("landingTarget", ReferenceJson(level.frog->getLandingTarget()))
+                   .AddRaw("killerBox", ReferenceJson(level.frog->getKillerBox()))
+                   .AddRaw("commandQueue", queue.Str())
+                   .Str();
+    }
     return JsonObject()
+        .AddRaw("frog", frog)
         .Add("columns", static_cast<long long>(grid.latCells()))
         .Add("rows", static_cast<long long>(grid.longCells()))
         .AddRaw("lanes", lanes.Str())

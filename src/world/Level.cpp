@@ -1,8 +1,11 @@
 #include "world/Level.h"
 
+#include "actors/Frog.h"
 #include "app/Log.h"
+#include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
+#include "world/Box.h"
 #include "world/ObjectTrack.h"
 #include "world/TrackObject.h"
 
@@ -14,7 +17,9 @@ void Level::setUpLevel() {
     buildScene();
     createAreas();
     levelObjects.create(settings, grid, camera);
-    // The frog and the insects of the level are placed here as they join the game.
+    if (frog)
+        frog->reset();
+    // The insects of the level are placed here as they join the game.
     topLayer.load(settings.levelInWorld);
     roadTopLayer.load(settings.levelInWorld);
     camera.targetX = 0;
@@ -68,10 +73,40 @@ void Level::updateCamera(float dt) {
 }
 
 void Level::update(float dt, bool lanesRun) {
+    const ObjectTrack::FrogRows rows = frogRows();
     for (const auto& area : areas)
-        area->update(dt, lanesRun);
+        area->update(dt, lanesRun, rows);
     roadTopLayer.draw(camera);
     levelObjects.update(dt);
+}
+
+// The anchor is the box holding a frog it kills, so that its lane stands still with the frog's.
+ObjectTrack::FrogRows Level::frogRows() const {
+    if (frog == nullptr)
+        return {};
+    const int row = RoundToInt(frog->getY()) / LevelSettings::kCellHeight;
+    const int state = frog->getState();
+    const TrackObject* holder = frog->getKillerBox();
+    if (holder == nullptr)
+        holder = frog->getRide();
+    const bool held = state >= FS_KILL_BOX_BOMB && state <= FS_KILL_BOX_RED_BUTTON && holder;
+    return {row, held ? RoundToInt(holder->getY()) / LevelSettings::kCellHeight : row};
+}
+
+bool Level::frogBelow() const {
+    if (frog == nullptr || frog->getRide() || frog->getKillerBox())
+        return false;
+    switch (frog->getState()) {
+    case FS_MOVE_DOWN_TRUCK_DOWN:
+    case FS_MOVE_UP_TRUCK_DOWN:
+    case FS_ROCKET_JUMP:
+    case FS_ROCKET_JUMP_BOARDING:
+        return false;
+    default:
+        break;
+    }
+    const Area* area = areaOfY(frog->displayPosition().second);
+    return area && !area->isRiver();
 }
 
 void Level::drawTopLayer() const { topLayer.draw(camera); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/Insect.h"
 #include "world/Area.h"
 #include "world/Background.h"
 #include "world/Camera.h"
@@ -35,8 +36,12 @@ public:
     void applySpeedFactor();
     // Moves the camera toward its target and scrolls the background along.
     void updateCamera(float dt);
-    // One step of the lanes and the level objects; lanesRun is false while a death is shown.
+    // One step of the lanes and the level objects; lanesRun is false while a death is shown,
+    // and then the lane under the frog stands still.
     void update(float dt, bool lanesRun);
+    // Whether the frog is drawn before the lanes, so that the traffic passes over it, rather
+    // than after them, standing on what swims.
+    bool frogBelow() const;
     void drawTopLayer() const;
     // The showdown and the end of the program leave no lanes behind.
     void destroyAreas();
@@ -60,14 +65,16 @@ public:
     // up to date.
     bool shadowsOn = true;
     // The frog the lanes' objects carry and attack; none until the game has one. It must
-    // outlive the lanes.
+    // outlive the lanes; a new level resets it.
     Frog* frog = nullptr;
+    InsectList insects;
 
 private:
     // The grid, the camera's limits and the background for the level record as it stands.
     void buildScene();
     void createAreas();
     void preRun();
+    ObjectTrack::FrogRows frogRows() const;
 
     std::vector<std::unique_ptr<Area>> areas;
     LevelObjects levelObjects;

@@ -11,7 +11,7 @@ TrackObject::TrackObject(std::string name, int objectType)
     : GameObject(std::move(name)), objectType(objectType) {}
 
 TrackObject::~TrackObject() {
-    if (frogAboard && lane.frog)
+    if ((frogAboard || frogLanding) && lane.frog)
         lane.frog->objectGone(this);
 }
 
@@ -38,6 +38,7 @@ void TrackObject::frogLeaves() {
 void TrackObject::frogGone() {
     lane.frog = nullptr;
     frogAboard = false;
+    frogLanding = false;
 }
 
 float TrackObject::getSpeed() const {

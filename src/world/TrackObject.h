@@ -30,7 +30,7 @@ public:
     TrackObject(std::string name, int objectType);
     TrackObject(const TrackObject&) = delete;
     TrackObject& operator=(const TrackObject&) = delete;
-    // A frog still aboard is set down, so that it never rides a destroyed object.
+    // A frog still aboard or about to land is told, so that it never touches a destroyed object.
     ~TrackObject() override;
 
     // At a random x on the screen, or at the lane's upstream edge.
@@ -41,6 +41,8 @@ public:
     void update(float dt) override;
 
     void setFrogAboard(bool aboard) { frogAboard = aboard; }
+    // The frog's running move will land here.
+    void setFrogLanding(bool landing) { frogLanding = landing; }
     // The frog is going away first: it is neither carried nor attacked from now on.
     void frogGone();
     // The lane was moved; the object follows it.
@@ -62,4 +64,5 @@ protected:
     int fixedSeat = 0;
     float seatOffsetX = 0.0f;
     bool frogAboard = false;
+    bool frogLanding = false;
 };

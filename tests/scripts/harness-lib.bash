@@ -26,6 +26,6 @@ run_harness() {
 expect_status() { [ "$STATUS" -eq "$1" ] || fail "exit status $STATUS, expected $1"; }
 
 # The game states of the trace, one per turn, space separated.
-trace_states() { grep -o '"state":[0-9]*' "${1:-trace.jsonl}" | cut -d: -f2 | tr '\n' ' ' | sed 's/ $//'; }
+trace_states() { grep -o '"ms":[0-9]*,"state":[0-9]*' "${1:-trace.jsonl}" | cut -d: -f3 | tr '\n' ' ' | sed 's/ $//'; }
 
 expect_log_line() { grep -qxF -- "$1" debug.txt || fail "debug.txt lacks the line: $1"; }

@@ -180,8 +180,13 @@ def write_lane_pictures():
             ("smallcardrive", 3, 100, car(100, (230, 205, 50), False))]
     for name, frames, w, layers in cars:
         animation(name, frames, w, 60, lambda f, layers=layers: layers)
+    kill_frames = {"garbage": 6, "chezfred": 9, "aquarium": 45, "cementmixer": 14, "electric": 31}
     for name, layers in truck_marks().items():
         animation(name, 3 if "aquarium" not in name else 5, 200, 60, lambda f, layers=layers: layers)
+        # The kill: the cargo flashes red as the truck does its work.
+        kind = name[len("truck"):-len("drive")]
+        animation("truck%skill" % kind, kill_frames[kind], 200, 60,
+                  lambda f, layers=layers: layers + [(rrect(30, 20, 120, 40, 4), (230, 40, 40))])
     frames = {"trunkswimming": 9, "barrelswimming": 8, "hipposwimming": 8,
               "waterlilyswimming": 1, "boxswimming": 7}
     for name, (w, layers) in river_looks().items():
@@ -199,6 +204,45 @@ def write_lane_pictures():
         (ellipse(40, 40, 30, 27), (60, 180, 80)),
         (star(40, 40, 14, 7), (240, 130, 190)),
         (ellipse(40, 40, 5, 5), (250, 220, 80))]))
+    return config + write_frog_pictures()
+
+
+# The frog's animations with their frame counts as the game's catalogue lists them.
+FROG_ANIMATIONS = {
+    "frogidle": 10, "frogmoveup": 24, "frogmoveuptruckup": 22, "frogmoveuptruckdown": 22,
+    "frogmovedown": 25, "frogmovedowntruckdown": 22, "frogmoveleft": 18, "frogmoveright": 19,
+    "frogrocketjump": 27, "frogrocketjumpboarding": 27, "frogcatchinsect": 25,
+    "frogpierced": 29, "frogfinish": 22, "frogknockedover": 3, "frogdrown": 23,
+    "frogkilltruckleft": 22, "frogkilltruckright": 22, "frogkillboxdrown": 20,
+    "frogkillboxhammer": 20, "frogkillboxredbutton": 24, "frogkillboxbomb": 14,
+    "frogkillpiranha": 16, "frogshowdownwait": 1, "frogleg": 13, "hammerdown": 16,
+    "explosion": 14,
+}
+# A colour per kind of animation, so that a screenshot tells the frog's state.
+FROG_TINTS = {"idle": (70, 190, 60), "move": (120, 220, 60), "rocket": (250, 200, 40),
+              "kill": (200, 60, 60), "knocked": (150, 40, 40), "drown": (60, 90, 200)}
+
+
+def frog_tint(name):
+    for key, tint in FROG_TINTS.items():
+        if key in name:
+            return tint
+    return (70, 190, 60)
+
+
+def write_frog_pictures(seconds=0.5):
+    """A 40 x 40 frog seen from above for every frame of every frog animation, tinted by kind;
+    returns the configuration lines: each animation lasts `seconds`, the frog is 40 units."""
+    config = ["frogObjectWidth 40", "frogObjectHeight 40"]
+    for name, frames in FROG_ANIMATIONS.items():
+        config.append("%sInterval %s" % (name, seconds))
+        body = frog_tint(name)
+        layers = [(ellipse(9, 9, 6, 5), shade(body, 0.7)), (ellipse(31, 9, 6, 5), shade(body, 0.7)),
+                  (ellipse(9, 32, 7, 6), shade(body, 0.7)), (ellipse(31, 32, 7, 6), shade(body, 0.7)),
+                  (ellipse(20, 21, 13, 15), body),
+                  (ellipse(14, 10, 4, 4), (250, 250, 250)), (ellipse(26, 10, 4, 4), (250, 250, 250)),
+                  (ellipse(14, 10, 2, 2), (20, 20, 20)), (ellipse(26, 10, 2, 2), (20, 20, 20))]
+        write_bmp(name, 40, 40 * frames, lambda x, y, layers=layers: picture(40, 40, layers)(x, y % 40))
     return config
 
 
