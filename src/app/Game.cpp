@@ -1,10 +1,12 @@
 #include "app/Game.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "actors/HazardCheck.h"
 #include "app/AssetCatalogue.h"
 #include "app/Log.h"
+#include "app/SoundMix.h"
 #include "core/FileLoader.h"
 #include "core/Truncation.h"
 #include "core/SettingsManager.h"
@@ -20,6 +22,7 @@
 #include "sound/SoundEngine.h"
 #include "world/BlockInfo.h"
 #include "world/TrackObjectFactory.h"
+#include "world/WaterLilyGoal.h"
 
 namespace {
 
@@ -30,6 +33,12 @@ constexpr float kMaxFadeStepSeconds = 0.1f;
 constexpr float kCameraSettleSeconds = 5.0f;
 constexpr int kInitFailedQuitCode = -1;
 constexpr float kGameOverSeconds = 2.0f;
+constexpr float kShowdownSeconds = 15.0f;
+// A group of levels completed leaves at least this many lives for the next.
+constexpr int kLivesAfterShowdown = 3;
+// The showdown stage lies above the group's last level.
+constexpr int kShowdownLevelInWorld = 6;
+constexpr int kShowdownVisibleAreas = 3;
 // The countdown sounds for each of the last ten seconds.
 constexpr int kCountDownFrom = 10;
 
@@ -90,11 +99,15 @@ bool Game::Init() {
     AssetCatalogue::RegisterAssets();
     level.frog = &frog;
     frog.setWorld({&level, &state, &level.insects});
-    waitAfterFrogDeath = Singleton<SettingsManager>::Instance().GetFloat("waitAfterFrogDeathInterval");
-    level.camera.acceleration = Singleton<SettingsManager>::Instance().GetFloat("scrollAccelerationPPS");
+    SettingsManager& config = Singleton<SettingsManager>::Instance();
+    waitAfterFrogDeath = config.GetFloat("waitAfterFrogDeathInterval");
+    waitBeforeScrollUp = config.GetFloat("waitBeforeScrollUpEndLevel");
+    level.camera.acceleration = config.GetFloat("scrollAccelerationPPS");
+    inGoalDistance = config.GetFloat("inGoalDistance");
+    themeVolumeDb = config.GetFloat("inGameSoundThemeVolumedB");
+    showdownIntroTimer = showdownTimer = 0.0f;
     level.camera.velocityX = level.camera.velocityY = 0.0f;
-    platform::Platform::current().display().setCrispScaling(
-        Singleton<SettingsManager>::Instance().GetBool("crispScaling"));
+    platform::Platform::current().display().setCrispScaling(config.GetBool("crispScaling"));
     menus.LoadCredits();
     return true;
 }
@@ -117,6 +130,9 @@ void Game::NewGame() {
     level.camera.targetY = 0;
     level.updateCamera(kCameraSettleSeconds);
     Singleton<ScreenMessage>::Instance().clear();
+    // The death and game-over waits are left as they were, so a game abandoned during one
+    // shortens the next.
+    showdownIntroTimer = showdownTimer = 0.0f;
 }
 
 void Game::ToggleMusic() {
@@ -127,6 +143,7 @@ void Game::ToggleMusic() {
 
 void Game::Shutdown() {
     // The lanes and obstacles go while the registries they sign out of still exist.
+    level.insects.clear();
     level.destroyAreas();
     level.destroyLevelObjects();
     Singleton<SpriteManager>::Instance().ReleaseAll();
@@ -192,11 +209,18 @@ void Game::RunStateFrame(float dt) {
     case GameState::Paused:
         RunPausedFrame();
         break;
+    case GameState::ShowdownIntro:
+        RunShowdownIntroFrame(dt);
+        break;
+    case GameState::Showdown:
+        RunShowdownFrame(dt);
+        break;
     case GameState::TitleMenu:
     case GameState::Help:
     case GameState::HighScores:
     case GameState::Credits:
         menus.RunFrame(state, dt);
+        SoundMix::UpdateMenu(false, themeVolumeDb);
         break;
     default:
         Log("Invalid GameState %i\n", static_cast<int>(state));
@@ -219,8 +243,10 @@ void Game::RunLevelFrame(float dt) {
         return;
     }
     level.drawTopLayer();
+    const bool atGoal = CheckGoal();
     Singleton<GameScore>::Instance().update(dt);
-    hud.DrawHud(level.settings, false, dt, false, false);
+    hud.DrawHud(level.settings, false, dt, false, atGoal);
+    UpdateLevelSoundMix();
 }
 
 // The death plays out while the lane under the frog stands still.
@@ -235,6 +261,7 @@ void Game::RunFrogDyingFrame(float dt) {
     level.drawTopLayer();
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
+    UpdateLevelSoundMix();
 }
 
 void Game::RunLifeLostFrame(float dt) {
@@ -250,6 +277,7 @@ void Game::RunLifeLostFrame(float dt) {
     level.drawTopLayer();
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
+    UpdateLevelSoundMix();
 }
 
 void Game::RunGameOverFrame(float dt) {
@@ -262,6 +290,7 @@ void Game::RunGameOverFrame(float dt) {
     level.background.update(dt);
     level.update(dt, true);
     hud.DrawHud(level.settings, false, dt, true, false);
+    UpdateLevelSoundMix();
 }
 
 void Game::RunSubmitScoreFrame() {
@@ -275,6 +304,7 @@ void Game::RunSubmitScoreFrame() {
     display.StartFade(true);
     display.StartFade(false);
     state = GameState::HighScores;
+    SoundMix::UpdateMenu(false, themeVolumeDb);
 }
 
 // The scene stands still under the blinking pause word.
@@ -286,7 +316,93 @@ void Game::RunPausedFrame() {
     level.drawTopLayer();
     Singleton<GameScore>::Instance().update(0.0f);
     hud.DrawHud(level.settings, true, 0.0f, false, false);
+    SoundMix::UpdateMenu(true, themeVolumeDb);
 }
+
+void Game::RunShowdownIntroFrame(float dt) {
+    StopFrogIdle();
+    showdownIntroTimer += dt;
+    level.updateCamera(dt);
+    level.background.update(dt);
+    if (showdownIntroTimer < waitBeforeScrollUp) {
+        frog.setState(FS_IDLE);
+        frog.update(0.0f);
+    } else {
+        // The camera climbs to the stage, where the frog already waits.
+        level.camera.targetX = 0;
+        level.camera.targetY = level.camera.upperLimit();
+        SettingsManager& config = Singleton<SettingsManager>::Instance();
+        frog.setPosition(static_cast<float>(config.GetInt("frogPosShowDownPixX")),
+                         static_cast<float>(config.GetInt("frogPosShowDownPixY")));
+        frog.setState(FS_SHOW_DOWN_WAIT);
+        state = GameState::Showdown;
+    }
+    Singleton<GameScore>::Instance().update(dt);
+    hud.DrawHud(level.settings, false, dt, false, false);
+    UpdateLevelSoundMix();
+}
+
+void Game::RunShowdownFrame(float dt) {
+    StopFrogIdle();
+    showdownTimer += dt;
+    level.updateCamera(dt);
+    level.background.update(dt);
+    frog.update(dt);
+    Singleton<GameScore>::Instance().update(dt);
+    hud.DrawHud(level.settings, false, dt, false, false);
+    if (showdownTimer > kShowdownSeconds) {
+        // The next group of levels starts at the bottom of the world picture again.
+        state = GameState::Playing;
+        level.settings.levelInWorld = 0;
+        level.setUpLevel();
+        level.applySpeedFactor();
+    }
+}
+
+bool Game::CheckGoal() {
+    const WaterLilyGoal* goal = level.getLevelObjects().getGoal();
+    if (goal == nullptr)
+        return false;
+    const float distance = std::hypot(frog.getX() - goal->getX(), frog.getY() - goal->getY());
+    if (distance > inGoalDistance)
+        return false;
+    LevelSettings& settings = level.settings;
+    if (frog.getState() == FS_IDLE) {
+        --settings.frogsRemaining;
+        Singleton<GameScore>::Instance().addTimeBonus(frog.getX(), frog.getY());
+        if (settings.frogsRemaining == 0) {
+            Singleton<GameScore>::Instance().addAreaDone();
+            Singleton<ScreenMessage>::Instance().showLevelDone();
+        }
+        frog.setState(FS_FINISH);
+    } else if (frog.getState() == FS_IN_GOAL) {
+        if (settings.frogsRemaining > 0) {
+            frog.reset();
+            level.applySpeedFactor();
+            level.camera.targetX = 0;
+            level.camera.targetY = 0;
+        } else if (settings.advance()) {
+            level.setUpLevel();
+            level.applySpeedFactor();
+        } else {
+            state = GameState::ShowdownIntro;
+            settings.levelInWorld = kShowdownLevelInWorld;
+            settings.lives = std::max(settings.lives, kLivesAfterShowdown);
+            SetUpShowdown();
+        }
+    }
+    return true;
+}
+
+void Game::SetUpShowdown() {
+    showdownIntroTimer = showdownTimer = 0.0f;
+    level.camera.velocityX = level.camera.velocityY = 0.0f;
+    level.settings.visibleAreas = kShowdownVisibleAreas;
+    level.setUpShowdown();
+    Singleton<DirectDraw>::Instance().StartFade(true);
+}
+
+void Game::UpdateLevelSoundMix() const { SoundMix::UpdateLevel(level, frog, themeVolumeDb); }
 
 void Game::UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun) {
     level.shadowsOn = shadowsOn;

@@ -26,6 +26,11 @@ public:
     // when no frame can come before a message does (the window has no focus).
     int MillisecondsUntilNextFrame(bool hasFocus) const;
 
+    // The frog's arrival at the goal: true while it is near enough to count.
+    bool CheckGoal();
+    // The scene after the last level of a group: no lanes, the frog waiting on its stage.
+    void SetUpShowdown();
+
     // Escape, M or the back button on the high-score screen.
     void LeaveHighScores();
 
@@ -35,7 +40,12 @@ public:
     bool musicOn = true;
     bool shadowsOn = true;
     float waitAfterFrogDeath = 0.0f;
+    float waitBeforeScrollUp = 0.0f;
+    float inGoalDistance = 0.0f;
+    float themeVolumeDb = 0.0f;
     float lifeLostTimer = 0.0f;
+    float showdownIntroTimer = 0.0f;
+    float showdownTimer = 0.0f;
     float gameOverTimer = 0.0f;
     // Declared before the level, so that the lanes that point at the frog go first.
     Frog frog;
@@ -54,6 +64,9 @@ private:
     void RunGameOverFrame(float dt);
     void RunSubmitScoreFrame();
     void RunPausedFrame();
+    void RunShowdownIntroFrame(float dt);
+    void RunShowdownFrame(float dt);
+    void UpdateLevelSoundMix() const;
     void UpdateLevelTime(float dt);
     // The camera follows the frog; the frog is updated before the lanes when it is below them.
     void UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun);

@@ -19,6 +19,12 @@ JsonArray& JsonArray::Add(double value) {
     return *this;
 }
 
+JsonArray& JsonArray::Add(std::string_view text) {
+    Separate();
+    body += JsonObject::Quoted(text);
+    return *this;
+}
+
 JsonArray& JsonArray::AddRaw(std::string_view json) {
     Separate();
     body += json;

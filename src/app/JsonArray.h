@@ -8,6 +8,7 @@ class JsonArray {
 public:
     JsonArray& Add(long long value);
     JsonArray& Add(double value);
+    JsonArray& Add(std::string_view text);
     // An element that is already JSON: an object or an array.
     JsonArray& AddRaw(std::string_view json);
 

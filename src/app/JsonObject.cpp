@@ -4,9 +4,7 @@
 
 #include "core/StringUtil.h"
 
-namespace {
-
-std::string Quoted(std::string_view text) {
+std::string JsonObject::Quoted(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\')
@@ -18,8 +16,6 @@ std::string Quoted(std::string_view text) {
     }
     return out + "\"";
 }
-
-} // namespace
 
 void JsonObject::Key(std::string_view key) {
     if (!body.empty())

@@ -17,6 +17,8 @@ public:
     std::string Str() const { return "{" + body + "}"; }
 
     // A number as JSON writes it: no infinities or NaN, which become null.
+    // A JSON string with quotes, backslashes and control characters escaped.
+    static std::string Quoted(std::string_view text);
     static std::string Number(double value);
 
 private:

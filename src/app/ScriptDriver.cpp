@@ -3,7 +3,9 @@
 #include "app/Game.h"
 #include "app/JsonObject.h"
 #include "app/WorldDump.h"
+#include "app/JsonArray.h"
 #include "score/GameScore.h"
+#include "sound/SoundEngine.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
@@ -40,6 +42,10 @@ void ScriptDriver::TurnDone() {
         .Add("fading", Singleton<DirectDraw>::Instance().IsFading())
         .Add("score", static_cast<long long>(Singleton<GameScore>::Instance().getScore()));
     WorldDump::AddTraceFields(game.level, line);
+    JsonArray sounds;
+    for (const std::string& label : Singleton<SoundEngine>::Instance().playingLabels())
+        sounds.Add(label);
+    line.AddRaw("sounds", sounds.Str());
     std::fprintf(trace.get(), "%s\n", line.Str().c_str());
     std::fflush(trace.get());
 }

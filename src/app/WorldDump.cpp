@@ -74,6 +74,7 @@ JsonObject FrogJson(const Frog& frog) {
     json.Add("state", static_cast<long long>(frog.getState()))
         .Add("x", static_cast<double>(frog.getX()))
         .Add("y", static_cast<double>(frog.getY()))
+        .Add("stateTime", static_cast<double>(frog.getStateTime()))
         .AddRaw("ride", ReferenceJson(frog.getRide()));
     return json;
 }

@@ -76,6 +76,14 @@ bool SoundEngine::isSoundPlaying(const std::string& label, bool fallback) const 
     return effect ? effect->isPlaying() : fallback;
 }
 
+std::vector<std::string> SoundEngine::playingLabels() const {
+    std::vector<std::string> labels;
+    for (const auto& [label, effect] : effects)
+        if (effect->isPlaying())
+            labels.push_back(label);
+    return labels;
+}
+
 void SoundEngine::shutdown() {
     loaders.clear();
     effects.clear();

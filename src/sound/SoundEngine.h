@@ -28,6 +28,8 @@ public:
     void playSound(const std::string& label);
     void stopSound(const std::string& label);
     bool isSoundPlaying(const std::string& label, bool fallback) const;
+    // The labels of the effects playing now, in label order; what the harness traces.
+    std::vector<std::string> playingLabels() const;
     void shutdown();
 
     void setSoundEnabled(bool enabled) { soundOn = enabled; }

@@ -27,6 +27,18 @@ void Level::setUpLevel() {
     preRun();
 }
 
+void Level::setUpShowdown() {
+    buildScene();
+    camera.x = camera.y = 0.0f;
+    if (frog)
+        frog->reset();
+    levelObjects.clear();
+    insects.clear();
+    destroyAreas();
+    camera.targetX = 0;
+    camera.targetY = 0;
+}
+
 void Level::buildScene() {
     grid.build(settings.worldRows());
     camera.setBackgroundHeight(settings.backgroundHeight());

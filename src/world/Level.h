@@ -32,6 +32,9 @@ public:
     // Builds the level of `settings` afresh. A grid that cannot be built keeps the previous
     // one and a missing picture leaves the level without background: play goes on either way.
     void setUpLevel();
+    // The stage after a group of levels, for the level record as it stands: no lanes, no goal,
+    // no obstacles, no insects, the frog back on its start.
+    void setUpShowdown();
     // Speeds every lane up by the factor for the frogs already home.
     void applySpeedFactor();
     // Moves the camera toward its target and scrolls the background along.

@@ -14,11 +14,16 @@ HOP_LOOK_AHEAD = 0.4  # 0.8 of the half-second hop
 RIVER, ROAD = 2, 1
 
 
-def write_scene(areas, extra=()):
-    """Three areas of one lane under a grass row each, over a one-row start strip.
-    areas: (type, speed, truck percent) per area; every lane runs to the right."""
-    lines = """numWorlds 1
-numAreas 3
+def write_scene(areas, extra=(), goal=(12, 6)):
+    """Areas of one lane under a grass row each, over a one-row start strip; three are seen at a
+    time. extra: settings that replace the scene's own. areas: (type, speed, truck percent) per area; every lane runs to the right. The goal
+    stands on the same cell in each level of the group."""
+    # The first line of a key counts, so the script's own settings come first.
+    lines = list(extra) + ["numAreas %d" % len(areas)] + ["GoalCell%s_00_%02d %d" % (axis, k, cell)
+                                            for k in range(5) for axis, cell in zip(("Lat", "Long"), goal)]
+    lines += ["frogStart%s_0_%d %d" % (axis, k, cell) for k in range(7)
+              for axis, cell in (("CellLat", 8), ("CellLong", 0))]
+    lines += """numWorlds 1
 numTracksPerArea 1
 numCellsStartStrip 1
 numCellsPerGrassStrip 1
@@ -32,10 +37,6 @@ MaxNumObjectsPerTrack 6
 initInterval 12
 scrollAccelerationPPS 2000
 frogSpeedFactor00 1.0
-frogStartCellLat_0_0 8
-frogStartCellLong_0_0 0
-GoalCellLat_00_00 12
-GoalCellLong_00_00 6
 waitAfterFrogDeathInterval 1
 catchInsectsDistance 40
 frogRocketJumpInterval 0.5
@@ -60,10 +61,10 @@ boxWaitBeforeKillInterval 100
                   "MaxSpawnInterval_%02d_00 2.5" % a,
                   "relFrequTruckPerCent_A%02d_F00 %d" % (a, trucks),
                   "relFrequBoxPerCent_A%02d_F00 0" % a]
-        kinds += ["river" if kind == RIVER else "road", "grass"]
-    lines += write_lane_pictures() + list(extra)
+        kinds += ["river" if kind == RIVER else "road", "grass"] if a < 3 else []
+    lines += write_lane_pictures()
     open("data/config.txt", "w").write("\n".join(lines) + "\n")
-    write_background(800, 600, kinds)
+    write_background(800, 1500, kinds)
     for name in os.listdir("data"):
         if name.startswith("ArbitraryObjects_"):
             os.remove("data/" + name)
