@@ -74,7 +74,6 @@ public:
     ~Frog() override;
 
     void setWorld(const World& newWorld) { world = newWorld; }
-    World& getWorld() { return world; }
 
     // The same state again changes nothing: its clock keeps running and no sound plays.
     void setState(int newState) override;
@@ -117,7 +116,6 @@ public:
     TrackObject* getLandingTarget() const { return landingTarget; }
     Box* getKillerBox() const { return killerBox; }
     std::pair<int, int> getRoundedPosition() const { return roundedPosition; }
-    float getCatchInsectsDistance() const { return catchInsectsDistance; }
 
     // The whole displacement of a move state; (0, 0) for any other.
     static std::pair<int, int> MoveDistance(int state);
