@@ -5,6 +5,7 @@
 #include "app/WorldDump.h"
 #include "app/JsonArray.h"
 #include "score/GameScore.h"
+#include "score/ScreenMessage.h"
 #include "sound/SoundEngine.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
@@ -35,12 +36,20 @@ void ScriptDriver::TurnDone() {
     if (!trace)
         return;
     const Game& game = Singleton<Game>::Instance();
+    const GameScore& score = Singleton<GameScore>::Instance();
     JsonObject line;
     line.Add("turn", turn)
         .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
         .Add("state", static_cast<long long>(game.state))
         .Add("fading", Singleton<DirectDraw>::Instance().IsFading())
-        .Add("score", static_cast<long long>(Singleton<GameScore>::Instance().getScore()));
+        .Add("score", static_cast<long long>(score.getScore()))
+        .Add("shownScore", static_cast<double>(score.getDisplayedScore()))
+        .Add("stars", static_cast<long long>(score.getStarsCollected()));
+    const ScreenMessage& message = Singleton<ScreenMessage>::Instance();
+    if (message.isActive())
+        line.AddRaw("message", JsonArray().Add(message.line1()).Add(message.line2()).Str());
+    else
+        line.AddNull("message");
     WorldDump::AddTraceFields(game.level, line);
     JsonArray sounds;
     for (const std::string& label : Singleton<SoundEngine>::Instance().playingLabels())

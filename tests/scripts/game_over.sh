@@ -5,7 +5,7 @@ export PYTHONPATH="$SOURCE_DIR/tests/scripts"
 python3 -c "
 from frog_scenes import *
 write_scene([(ROAD, 10, 0), (ROAD, 10, 0), (ROAD, 10, 0)],
-            extra=['numFrogLifes 1', 'levelTimeSeconds 3.3'])"
+            extra=['numFrogLifes 1', 'levelTimeSeconds 3.3', 'messageInterval 2'])"
 
 run_harness "seed 1
 focus on
@@ -25,6 +25,7 @@ for f in trace:
 assert states[-7:] == [1, 4, 5, 1, 10, 9, 8], states
 dying = [f for f in trace if f["state"] == 4]
 assert dying[0]["frog"]["state"] == 13 and dying[0]["levelTime"] < 0
+assert dying[0]["message"] == ["Deine Zeit ist abgelaufen!", ""], dying[0]["message"]
 last = next(f for f in trace if f["state"] == 1 and f["lives"] == 0)
 over = [f for f in trace if f["state"] == 10]
 assert over[0]["turn"] == last["turn"] + 1

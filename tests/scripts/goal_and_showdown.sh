@@ -9,7 +9,8 @@ from frog_scenes import *
 write_scene([(ROAD, 10, 0)] * 7, goal=(9, 0),
             extra=['numFrogsToGoal 3', 'numFrogLifes 1', 'numAreas 7', 'inGoalDistance 20',
                    'frogSpeedFactor01 1.5', 'frogSpeedFactor02 2', 'waitBeforeScrollUpEndLevel 1',
-                   'frogPosShowDownPixX 400', 'frogPosShowDownPixY 500'])"
+                   'frogPosShowDownPixX 400', 'frogPosShowDownPixY 500',
+                   'messageInterval 2'])"
 
 # A frog home: step right, then wait for the finish and the next frog.
 HOME="key RIGHT
@@ -51,6 +52,8 @@ remaining = []
 for f in play:
     if f["state"] == 1 and (not remaining or remaining[-1] != (f["level"], f["frogsRemaining"])):
         remaining.append((f["level"], f["frogsRemaining"]))
+done = next(f for f in play if f["state"] == 1 and f["frogsRemaining"] == 0)
+assert done["message"] and done["message"][0] == "Level geschafft!", done["message"]
 assert remaining[:5] == [(0, 3), (0, 2), (0, 1), (0, 0), (1, 3)], remaining[:6]
 first, after = json.load(open("first.json")), json.load(open("next.json"))
 assert first["lanes"][0]["speed"] == 15 and after["lanes"][0]["speed"] == 10, \
