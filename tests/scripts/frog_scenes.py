@@ -45,6 +45,10 @@ truckToTruckTravelScore 250
 truckKillTimerInterval 3
 hippoWaitBeforeDiveInterval 100
 boxWaitBeforeKillInterval 100
+vertOffsetMessageLine1 230
+vertOffsetMessageLine2 275
+scoreDisplayTime 1
+scoreScrollSpeed 40
 """.splitlines()
     for prefix, w in [("smallCar", 100), ("ragTopOpen", 110), ("ragTopClosed", 110),
                       ("truck", 200), ("trunk", 220), ("barrel", 60), ("hippo", 150),
