@@ -17,12 +17,10 @@ namespace {
 class ApplicationTest : public ::testing::Test {
 protected:
     ApplicationTest() {
-        // The game's own pictures and fonts, with a configuration of its own.
+        // The game's own data as the build drew it.
         std::filesystem::create_directories(folder.Path() / "data");
         for (const auto& file : std::filesystem::directory_iterator(GeneratedData::LooseFolder()))
             std::filesystem::create_symlink(file.path(), folder.Path() / "data" / file.path().filename());
-        std::filesystem::remove(folder.Path() / "data/config.txt");
-        folder.Write("data/config.txt", "numFrogLifes 3\n");
         platform::Platform::install(&headless);
     }
 

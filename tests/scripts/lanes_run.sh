@@ -25,6 +25,9 @@ numLatCells 16
 MaxNumObjectsPerTrack 5
 initInterval 4
 scrollAccelerationPPS 2000
+GoalCellLat_00_00 15
+GoalCellLong_00_00 18
+inGoalDistance 20
 """.splitlines()
 lines += ["areaType%02d %d" % (a, t) for a, t in enumerate(areas)]
 lines += ["frogSpeedFactor%02d 1.0" % f for f in range(3)]

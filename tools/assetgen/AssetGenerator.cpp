@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "Decorations.h"
 #include "FontAtlas.h"
+#include "FrogAnimations.h"
 #include "Icons.h"
 #include "MenuScreens.h"
 #include "WorldGeometry.h"
@@ -90,7 +91,8 @@ bool AssetGenerator::WriteAll() const {
         std::fprintf(stderr, "quagleaper-assetgen: cannot create %s\n", outDir.c_str());
         return false;
     }
-    return WriteWorld() && WriteScreens() && WriteFonts() && WriteConfig() &&
+    return WriteWorld() && WriteScreens() && FrogAnimations::WriteAll(outDir, sheet) &&
+           WriteFonts() && WriteConfig() &&
            DataFolder(outDir, nullptr).WriteText("credits.txt", CreditsText::Latin1());
 }
 

@@ -1,6 +1,7 @@
 #include "ConfigSection.h"
 
 #include "Decorations.h"
+#include "FrogAnimations.h"
 #include "StagePainter.h"
 #include "WorldGeometry.h"
 #include "WorldLayout.h"
@@ -83,6 +84,7 @@ std::string Text() {
     TopLayers(text);
     Cells(text);
     Showdown(text);
+    text += FrogAnimations::ConfigText();
     text += "ENDSECTION\n";
     return text;
 }

@@ -1,5 +1,6 @@
 #include "PictureCatalogue.h"
 
+#include "FrogAnimations.h"
 #include "app/AssetCatalogue.h"
 #include "gfx/SpriteLabel.h"
 
@@ -24,6 +25,9 @@ std::vector<SpriteInfo> Build() {
     std::vector<SpriteInfo> infos;
     for (const char* label : kStillLabels)
         if (const std::optional<SpriteInfo> info = AssetCatalogue::Definition(label))
+            infos.push_back(*info);
+    for (const FrogAnimations::Animation& animation : FrogAnimations::All())
+        if (const std::optional<SpriteInfo> info = AssetCatalogue::Definition(animation.label))
             infos.push_back(*info);
     return infos;
 }
