@@ -244,6 +244,7 @@ void Game::RunLevelFrame(float dt) {
     }
     level.drawTopLayer();
     const bool atGoal = CheckGoal();
+    level.updateInsects(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, false, atGoal);
     UpdateLevelSoundMix();
@@ -259,6 +260,7 @@ void Game::RunFrogDyingFrame(float dt) {
     }
     UpdateWorld(dt, dt, below, false);
     level.drawTopLayer();
+    level.updateInsects(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
     UpdateLevelSoundMix();
@@ -275,6 +277,7 @@ void Game::RunLifeLostFrame(float dt) {
     }
     UpdateWorld(dt, 0.0f, below, false);
     level.drawTopLayer();
+    level.updateInsects(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
     UpdateLevelSoundMix();
@@ -314,6 +317,7 @@ void Game::RunPausedFrame() {
     level.update(0.0f, true);
     frog.update(0.0f);
     level.drawTopLayer();
+    level.updateInsects(0.0f);
     Singleton<GameScore>::Instance().update(0.0f);
     hud.DrawHud(level.settings, true, 0.0f, false, false);
     SoundMix::UpdateMenu(true, themeVolumeDb);

@@ -54,6 +54,16 @@ std::string GoalJson(const WaterLilyGoal* goal) {
         .Str();
 }
 
+std::string InsectJson(const Insect& insect) {
+    return JsonObject()
+        .Add("type", static_cast<long long>(insect.getType()))
+        .Add("state", static_cast<long long>(insect.getState()))
+        .Add("x", static_cast<double>(insect.getX()))
+        .Add("y", static_cast<double>(insect.getY()))
+        .Add("caught", insect.isCaught())
+        .Str();
+}
+
 std::string CellJson(int col, int row) {
     return JsonArray().Add(static_cast<long long>(col)).Add(static_cast<long long>(row)).Str();
 }
@@ -93,7 +103,8 @@ void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
                               .Add(static_cast<double>(level.camera.y))
                               .Str())
         .Add("objects", static_cast<long long>(level.objectCount()))
-        .Add("lives", static_cast<long long>(settings.lives));
+        .Add("lives", static_cast<long long>(settings.lives))
+        .Add("insects", static_cast<long long>(level.insects.size()));
     if (level.frog)
         line.AddRaw("frog", FrogJson(*level.frog).Str());
 }
@@ -134,8 +145,12 @@ std::string WorldDump::Of(const Level& level) {
                    .AddRaw("commandQueue", queue.Str())
                    .Str();
     }
+    JsonArray insects;
+    for (const auto& insect : level.insects)
+        insects.AddRaw(InsectJson(*insect));
     return JsonObject()
         .AddRaw("frog", frog)
+        .AddRaw("insects", insects.Str())
         .Add("columns", static_cast<long long>(grid.latCells()))
         .Add("rows", static_cast<long long>(grid.longCells()))
         .AddRaw("lanes", lanes.Str())

@@ -1,6 +1,7 @@
 #include "world/Level.h"
 
 #include "actors/Frog.h"
+#include "actors/InsectFactory.h"
 #include "app/Log.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
@@ -19,7 +20,7 @@ void Level::setUpLevel() {
     levelObjects.create(settings, grid, camera);
     if (frog)
         frog->reset();
-    // The insects of the level are placed here as they join the game.
+    Singleton<InsectFactory>::Instance().setUpInsects(insects, insectWorld());
     topLayer.load(settings.levelInWorld);
     roadTopLayer.load(settings.levelInWorld);
     camera.targetX = 0;
@@ -119,6 +120,10 @@ bool Level::frogBelow() const {
     }
     const Area* area = areaOfY(frog->displayPosition().second);
     return area && !area->isRiver();
+}
+
+void Level::updateInsects(float dt) {
+    Singleton<InsectFactory>::Instance().stepInsects(dt, insects, insectWorld());
 }
 
 void Level::drawTopLayer() const { topLayer.draw(camera); }

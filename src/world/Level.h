@@ -46,6 +46,8 @@ public:
     // than after them, standing on what swims.
     bool frogBelow() const;
     void drawTopLayer() const;
+    // The insects fly, are eaten or leave, and new ones come.
+    void updateInsects(float dt);
     // The showdown and the end of the program leave no lanes behind.
     void destroyAreas();
     // The end of the program leaves no obstacles registered and no goal.
@@ -78,6 +80,7 @@ private:
     void createAreas();
     void preRun();
     ObjectTrack::FrogRows frogRows() const;
+    Insect::World insectWorld() { return {frog, this}; }
 
     std::vector<std::unique_ptr<Area>> areas;
     LevelObjects levelObjects;
