@@ -49,10 +49,12 @@ protected:
                     ink += picture.GetPixel(x, y) != 0;
             EXPECT_GT(ink, 4) << static_cast<int>(code);
             for (int y = glyph.top; y <= glyph.bottom; ++y) {
-                if (glyph.left > 0)
+                if (glyph.left > 0) {
                     ASSERT_EQ(picture.GetPixel(glyph.left - 1, y), 0u) << static_cast<int>(code);
-                if (glyph.right + 1 < picture.GetWidth())
+                }
+                if (glyph.right + 1 < picture.GetWidth()) {
                     ASSERT_EQ(picture.GetPixel(glyph.right + 1, y), 0u) << static_cast<int>(code);
+                }
             }
         }
     }

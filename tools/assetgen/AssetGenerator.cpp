@@ -8,6 +8,7 @@
 #include "FrogAnimations.h"
 #include "Icons.h"
 #include "MenuScreens.h"
+#include "RoadRiverPictures.h"
 #include "WorldGeometry.h"
 #include "WorldLayout.h"
 #include "WorldPainter.h"
@@ -92,7 +93,8 @@ bool AssetGenerator::WriteAll() const {
         return false;
     }
     return WriteWorld() && WriteScreens() && FrogAnimations::WriteAll(outDir, sheet) &&
-           WriteFonts() && WriteConfig() &&
+           RoadRiverPictures::WriteAll(outDir, sheet) && WriteFonts() &&
+           WriteConfig() &&
            DataFolder(outDir, nullptr).WriteText("credits.txt", CreditsText::Latin1());
 }
 

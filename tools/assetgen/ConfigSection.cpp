@@ -2,6 +2,7 @@
 
 #include "Decorations.h"
 #include "FrogAnimations.h"
+#include "RoadRiverPictures.h"
 #include "StagePainter.h"
 #include "WorldGeometry.h"
 #include "WorldLayout.h"
@@ -85,6 +86,7 @@ std::string Text() {
     Cells(text);
     Showdown(text);
     text += FrogAnimations::ConfigText();
+    text += RoadRiverPictures::ConfigText();
     text += "ENDSECTION\n";
     return text;
 }

@@ -1,6 +1,7 @@
 #include "PictureCatalogue.h"
 
 #include "FrogAnimations.h"
+#include "RoadRiverPictures.h"
 #include "app/AssetCatalogue.h"
 #include "gfx/SpriteLabel.h"
 
@@ -28,6 +29,9 @@ std::vector<SpriteInfo> Build() {
             infos.push_back(*info);
     for (const FrogAnimations::Animation& animation : FrogAnimations::All())
         if (const std::optional<SpriteInfo> info = AssetCatalogue::Definition(animation.label))
+            infos.push_back(*info);
+    for (const std::string& label : RoadRiverPictures::Labels())
+        if (const std::optional<SpriteInfo> info = AssetCatalogue::Definition(label))
             infos.push_back(*info);
     return infos;
 }
