@@ -602,10 +602,8 @@ void Frog::processOnTruck(int command) {
             return;
         }
         landing = level.objectAt(rx, ty);
-        if (IsTruck(landing)) {
-            truckToTruck();
+        if (hopsTruckToTruck(landing))
             planned = FS_MOVE_DOWN;
-        }
     } else if (blockers.isBlockedAfter(rx, ty, rocketLookAhead) ||
                (level.grid.cellAt(rx, ty) & CELL_WATER) != 0) {
         // The far landing is taken or wet: a short hop off the truck's front instead.
@@ -616,16 +614,12 @@ void Frog::processOnTruck(int command) {
         }
         planned = FS_MOVE_UP_TRUCK_DOWN;
         landing = level.objectAt(rx, hopY);
-        if (IsTruck(landing)) {
-            truckToTruck();
+        if (hopsTruckToTruck(landing))
             planned = FS_MOVE_UP;
-        }
     } else {
         landing = level.objectAtAfter(rx, ty, rocketLookAhead);
-        if (IsTruck(landing)) {
-            truckToTruck();
+        if (hopsTruckToTruck(landing))
             planned = FS_ROCKET_JUMP_BOARDING;
-        }
     }
     setLandingTarget(IsTruck(landing) ? landing : nullptr);
     setState(planned);
@@ -636,9 +630,13 @@ void Frog::blockedMove() {
     ObjectMedia::PlaySound("SOUND_FROG_BLOCKED_MOVE");
 }
 
-void Frog::truckToTruck() const {
+// A hop from one truck onto another scores and says so.
+bool Frog::hopsTruckToTruck(const TrackObject* landing) const {
+    if (!IsTruck(landing))
+        return false;
     Singleton<GameScore>::Instance().addTruckToTruck();
     Singleton<ScreenMessage>::Instance().showTruckToTruck();
+    return true;
 }
 
 void Frog::setGameDying() const {

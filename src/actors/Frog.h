@@ -156,7 +156,7 @@ private:
     bool processCommon(int command);
     void blockedMove();
     bool moveChecksPass(int command, int tx, int ty, TrackObject*& landing) const;
-    void truckToTruck() const;
+    bool hopsTruckToTruck(const TrackObject* landing) const;
     void setGameDying() const;
 
     World world;
