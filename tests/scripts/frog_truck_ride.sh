@@ -5,13 +5,7 @@ source "$(dirname "$0")/harness-lib.bash"
 export PYTHONPATH="$SOURCE_DIR/tests/scripts"
 python3 -c "from frog_scenes import *; write_scene([(ROAD, 60, 100), (ROAD, 10, 0), (RIVER, 10, 0)])"
 
-run_harness "seed 5
-focus on
-run 2
-key S
-run 60
-dump plan.json"
-expect_status 0
+plan_run 5
 # The landing on the truck's rear half, well behind its cab.
 WAIT=$(python3 -c "
 from frog_scenes import *

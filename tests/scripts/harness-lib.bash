@@ -29,3 +29,15 @@ expect_status() { [ "$STATUS" -eq "$1" ] || fail "exit status $STATUS, expected 
 trace_states() { grep -o '"ms":[0-9]*,"state":[0-9]*' "${1:-trace.jsonl}" | cut -d: -f3 | tr '\n' ' ' | sed 's/ $//'; }
 
 expect_log_line() { grep -qxF -- "$1" debug.txt || fail "debug.txt lacks the line: $1"; }
+
+# The first run of a planned script: a new game with the given seed, its lanes dumped to
+# plan.json after 60 turns, from which the script plans when to press its key.
+plan_run() {
+    run_harness "seed $1
+focus on
+run 2
+key S
+run 60
+dump plan.json"
+    expect_status 0
+}
