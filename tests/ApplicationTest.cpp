@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
+#include <sstream>
 
 #include "app/Application.h"
 #include "app/Game.h"
@@ -33,16 +33,34 @@ protected:
     }
 
     std::vector<int> States() const {
-        const std::string trace = folder.Read("trace.jsonl");
-        static const std::regex state("\"ms\":\\d+,\"state\":(\\d+)");
+        // Each line reads {"turn":N,"ms":N,"state":N,...}.
+        std::istringstream trace(folder.Read("trace.jsonl"));
         std::vector<int> states;
-        for (auto it = std::sregex_iterator(trace.begin(), trace.end(), state);
-             it != std::sregex_iterator(); ++it)
-            states.push_back(std::stoi((*it)[1]));
+        for (std::string line; std::getline(trace, line);) {
+            const size_t at = line.find("\"state\":");
+            if (at != std::string::npos)
+                states.push_back(std::atoi(line.c_str() + at + 8));
+        }
         return states;
     }
 
     std::string Log() const { return folder.Read("debug.txt"); }
+
+    // Settings that take the place of the generated ones (the first line of a key wins).
+    void SetFirst(const std::string& settings) const {
+        // The link is removed first so that the build's own file stays as it is.
+        std::filesystem::remove("data/config.txt");
+        folder.Write("data/config.txt", settings + GeneratedData::ReadLoose("config.txt"));
+    }
+
+    // Each step of the preload presents one frame with its progress logged.
+    int PreloadSteps() const {
+        const std::string log = Log();
+        int steps = 0;
+        for (size_t at = log.find("RelProg: "); at != std::string::npos; at = log.find("RelProg: ", at + 1))
+            ++steps;
+        return steps;
+    }
 
     ScratchFolder folder;
     platform::HeadlessPlatform headless;
@@ -76,7 +94,7 @@ TEST_F(ApplicationTest, ClosingTheWindowEndsTheProgram) {
 TEST_F(ApplicationTest, TheEndOfTheScriptQuitsWithCodeZero) {
     EXPECT_EQ(Run("run 2\n"), 0);
     EXPECT_EQ(States().size(), 3u);
-    EXPECT_EQ(headless.display().lastFrame(), nullptr) << "no frame without focus";
+    EXPECT_EQ(headless.display().framesShown(), PreloadSteps()) << "no game frame without focus";
 }
 
 TEST_F(ApplicationTest, PausePausesPlayAndReturnsToIt) {
@@ -106,6 +124,57 @@ TEST_F(ApplicationTest, TitleMenuTogglesShadowsAndMusic) {
 TEST_F(ApplicationTest, ELeavesFromTheTitleMenu) {
     EXPECT_EQ(Run("focus on\nrun 1\nkey E\nrun 5\n"), 0);
     EXPECT_EQ(States().size(), 2u);
+}
+
+TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) {
+    EXPECT_EQ(Run("focus on\nrun 2\nkey ESC\nrun 1\n"), 0);
+    const std::string log = Log();
+    EXPECT_EQ(PreloadSteps(), 145);
+    EXPECT_LT(log.find("RelProg: 0.00\n"), log.find("RelProg: 0.01\n"));
+    EXPECT_NE(log.find("RelProg: 0.99\nLoading waterlilyswimming...\nRelProg: 0.99\n"), std::string::npos);
+    EXPECT_EQ(log.find("Disabling Sound"), std::string::npos);
+    // The theme has no ".wav": it comes from its ".ogg" and plays from the first menu frame.
+    EXPECT_NE(log.find("SoundEngine::Load could not load filename data\\soundtheme.wav\n"
+                       "SoundEngine::CreateSfx data\\soundtheme.ogg\n"),
+              std::string::npos);
+    EXPECT_NE(folder.Read("trace.jsonl").find("\"sounds\":[\"soundtheme\"]"), std::string::npos);
+    EXPECT_EQ(States().front(), static_cast<int>(GameState::TitleMenu));
+}
+
+TEST_F(ApplicationTest, SoundSwitchedOffLoadsOnlyThePictures) {
+    SetFirst("enableSound 0\n");
+    EXPECT_EQ(Run("focus on\nrun 1\n"), 0);
+    EXPECT_EQ(PreloadSteps(), 106);
+    EXPECT_EQ(Log().find("Disabling Sound"), std::string::npos);
+    EXPECT_EQ(Log().find("SoundEngine::CreateSfx"), std::string::npos);
+}
+
+TEST_F(ApplicationTest, WithoutASoundCardTheGamePlaysSilently) {
+    headless.audio().unplug();
+    SetFirst("enableSound 0\n");
+    EXPECT_EQ(Run("focus on\nrun 2\nkey S\nrun 5\n"), 0);
+    EXPECT_NE(Log().find("Disabling Sound due to invalid device.\n"), std::string::npos)
+        << "logged even with sound switched off";
+    EXPECT_EQ(States().back(), static_cast<int>(GameState::Playing));
+    EXPECT_EQ(folder.Read("trace.jsonl").find("\"sounds\":[\""), std::string::npos);
+}
+
+TEST_F(ApplicationTest, ClosingTheWindowDuringThePreloadSkipsTheMainLoop) {
+    headless.window().push({platform::Message::Type::Destroy});
+    EXPECT_EQ(Run("focus on\nrun 5\n"), 0);
+    const std::string log = Log();
+    EXPECT_NE(log.find("RelProg: 0.00\nReceived WM_QUI.\nFailed to update after loading soundhighscore"
+                       "Exiting game.\n"),
+              std::string::npos);
+    EXPECT_EQ(PreloadSteps(), 1);
+    EXPECT_TRUE(States().empty()) << "no turn of the main loop";
+}
+
+TEST_F(ApplicationTest, AMissingPictureEndsThePreloadWithCodeMinusOne) {
+    std::filesystem::remove("data/star.bmp");
+    EXPECT_EQ(Run("focus on\nrun 5\n"), -1);
+    EXPECT_NE(Log().find("Failed to update after loading star"), std::string::npos);
+    EXPECT_TRUE(States().empty());
 }
 
 TEST_F(ApplicationTest, ALogThatCannotBeCreatedEndsTheProgramWithCodeOne) {

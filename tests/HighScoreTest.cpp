@@ -172,6 +172,22 @@ TEST_F(HighScoreTest, AnUnwritableFileKeepsTheTableInMemoryAndSaysSo) {
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "data/HighScore.txt.new"));
 }
 
+TEST_F(HighScoreTest, ASaveCutShortBeforeItsRenameLeavesTheOldTable) {
+    folder.Write(kFile, FileWith(Entries(5000)));
+    // What a crash in the middle of the last save left behind.
+    folder.Write("data/HighScore.txt.new", "Quagleaper - Highscores\n\n*90");
+    Table().init();
+    EXPECT_EQ(Table().entries()[0].score, 5000);
+    EXPECT_FALSE(Cheated());
+
+    ASSERT_TRUE(Table().addScore(6000));
+    Table().typeChar(13);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "data/HighScore.txt.new"));
+    ASSERT_TRUE(Table().load());
+    EXPECT_EQ(Table().entries()[0].score, 6000);
+    EXPECT_EQ(Table().entries()[1].score, 5000);
+}
+
 namespace {
 
 // The table drawn with a font whose only glyph is "1": scores of ones show where each row is.

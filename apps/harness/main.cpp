@@ -1,6 +1,5 @@
 // quagleaper-harness SCRIPT: the whole game on the headless platform, driven by a script.
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -8,7 +7,6 @@
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "world/Randomizer.h"
 
 namespace {
 constexpr int kExitBadScript = 2;
@@ -33,11 +31,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], error.c_str());
         return kExitBadScript;
     }
-    if (script->Seed()) {
-        std::srand(*script->Seed());
-        Singleton<Randomizer>::Instance().seed(*script->Seed());
-    }
-
     platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);
     ScriptDriver driver(*script, headless);

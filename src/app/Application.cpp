@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/AssetCatalogue.h"
 #include "app/Game.h"
 #include "app/Log.h"
 #include "app/WindowLoopDriver.h"
@@ -27,7 +28,8 @@ int Application::Run() {
     try {
         if (!StartUp())
             return kExitFailed;
-        const int exitCode = RunMainLoop();
+        const int exitCode = AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop()
+                                                                       : ExitCodeAfterPreload();
         ShutDown();
         return exitCode;
     } catch (const std::exception& error) {
@@ -55,8 +57,21 @@ bool Application::StartUp() {
     // A failed Init has posted its own quit request, which ends the main loop at once.
     game.Init();
     game.SetState(GameState::Startup);
-    game.SetState(GameState::TitleMenu);
     return true;
+}
+
+int Application::EnterMainLoop() {
+    Singleton<Game>::Instance().SetState(GameState::TitleMenu);
+    return RunMainLoop();
+}
+
+// A preload that stopped left its quit request queued; without one the preload itself failed.
+int Application::ExitCodeAfterPreload() {
+    platform::Message message;
+    while (platform::Platform::current().window().peekMessage(message))
+        if (message.type == platform::Message::Type::Quit)
+            return message.value;
+    return kExitFailed;
 }
 
 // The frog on the window's title bar and task bar; magenta is the picture's transparent colour.

@@ -23,6 +23,8 @@ public:
 private:
     bool StartUp();
     static void ShowWindowIcon(platform::Window& window);
+    int EnterMainLoop();
+    static int ExitCodeAfterPreload();
     int RunMainLoop();
     void ShutDown();
 

@@ -301,6 +301,8 @@ bool AssetCatalogue::ShowProgress(float progress, WindowProcedure& procedure) {
     while (window.peekMessage(message)) {
         if (message.type == platform::Message::Type::Quit) {
             Log("Received WM_QUI.\n");
+            // Left queued: the program's exit code travels with it.
+            window.postQuit(message.value);
             return false;
         }
         procedure.Handle(message);

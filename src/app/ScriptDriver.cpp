@@ -11,6 +11,9 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "world/Randomizer.h"
+
+#include <cstdlib>
 
 using platform::Message;
 
@@ -18,6 +21,8 @@ ScriptDriver::ScriptDriver(const HarnessScript& script, platform::HeadlessPlatfo
     : script(script), platform(platform) {}
 
 void ScriptDriver::AwaitTurn() {
+    if (turn == 0 && nextCommand == 0)
+        SeedRandomness();
     const auto& commands = script.Commands();
     while (turnsPending == 0 && nextCommand < commands.size())
         Execute(commands[nextCommand++]);
@@ -29,6 +34,15 @@ void ScriptDriver::AwaitTurn() {
         quitPosted = true;
     }
     platform.clock().advance(static_cast<uint32_t>(stepMs));
+}
+
+// At the first turn rather than at start-up, so that a seed gives the same game whatever the
+// preload happened to draw.
+void ScriptDriver::SeedRandomness() const {
+    if (const std::optional<unsigned> seed = script.Seed()) {
+        std::srand(*seed);
+        Singleton<Randomizer>::Instance().seed(*seed);
+    }
 }
 
 void ScriptDriver::TurnDone() {
@@ -44,7 +58,9 @@ void ScriptDriver::TurnDone() {
         .Add("fading", Singleton<DirectDraw>::Instance().IsFading())
         .Add("score", static_cast<long long>(score.getScore()))
         .Add("shownScore", static_cast<double>(score.getDisplayedScore()))
-        .Add("stars", static_cast<long long>(score.getStarsCollected()));
+        .Add("stars", static_cast<long long>(score.getStarsCollected()))
+        .Add("music", game.musicOn)
+        .Add("shadows", game.shadowsOn);
     const ScreenMessage& message = Singleton<ScreenMessage>::Instance();
     if (message.isActive())
         line.AddRaw("message", JsonArray().Add(message.line1()).Add(message.line2()).Str());

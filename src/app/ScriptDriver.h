@@ -24,6 +24,7 @@ public:
     const std::string& Failure() const { return failure; }
 
 private:
+    void SeedRandomness() const;
     void Execute(const HarnessScript::Command& command);
     void OpenTrace(const std::string& path, int line);
     void WriteDump(const std::string& path, int line);

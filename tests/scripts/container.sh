@@ -7,7 +7,7 @@ mv packed.dat data/Quagleaper.dat
 run_harness "focus on
 run 2"
 expect_status 0
-! grep -q "could not" debug.txt || fail "config.txt not read from the container: $(cat debug.txt)"
+! grep -q "could not load settings" debug.txt || fail "config.txt not read from the container: $(cat debug.txt)"
 
 mkdir -p long/sounds
 touch "long/sounds/a-file-name-that-is-far-too-long-for-the-directory.wav"

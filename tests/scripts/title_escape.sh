@@ -11,4 +11,4 @@ expect_status 0
 tail -n 11 debug.txt > tail.txt
 printf 'Received WM_QUI.\nExiting game.\nShutting down SoundEngine.\nShutting down FileLoader.\nShutting down DirectDraw.\nReleasing FadeBuffer.\nReleasing BackBuffer.\nReleasing Primary.\nReleasing DD2.\nReleasing DD.\nExiting.\n' > expected.txt
 cmp -s tail.txt expected.txt || { diff expected.txt tail.txt; fail "shutdown lines"; }
-! grep -q "could not" debug.txt || fail "config.txt was not found"
+! grep -q "could not load settings" debug.txt || fail "config.txt was not found"

@@ -13,8 +13,8 @@ HeadlessAudioDevice::~HeadlessAudioDevice() {
 }
 
 bool HeadlessAudioDevice::open() {
-    isOpen = true;
-    return true;
+    isOpen = plugged;
+    return isOpen;
 }
 
 void HeadlessAudioDevice::close() {

@@ -17,6 +17,9 @@ public:
     HeadlessAudioDevice(const HeadlessAudioDevice&) = delete;
     HeadlessAudioDevice& operator=(const HeadlessAudioDevice&) = delete;
 
+    // A machine without a sound card: every later open fails.
+    void unplug() { plugged = false; }
+
     bool open() override;
     void close() override;
     AudioResult createBuffer(const AudioFormat& format, int bytes, unsigned caps,
@@ -29,6 +32,7 @@ private:
     VirtualTimeline& timeline;
     Mixer mixer;
     bool isOpen = false;
+    bool plugged = true;
 };
 
 } // namespace platform
