@@ -98,3 +98,12 @@ def covers(objects, x, margin=0):
 
 def frames(trace="trace.jsonl"):
     return [json.loads(line) for line in open(trace)]
+
+
+def state_runs(trace):
+    """The game states one after the other, each run of equal states counted once."""
+    states = []
+    for f in trace:
+        if not states or states[-1] != f["state"]:
+            states.append(f["state"])
+    return states

@@ -16,12 +16,9 @@ run 500"
 expect_status 0
 
 python3 - <<'PY' || fail "game over"
-from frog_scenes import frames
+from frog_scenes import frames, state_runs
 trace = frames()
-states = []
-for f in trace:
-    if not states or states[-1] != f["state"]:
-        states.append(f["state"])
+states = state_runs(trace)
 assert states[-7:] == [1, 4, 5, 1, 10, 9, 8], states
 dying = [f for f in trace if f["state"] == 4]
 assert dying[0]["frog"]["state"] == 13 and dying[0]["levelTime"] < 0

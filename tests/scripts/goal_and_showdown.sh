@@ -40,7 +40,7 @@ expect_status 0
 
 python3 - <<'PY' || fail "goal"
 import json
-from frog_scenes import frames
+from frog_scenes import frames, state_runs
 trace = frames()
 play = [f for f in trace if "frog" in f]
 home = [f for f in play if f["frog"]["state"] in (15, 16)]
@@ -58,10 +58,7 @@ assert remaining[:5] == [(0, 3), (0, 2), (0, 1), (0, 0), (1, 3)], remaining[:6]
 first, after = json.load(open("first.json")), json.load(open("next.json"))
 assert first["lanes"][0]["speed"] == 15 and after["lanes"][0]["speed"] == 10, \
     (first["lanes"][0]["speed"], after["lanes"][0]["speed"])
-states = []
-for f in trace:
-    if not states or states[-1] != f["state"]:
-        states.append(f["state"])
+states = state_runs(trace)
 assert 2 in states and 12 in states, states
 intro = next(f for f in trace if f["state"] == 2)
 assert intro["level"] == 5 and intro["lives"] == 3 and intro["levelInWorld"] == 6, intro

@@ -51,12 +51,9 @@ run 10"
 expect_status 0
 
 python3 - <<'PY' || fail "pause and escape"
-from frog_scenes import frames
+from frog_scenes import frames, state_runs
 trace = frames("pause.jsonl")
-states = []
-for f in trace:
-    if not states or states[-1] != f["state"]:
-        states.append(f["state"])
+states = state_runs(trace)
 assert states[:6] == [11, 1, 4, 7, 4, 5], states
 paused = [f for f in trace if f["state"] == 7]
 held = {f["frog"]["stateTime"] for f in paused}

@@ -33,12 +33,9 @@ run 5"
 expect_status 0
 
 python3 - <<'PY' || fail "playthrough"
-from frog_scenes import frames
+from frog_scenes import frames, state_runs
 trace = frames()
-states = []
-for f in trace:
-    if not states or states[-1] != f["state"]:
-        states.append(f["state"])
+states = state_runs(trace)
 # Title, play, two deaths by the clock (the last with one more frame of play), game over, the
 # name, the table, the title again.
 assert states == [11, 1, 4, 5, 1, 4, 5, 1, 10, 9, 8, 11], states
