@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test:
 # the GoogleTest suites, each test in its own process, the harness scripts, and the game in a
-# real window on a virtual X server.
+# real window on a virtual X server. With --long it also runs the scripts of tests/long/, which
+# take many minutes (every data file missing in turn, and the like).
 set -euo pipefail
+long_tests=(-LE long)
+[ "${1:-}" = "--long" ] && long_tests=()
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 # shellcheck disable=SC2086
@@ -21,4 +24,4 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The real program in a real X window.
 bash tests/window/real_window.sh "$build_dir"
 # Last, so that its summary closes the run.
-(cd "$build_dir" && ctest -j2 --output-on-failure)
+(cd "$build_dir" && ctest -j2 --output-on-failure "${long_tests[@]}")
