@@ -13,6 +13,8 @@ public:
     struct Entry {
         int score = 0;
         std::string name;
+
+        bool operator==(const Entry&) const = default;
     };
 
     static constexpr int kEntries = 10;

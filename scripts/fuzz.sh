@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Fuzzes every reader of outside data with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
+# (default: 60 seconds each, every target of fuzz/). Corpora grow in build-fuzz/corpus/TARGET,
+# seeded from the data the game ships; findings land in build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+# shellcheck disable=SC2086
+ensure_packages $GAME_PACKAGES clang libcairo2-dev
+
+seconds=${1:-60}
+shift || true
+# Absolute, because the targets work inside folders of their own.
+build=$PWD/build-fuzz
+CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUAGLEAPER_FUZZ=ON >/dev/null
+mapfile -t all < <(cd fuzz && ls ./*Fuzz.cpp | sed 's|^\./||; s|\.cpp$||')
+targets=("${@:-${all[@]}}")
+cmake --build "$build" -j2 --target quagleaper-assetgen "${targets[@]}"
+
+# The shipped data, drawn once, seeds the corpora.
+data=$build/seed-data
+if [ ! -f "$data/config.txt" ]; then
+    ASAN_OPTIONS=detect_leaks=0 "$build/quagleaper-assetgen" "$data" > /dev/null
+fi
+seed() {
+    local target=$1; shift
+    mkdir -p "$build/corpus/$target"
+    for file in "$@"; do cp "$file" "$build/corpus/$target/" 2>/dev/null || true; done
+}
+printf '3\n1\n2\n' > "$build/frames.txt"
+printf 'seed 1\nfocus on\nrun 2\nkey S\nrun 5\nmouse 72 540\nclick 72 540\ntype Quaggy\nchar 13\nscreenshot a.png\ndump b.json\n' > "$build/script.txt"
+seed ConfigFileFuzz "$data/config.txt"
+seed HarnessScriptFuzz "$build/script.txt" tests/scripts/*.sh
+python3 -c "
+import sys
+sys.path.insert(0, 'tests/scripts')
+from highscore_file import table_file
+open('$build/HighScore.txt', 'w', encoding='latin-1', newline='').write(
+    table_file([(1000 - 100 * i, 'Name:%d\xe4' % i) for i in range(10)]))"
+seed HighScoreFileFuzz "$build/HighScore.txt"
+seed WavFileFuzz "$data"/*.wav
+seed OggFileFuzz "$data"/*.ogg
+seed JpegFileFuzz "$data"/*.jpg
+seed FontFileFuzz "$data"/*.fnt
+seed FrameListFuzz "$build/frames.txt"
+seed ObstacleFileFuzz "$data"/ArbitraryObjects_*.txt
+seed CreditsFileFuzz "$data/credits.txt"
+
+mkdir -p "$build/findings"
+failed=()
+for target in "${targets[@]}"; do
+    echo "== $target: $seconds s"
+    log=$build/findings/$target.log
+    "$build/$target" "$build/corpus/$target" -max_total_time="$seconds" -max_len=1048576 \
+        -rss_limit_mb=2048 -artifact_prefix="$build/findings/$target-" -print_final_stats=1 \
+        > "$log" 2>&1 || failed+=("$target")
+    grep -E "^#[0-9]+" "$log" | tail -n 1
+    grep -E "stat::(number_of_executed_units|average_exec_per_sec)|ERROR|SUMMARY" "$log" || true
+done
+[ ${#failed[@]} -eq 0 ] || { echo "Findings in: ${failed[*]} (see $build/findings/)"; exit 1; }
