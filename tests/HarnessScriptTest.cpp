@@ -52,4 +52,19 @@ TEST(HarnessScriptTest, MalformedLinesAreRejectedWithTheirLineNumber) {
     }
 }
 
+TEST(HarnessScriptTest, LevelTakesALevelNumberOrTheShowdown) {
+    const auto script = Parse("level 0\nlevel 15\nlevel showdown\n");
+    ASSERT_TRUE(script);
+    const auto& commands = script->Commands();
+    ASSERT_EQ(commands.size(), 3u);
+    EXPECT_EQ(commands[0].op, Op::Level);
+    EXPECT_EQ(commands[1].a, 15);
+    EXPECT_EQ(commands[2].a, HarnessScript::kShowdownLevel);
+    for (const char* line : {"level", "level -1", "level 1000", "level Showdown", "level 3 4"}) {
+        std::string error;
+        EXPECT_FALSE(Parse(std::string("run 1\n") + line + "\n", &error)) << line;
+        EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
+    }
+}
+
 } // namespace

@@ -45,7 +45,7 @@ std::optional<int> CharByte(const std::string& word) {
 }
 
 // How each command's words are read.
-enum class Args { None, Count, OnOff, Key, Char, Point, Path, Text };
+enum class Args { None, Count, OnOff, Key, Char, Point, Path, Text, Level };
 
 struct Syntax {
     const char* name;
@@ -63,6 +63,7 @@ constexpr Syntax kSyntax[] = {
     {"close", Op::Close, Args::None},        {"trace", Op::Trace, Args::Path},
     {"dump", Op::Dump, Args::Path},
     {"screenshot", Op::Screenshot, Args::Path}, {"lose-surfaces", Op::LoseSurfaces, Args::None},
+    {"level", Op::Level, Args::Level},
 };
 
 const Syntax* FindSyntax(const std::string& name) {
@@ -129,6 +130,11 @@ bool ParseArguments(const Syntax& syntax, const std::vector<std::string>& args,
         return Number(args[0], 0, 65535, command.a, error) && Number(args[1], 0, 65535, command.b, error);
     case Args::Path:
         command.text = args[0];
+        return true;
+    case Args::Level:
+        if (args[0] != "showdown")
+            return Number(args[0], 0, 999, command.a, error);
+        command.a = HarnessScript::kShowdownLevel;
         return true;
     }
     return false;

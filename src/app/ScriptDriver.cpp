@@ -122,7 +122,35 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::LoseSurfaces:
         platform.display().loseSurfaces();
         break;
+    case Op::Level:
+        StartLevel(command.a);
+        break;
     }
+}
+
+// The level record advances as if every frog of the earlier levels had come home, so each
+// level is built with the areas, times and speeds the player would meet there.
+void ScriptDriver::StartLevel(int counter) {
+    Game& game = Singleton<Game>::Instance();
+    game.NewGame();
+    LevelSettings& settings = game.level.settings;
+    if (counter == HarnessScript::kShowdownLevel) {
+        while (settings.advance()) {
+        }
+        // The stage lies above the group's last area, where the game puts it.
+        constexpr int kShowdownLevelInWorld = LevelSettings::kMaxVisibleAreas - 1;
+        settings.levelInWorld = kShowdownLevelInWorld;
+        game.state = GameState::ShowdownIntro;
+        game.SetUpShowdown();
+        return;
+    }
+    for (int level = 0; level < counter; ++level)
+        settings.advance();
+    if (counter > 0) {
+        game.level.setUpLevel();
+        game.level.applySpeedFactor();
+    }
+    game.SetState(GameState::Playing);
 }
 
 void ScriptDriver::TakeScreenshot(const std::string& path, int line) {

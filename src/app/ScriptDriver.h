@@ -29,6 +29,8 @@ private:
     void OpenTrace(const std::string& path, int line);
     void WriteDump(const std::string& path, int line);
     void TakeScreenshot(const std::string& path, int line);
+    // A new game, brought to the start of level `counter`, or to the first showdown.
+    static void StartLevel(int counter);
     // Ends the script here; the program then quits as at the end of any script.
     void Stop(const std::string& why);
 
