@@ -120,8 +120,11 @@ TEST_F(LevelSettingsTest, LevelTwentyHasSevenAreasTheLongestTimeAndTwoAndAHalfTi
     AdvanceTo(settings, 20);
     EXPECT_EQ(settings.visibleAreas, 7);
     EXPECT_FLOAT_EQ(settings.levelTime, 270.0f);
+    settings.frogsRemaining = 3;
+    EXPECT_FLOAT_EQ(settings.currentSpeedFactor(), 1.0f * 2.5f);
+    // The lanes already run 2.5 times faster: the next frogs add their own factor alone.
     settings.frogsRemaining = 2;
-    EXPECT_FLOAT_EQ(settings.currentSpeedFactor(), 1.2f * 2.5f);
+    EXPECT_FLOAT_EQ(settings.currentSpeedFactor(), 1.2f);
 }
 
 TEST_F(LevelSettingsTest, UpToLevelFourteenTheSpeedUpIsTheFrogsFactorAlone) {

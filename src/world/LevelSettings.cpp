@@ -127,7 +127,9 @@ float LevelSettings::currentSpeedFactor() const {
         return 1.0f;
     }
     float factor = speedFactors[static_cast<std::size_t>(home)];
-    if (level > kLevelOfLastSpeedUp)
+    // The lanes keep every factor applied since their set-up, so the level's own speed-up goes in
+    // once, with the first frog; repeated with each frog home it would compound beyond play.
+    if (level > kLevelOfLastSpeedUp && home == 0)
         factor *= static_cast<float>(level - kLevelOfLastSpeedUp) * kSpeedUpPerLevel + 1.0f;
     return factor;
 }
