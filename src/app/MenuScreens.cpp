@@ -12,6 +12,9 @@
 #include "score/HighScore.h"
 #include "sound/SoundEngine.h"
 
+#include <cstdlib>
+#include <iterator>
+
 
 namespace {
 
@@ -44,6 +47,54 @@ constexpr std::size_t kMaxCreditsLines = 1000;
 void DrawSprite(const char* label, int x, int y) {
     if (Sprite* sprite = Singleton<SpriteManager>::Instance().GetSprite(label))
         sprite->Draw(x, y);
+}
+
+constexpr int kButtonCount = static_cast<int>(std::size(kButtons));
+
+void DrawHighlight(const MenuScreens::Button& button) {
+    DrawSprite(button.highlight, button.left, button.top);
+}
+
+// Start on the title menu, the back button elsewhere.
+int HomeButton(GameState state) {
+    for (int i = 0; i < kButtonCount; ++i) {
+        const Action action = kButtons[i].action;
+        if (kButtons[i].screen == state &&
+            (action == Action::Start || action == Action::Title || action == Action::LeaveHighScores))
+            return i;
+    }
+    return -1;
+}
+
+// The button a push of the d-pad leads to from button `from`: of those within 45 degrees of the
+// push, the nearest, where a step off to the side counts double. `from` when there is none.
+int NearestButtonToward(int from, MenuScreens::Direction direction) {
+    using Direction = MenuScreens::Direction;
+    const MenuScreens::Button& origin = kButtons[from];
+    int nearest = from;
+    int nearestDistance = 0;
+    for (int i = 0; i < kButtonCount; ++i) {
+        const MenuScreens::Button& button = kButtons[i];
+        if (i == from || button.screen != origin.screen)
+            continue;
+        // Twice the distance between the centres, which keeps their halves whole.
+        const int dx = (button.left + button.right) - (origin.left + origin.right);
+        const int dy = (button.top + button.bottom) - (origin.top + origin.bottom);
+        const bool horizontal = direction == Direction::Left || direction == Direction::Right;
+        const int along = direction == Direction::Left ? -dx
+                          : direction == Direction::Right ? dx
+                          : direction == Direction::Up ? -dy
+                                                       : dy;
+        const int aside = std::abs(horizontal ? dy : dx);
+        if (along <= 0 || aside > along)
+            continue;
+        const int distance = along + 2 * aside;
+        if (nearest == from || distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 
@@ -109,10 +160,15 @@ void MenuScreens::DrawCredits(float dt) {
 }
 
 void MenuScreens::DrawButtonHighlights(GameState state) const {
+    // The pad's highlight alone, so that a pointer resting on another button does not confuse.
+    if (HasPadFocus(state)) {
+        DrawHighlight(kButtons[padFocus]);
+        return;
+    }
     const platform::Point at = platform::Platform::current().window().cursorPosition();
     for (const Button& button : kButtons)
         if (button.screen == state && button.contains(at.x, at.y))
-            DrawSprite(button.highlight, button.left, button.top);
+            DrawHighlight(button);
 }
 
 void MenuScreens::DrawPointer() const {
@@ -124,8 +180,7 @@ void MenuScreens::DrawPointer() const {
 void MenuScreens::OnMouseDown(GameState state, int x, int y) const {
     for (const Button& button : kButtons)
         if (button.screen == state && button.contains(x, y)) {
-            static const std::string click = NormalizeLabel("SOUND_MENU_BUTTON_CLICK");
-            Singleton<SoundEngine>::Instance().playSound(click);
+            PlayClick();
             return;
         }
 }
@@ -136,6 +191,32 @@ void MenuScreens::OnMouseUp(GameState state, int x, int y) const {
             Perform(button.action);
             return;
         }
+}
+
+bool MenuScreens::HasButtons(GameState state) {
+    return HomeButton(state) >= 0;
+}
+
+bool MenuScreens::HasPadFocus(GameState state) const {
+    return padFocus != kNoFocus && kButtons[padFocus].screen == state;
+}
+
+void MenuScreens::MovePadFocus(GameState state, Direction direction) {
+    padFocus = HasPadFocus(state) ? NearestButtonToward(padFocus, direction) : HomeButton(state);
+}
+
+void MenuScreens::PressPadFocus(GameState state) {
+    if (!HasPadFocus(state)) {
+        padFocus = HomeButton(state);
+        return;
+    }
+    PlayClick();
+    Perform(kButtons[padFocus].action);
+}
+
+void MenuScreens::PlayClick() {
+    static const std::string click = NormalizeLabel("SOUND_MENU_BUTTON_CLICK");
+    Singleton<SoundEngine>::Instance().playSound(click);
 }
 
 void MenuScreens::Perform(Action action) {

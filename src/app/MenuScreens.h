@@ -13,6 +13,7 @@ public:
     enum class Action {
         ToggleMusic, ToggleShadows, Start, Help, HighScores, Exit, Title, Credits, LeaveHighScores
     };
+    enum class Direction { Left, Right, Up, Down };
 
     // Rectangles are open: a point on the edge is outside.
     struct Button {
@@ -32,6 +33,15 @@ public:
     void DrawButtonHighlights(GameState state) const;
     void DrawPointer() const;
 
+    // A game controller on a screen with buttons. Its first press only shows the highlight, on
+    // the button that leaves the screen the usual way; the d-pad then moves it to the nearest
+    // button that way, and A presses it with the click and the button's action.
+    static bool HasButtons(GameState state);
+    void MovePadFocus(GameState state, Direction direction);
+    void PressPadFocus(GameState state);
+    // The mouse moved: the highlight follows the pointer again.
+    void DropPadFocus() { padFocus = kNoFocus; }
+
     void LoadCredits();
     void ResetCredits() { creditsOffset = 0.0f; }
     const std::vector<std::string>& CreditsLines() const { return creditsLines; }
@@ -41,7 +51,12 @@ private:
     void DrawContent(GameState state, float dt);
     void DrawCredits(float dt);
     static void Perform(Action action);
+    static void PlayClick();
+    bool HasPadFocus(GameState state) const;
+
+    static constexpr int kNoFocus = -1;
 
     std::vector<std::string> creditsLines;
     float creditsOffset = 0.0f;
+    int padFocus = kNoFocus; // index into the button table
 };

@@ -31,8 +31,10 @@ void WindowProcedure::Handle(const Message& message) {
     case Message::Type::LeftUp:
         OnMouse(message, false);
         break;
-    // The pointer is read when it is drawn.
+    // The pointer is read when it is drawn; moving it takes the highlight back from the pad.
     case Message::Type::MouseMove:
+        Singleton<Game>::Instance().menus.DropPadFocus();
+        break;
     case Message::Type::Quit:
         break;
     }
@@ -46,13 +48,46 @@ void WindowProcedure::OnMouse(const Message& message, bool down) {
         game.menus.OnMouseUp(game.state, message.x, message.y);
 }
 
+namespace {
+
+// Outside the menus the pad's d-pad and A are the arrows and Space.
+int KeyboardKeyOf(int key) {
+    switch (key) {
+    case platform::vk::PadLeft: return platform::vk::Left;
+    case platform::vk::PadRight: return platform::vk::Right;
+    case platform::vk::PadUp: return platform::vk::Up;
+    case platform::vk::PadDown: return platform::vk::Down;
+    case platform::vk::PadA: return platform::vk::Space;
+    default: return key;
+    }
+}
+
+} // namespace
+
+bool WindowProcedure::SteerMenu(int key) {
+    Game& game = Singleton<Game>::Instance();
+    if (!MenuScreens::HasButtons(game.state))
+        return false;
+    using Direction = MenuScreens::Direction;
+    switch (key) {
+    case platform::vk::PadLeft: game.menus.MovePadFocus(game.state, Direction::Left); return true;
+    case platform::vk::PadRight: game.menus.MovePadFocus(game.state, Direction::Right); return true;
+    case platform::vk::PadUp: game.menus.MovePadFocus(game.state, Direction::Up); return true;
+    case platform::vk::PadDown: game.menus.MovePadFocus(game.state, Direction::Down); return true;
+    case platform::vk::PadA: game.menus.PressPadFocus(game.state); return true;
+    default: return false;
+    }
+}
+
 void WindowProcedure::OnKeyDown(int key) {
+    if (SteerMenu(key))
+        return;
     Game& game = Singleton<Game>::Instance();
     const GameState state = game.state;
     const bool onTitle = state == GameState::TitleMenu;
     auto quit = [] { platform::Platform::current().window().postQuit(0); };
 
-    switch (key) {
+    switch (KeyboardKeyOf(key)) {
     case platform::vk::Escape:
         if (onTitle || state == GameState::Startup)
             quit();

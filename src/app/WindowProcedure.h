@@ -12,6 +12,8 @@ public:
 
 private:
     void OnKeyDown(int key);
+    // The controller's d-pad and A on a screen with buttons; false for every other key.
+    static bool SteerMenu(int key);
     void OnMouse(const platform::Message& message, bool down);
 
     bool hasFocus = false;

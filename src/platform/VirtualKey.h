@@ -10,4 +10,11 @@ constexpr int Left = 37;
 constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
+// Windows' own codes for a game pad's buttons. The controller's d-pad and A send these, so that
+// they can steer the menus while the keyboard's arrows and Space keep their meaning.
+constexpr int PadA = 0xC3;
+constexpr int PadUp = 0xCB;
+constexpr int PadDown = 0xCC;
+constexpr int PadLeft = 0xCD;
+constexpr int PadRight = 0xCE;
 } // namespace platform::vk

@@ -12,11 +12,11 @@ namespace {
 
 int keyOfButton(int button) {
     switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return vk::Left;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return vk::Right;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return vk::Up;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return vk::Down;
-    case SDL_CONTROLLER_BUTTON_A: return vk::Space;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return vk::PadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return vk::PadRight;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return vk::PadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return vk::PadDown;
+    case SDL_CONTROLLER_BUTTON_A: return vk::PadA;
     case SDL_CONTROLLER_BUTTON_START: return 'P';
     case SDL_CONTROLLER_BUTTON_BACK: return vk::Escape;
     default: return 0;

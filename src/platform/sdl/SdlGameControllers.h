@@ -10,8 +10,9 @@ struct _SDL_GameController;
 
 namespace platform {
 
-// Game controllers, plugged in and out at any time, played as the keyboard: the d-pad and the
-// left stick are the arrow keys, A is Space, Start is P and Back is Escape.
+// Game controllers, plugged in and out at any time, played as the keyboard: the left stick is
+// the arrow keys, Start is P and Back is Escape. The d-pad and A send the pad's own key codes,
+// which hop and flick the tongue in a game and steer the highlight over a menu's buttons.
 class SdlGameControllers {
 public:
     // The stick counts as pushed beyond kPressAt and as let go again below kReleaseAt, so that
