@@ -74,6 +74,8 @@ bool SdlWindow::create(const std::string& title, int clientWidth, int clientHeig
     }
     windowedWidth = clientWidth;
     windowedHeight = clientHeight;
+    restoredWidth = clientWidth;
+    restoredHeight = clientHeight;
     // The game draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);
     SDL_StartTextInput();
@@ -83,6 +85,9 @@ bool SdlWindow::create(const std::string& title, int clientWidth, int clientHeig
 
 void SdlWindow::setFullscreen(bool fullscreen) {
     if (fullscreen) {
+        // The size the player gave the window comes back when full screen is left.
+        if (!isFullscreen())
+            SDL_GetWindowSize(window, &restoredWidth, &restoredHeight);
         // Without a window manager nobody answers the full-screen request, so the window is
         // first made as large as the desktop itself.
         SDL_Rect bounds;
@@ -95,7 +100,7 @@ void SdlWindow::setFullscreen(bool fullscreen) {
     if (SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         SDL_Log("SDL could not change to full screen: %s", SDL_GetError());
     if (!fullscreen) {
-        SDL_SetWindowSize(window, windowedWidth, windowedHeight);
+        SDL_SetWindowSize(window, restoredWidth, restoredHeight);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
 }

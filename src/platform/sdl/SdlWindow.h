@@ -47,9 +47,12 @@ private:
     SDL_Window* window = nullptr;
     bool videoStarted = false;
     SdlGameControllers controllers;
-    // The window's size when it is not full screen, also the size of the game's picture.
+    // The size of the game's picture, also the window's first size.
     int windowedWidth = 0;
     int windowedHeight = 0;
+    // The window's size before it last went full screen.
+    int restoredWidth = 0;
+    int restoredHeight = 0;
     std::deque<Message> queue;
 };
 
