@@ -7,25 +7,15 @@ set -euo pipefail
 if [ "${1:-}" = "--in-session" ]; then
     # Inside the X session: $2 is the game, the working directory its run folder.
     game=$2
-    fail() { echo "FAIL: $*"; cat game.out 2>/dev/null || true; exit 1; }
+    here=$(cd "$(dirname "$0")" && pwd)
+    # shellcheck source=window-lib.bash
+    source "$here/window-lib.bash"
 
     "$game" > game.out 2>&1 &
     pid=$!
-    window=""
-    for _ in $(seq 100); do
-        # A search can trip over windows that come and go while the game starts.
-        window=$(xdotool search --name '^Quagleaper$' 2>/dev/null | head -n 1) || true
-        [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || fail "the game window never appeared"
-    # Without a window manager nobody hands out the focus, and the game runs frames only with it.
-    xdotool windowfocus --sync "$window"
-    for _ in $(seq 50); do
-        grep -q "color indices" debug.txt 2>/dev/null && break
-        sleep 0.1
-    done
-    sleep 1
+    find_game_window
+    focus_game_window
+    wait_for_title_menu debug.txt
     import -window root screen.png
     [ -n "${KEEP_SCREENSHOT:-}" ] && cp screen.png "$KEEP_SCREENSHOT"
     # F11 leaves full screen for an 800 x 600 window; Alt+Return goes back; the game runs on.
