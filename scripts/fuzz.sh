@@ -32,12 +32,8 @@ printf '3\n1\n2\n' > "$build/frames.txt"
 printf 'seed 1\nfocus on\nrun 2\nkey S\nrun 5\nmouse 72 540\nclick 72 540\ntype Quaggy\nchar 13\nscreenshot a.png\ndump b.json\n' > "$build/script.txt"
 seed ConfigFileFuzz "$data/config.txt"
 seed HarnessScriptFuzz "$build/script.txt" tests/scripts/*.sh
-python3 -c "
-import sys
-sys.path.insert(0, 'tests/scripts')
-from highscore_file import table_file
-open('$build/HighScore.txt', 'w', encoding='latin-1', newline='').write(
-    table_file([(1000 - 100 * i, 'Name:%d\xe4' % i) for i in range(10)]))"
+PYTHONPATH=tests/scripts python3 -c "from highscore_file import write_table
+write_table('$build/HighScore.txt', [(1000 - 100 * i, 'Name:%d\xe4' % i) for i in range(10)])"
 seed HighScoreFileFuzz "$build/HighScore.txt"
 seed WavFileFuzz "$data"/*.wav
 seed OggFileFuzz "$data"/*.ogg

@@ -18,6 +18,10 @@ def table_file(entries):
     return text + SEPARATOR + checksum(text[:-1])
 
 
+def write_table(path, entries):
+    open(path, "w", encoding="latin-1", newline="").write(table_file(entries))
+
+
 def entries_if_valid(path):
     """The (score, name) entries of a file the game would accept; None otherwise."""
     content = open(path, encoding="latin-1", newline="").read()

@@ -3,10 +3,8 @@
 # always with a valid checksum.
 source "$(dirname "$0")/harness-lib.bash"
 export PYTHONPATH="$SOURCE_DIR/tests/scripts"
-python3 -c "
-from highscore_file import table_file
-open('data/HighScore.txt', 'w', encoding='latin-1', newline='').write(
-    table_file([(1000 - 90 * i, 'Kr\xf6te%d' % i) for i in range(10)]))"
+python3 -c "from highscore_file import write_table
+write_table('data/HighScore.txt', [(1000 - 90 * i, 'Kr\xf6te%d' % i) for i in range(10)])"
 cp data/HighScore.txt old.txt
 
 # The table shown and left again and again: each leaving saves it.

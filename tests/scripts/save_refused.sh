@@ -3,10 +3,8 @@
 # the game says so once per save, plays on, and the old file is untouched.
 source "$(dirname "$0")/harness-lib.bash"
 export PYTHONPATH="$SOURCE_DIR/tests/scripts"
-python3 -c "
-from highscore_file import table_file
-open('data/HighScore.txt', 'w', encoding='latin-1', newline='').write(
-    table_file([(1000 - 90 * i, 'Old%d' % i) for i in range(10)]))"
+python3 -c "from highscore_file import write_table
+write_table('data/HighScore.txt', [(1000 - 90 * i, 'Old%d' % i) for i in range(10)])"
 cp data/HighScore.txt old.txt
 mkdir data/HighScore.txt.new
 run_harness "focus on

@@ -19,28 +19,16 @@ if [ "${1:-}" = "--in-session" ]; then
     import -window root screen.png
     [ -n "${KEEP_SCREENSHOT:-}" ] && cp screen.png "$KEEP_SCREENSHOT"
     # F11 leaves full screen for an 800 x 600 window; Alt+Return goes back; the game runs on.
-    geometry() { xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p'; }
-    full=$(geometry)
+    full=$(window_geometry)
     xdotool key F11
     sleep 0.5
-    [ "$(geometry)" = "800x600" ] || fail "F11 gave a window of $(geometry), full screen was $full"
+    [ "$(window_geometry)" = "800x600" ] || fail "F11 gave a window of $(window_geometry), full screen was $full"
     xdotool key alt+Return
     sleep 0.5
-    [ "$(geometry)" = "$full" ] || fail "Alt+Return gave $(geometry), full screen was $full"
+    [ "$(window_geometry)" = "$full" ] || fail "Alt+Return gave $(window_geometry), full screen was $full"
     kill -0 "$pid" 2>/dev/null || fail "the game ended while switching"
     xdotool key Escape
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        kill "$pid"
-        fail "Escape did not end the game"
-    fi
-    set +e
-    wait "$pid"
-    status=$?
-    set -e
+    wait_for_exit "$pid"
     [ "$status" -eq 0 ] || fail "exit status $status"
     exit 0
 fi
