@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "AutoplayDriver.h"
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);
     ScriptDriver driver(*script, headless);
-    const int exitCode = Application(&driver).Run();
+    AutoplayDriver withPlayer(driver, headless.window());
+    const int exitCode = Application(&withPlayer).Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());
         return kExitBadScript;

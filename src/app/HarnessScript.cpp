@@ -65,7 +65,7 @@ constexpr Syntax kSyntax[] = {
     {"mouse", Op::Mouse, Args::Point},       {"down", Op::Down, Args::Point},
     {"up", Op::Up, Args::Point},             {"click", Op::Click, Args::Point},
     {"close", Op::Close, Args::None},        {"trace", Op::Trace, Args::Path},
-    {"dump", Op::Dump, Args::Path},
+    {"dump", Op::Dump, Args::Path},         {"autoplay", Op::Autoplay, Args::OnOff},
     {"screenshot", Op::Screenshot, Args::Path}, {"lose-surfaces", Op::LoseSurfaces, Args::None},
     {"level", Op::Level, Args::Level},
 };

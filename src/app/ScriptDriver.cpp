@@ -125,6 +125,9 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::Level:
         StartLevel(command.a);
         break;
+    case Op::Autoplay:
+        autoplay = command.a != 0;
+        break;
     }
 }
 

@@ -22,6 +22,8 @@ public:
 
     // An empty text when all went well; otherwise why the script could not go on.
     const std::string& Failure() const { return failure; }
+    // Whether the script has handed the frog to the autoplayer.
+    bool Autoplaying() const { return autoplay; }
 
 private:
     void SeedRandomness() const;
@@ -44,6 +46,7 @@ private:
     int turnsPending = 0;
     int stepMs = 20;
     bool quitPosted = false;
+    bool autoplay = false;
     long long turn = 0;
     std::unique_ptr<std::FILE, FileCloser> trace;
     std::string failure;

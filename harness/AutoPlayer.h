@@ -1,0 +1,33 @@
+#pragma once
+
+namespace platform {
+class HeadlessWindow;
+}
+class Level;
+class Frog;
+
+// A player for scripted runs: whenever the frog stands idle it looks at the lanes as they are
+// and will be, and presses the arrow a careful player would, through the same key messages as
+// the keyboard. It reads the world and never changes it.
+class AutoPlayer {
+public:
+    explicit AutoPlayer(platform::HeadlessWindow& window) : window(window) {}
+
+    // Called once a turn, after the script's own messages; presses at most one key.
+    void Play();
+
+private:
+    struct Move {
+        int key;
+        int dx;
+        int dy;
+    };
+
+    bool BoxPassesOver(const Level& level, int x, int y, float from, float until) const;
+    bool Safe(const Level& level, int x, int y, float from, float until) const;
+    bool SafeOnRoad(const Level& level, int x, int y, float from, float until) const;
+    bool SafeOnRiver(const Level& level, int x, int y, float at, float until) const;
+    int Choose(const Level& level, const Frog& frog) const;
+
+    platform::HeadlessWindow& window;
+};
