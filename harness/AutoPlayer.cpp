@@ -47,28 +47,28 @@ bool IsWater(const Level& level, int x, int y) {
     return !level.grid.isOutside(x, y) && (level.grid.cellAt(x, y) & CELL_WATER) != 0;
 }
 
-float Reach(const TrackObject& object, const ObjectTrack& lane, float t) {
-    return object.getX() + lane.getSpeed() * t;
+// Whether the object's centre comes nearer than `reach` to x at some time from `from` to `until`.
+bool ComesWithin(const TrackObject& object, const ObjectTrack& lane, int x, float reach, float from, float until) {
+    for (float t = from; t <= until; t += kStep)
+        if (std::fabs(object.getX() + lane.getSpeed() * t - static_cast<float>(x)) < reach)
+            return true;
+    return false;
 }
 
-} // namespace
-
-bool AutoPlayer::SafeOnRoad(const Level& level, int x, int y, float from, float until) const {
+bool SafeOnRoad(const Level& level, int x, int y, float from, float until) {
     const ObjectTrack* lane = LaneOfRow(level, y);
     if (!lane)
         return true;
     for (const auto& object : lane->getObjects())
-        for (float t = from; t <= until; t += kStep)
-            if (std::fabs(Reach(*object, *lane, t) - static_cast<float>(x)) <
-                static_cast<float>(object->getWidth()) / 2.0f + kRoadMargin)
-                return false;
+        if (ComesWithin(*object, *lane, x, static_cast<float>(object->getWidth()) / 2.0f + kRoadMargin, from, until))
+            return false;
     return true;
 }
 
 // Something afloat under the landing spot when the hop ends, as the game itself will find it,
 // wide enough around the frog, which carries it long enough and not out of the world; and no
 // piranha near.
-bool AutoPlayer::SafeOnRiver(const Level& level, int x, int y, float at, float until) const {
+bool SafeOnRiver(const Level& level, int x, int y, float at, float until) {
     const ObjectTrack* lane = LaneOfRow(level, y);
     if (!lane)
         return false;
@@ -86,19 +86,17 @@ bool AutoPlayer::SafeOnRiver(const Level& level, int x, int y, float at, float u
 }
 
 // A box grabs a frog that stands still in the row below it when it passes over.
-bool AutoPlayer::BoxPassesOver(const Level& level, int x, int y, float from, float until) const {
+bool BoxPassesOver(const Level& level, int x, int y, float from, float until) {
     const ObjectTrack* above = LaneOfRow(level, y + WorldCellGrid::kCellHeight);
     if (!above)
         return false;
     for (const auto& object : above->getObjects())
-        if (ObjectType::IsBox(object->getObjectType()))
-            for (float t = from; t <= until; t += kStep)
-                if (std::fabs(Reach(*object, *above, t) - static_cast<float>(x)) < kRoadMargin)
-                    return true;
+        if (ObjectType::IsBox(object->getObjectType()) && ComesWithin(*object, *above, x, kRoadMargin, from, until))
+            return true;
     return false;
 }
 
-bool AutoPlayer::Safe(const Level& level, int x, int y, float from, float until) const {
+bool Safe(const Level& level, int x, int y, float from, float until) {
     if (level.grid.isOutside(x, y) || BoxPassesOver(level, x, y, from, until))
         return false;
     if (IsWater(level, x, y))
@@ -109,7 +107,14 @@ bool AutoPlayer::Safe(const Level& level, int x, int y, float from, float until)
     return SafeOnRoad(level, x, y, from, until);
 }
 
-int AutoPlayer::Choose(const Level& level, const Frog& frog) const {
+struct Move {
+    int key;
+    int dx;
+    int dy;
+};
+
+// The key a careful player presses now, or 0 to wait.
+int Choose(const Level& level, const Frog& frog) {
     const int x = static_cast<int>(frog.getX());
     const int y = static_cast<int>(frog.getY());
     const float hop = HopSeconds();
@@ -142,6 +147,8 @@ int AutoPlayer::Choose(const Level& level, const Frog& frog) const {
             return move.key;
     return 0;
 }
+
+} // namespace
 
 void AutoPlayer::Play() {
     const Game& game = Singleton<Game>::Instance();

@@ -3,8 +3,6 @@
 namespace platform {
 class HeadlessWindow;
 }
-class Level;
-class Frog;
 
 // A player for scripted runs: whenever the frog stands idle it looks at the lanes as they are
 // and will be, and presses the arrow a careful player would, through the same key messages as
@@ -17,17 +15,5 @@ public:
     void Play();
 
 private:
-    struct Move {
-        int key;
-        int dx;
-        int dy;
-    };
-
-    bool BoxPassesOver(const Level& level, int x, int y, float from, float until) const;
-    bool Safe(const Level& level, int x, int y, float from, float until) const;
-    bool SafeOnRoad(const Level& level, int x, int y, float from, float until) const;
-    bool SafeOnRiver(const Level& level, int x, int y, float at, float until) const;
-    int Choose(const Level& level, const Frog& frog) const;
-
     platform::HeadlessWindow& window;
 };
