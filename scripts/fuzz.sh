@@ -16,7 +16,7 @@ build=$PWD/build-fuzz
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DQUAGLEAPER_FUZZ=ON >/dev/null
 mapfile -t all < <(cd fuzz && ls ./*Fuzz.cpp | sed 's|^\./||; s|\.cpp$||')
 targets=("${@:-${all[@]}}")
-cmake --build "$build" -j2 --target quagleaper-assetgen "${targets[@]}"
+cmake --build "$build" -j2 --target quagleaper-assetgen quagleaper-pack "${targets[@]}"
 
 # The shipped data, drawn once, seeds the corpora.
 data=$build/seed-data
@@ -42,6 +42,25 @@ seed FontFileFuzz "$data"/*.fnt
 seed FrameListFuzz "$build/frames.txt"
 seed ObstacleFileFuzz "$data"/ArbitraryObjects_*.txt
 seed CreditsFileFuzz "$data/credits.txt"
+# The shipped pictures are 24 and 1 bits; a small 8-bit one with a 16-colour palette joins them.
+python3 - "$build/palette.bmp" <<'PY'
+import struct, sys
+width, height, colours = 13, 5, 16
+row = (width + 3) // 4 * 4
+pixels = b''.join(bytes((x * 3 + y * 5) % colours for x in range(width)) + bytes(row - width) for y in range(height))
+palette = b''.join(bytes((i * 16, 255 - i * 16, i * 8, 0)) for i in range(colours))
+offset = 54 + len(palette)
+header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
+info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, colours, 0)
+open(sys.argv[1], 'wb').write(header + info + palette + pixels)
+PY
+seed BmpFileFuzz "$build/palette.bmp" "$data/cursorAlpha.bmp" "$data/shadowsmallcar.bmp" "$data/appicon.bmp"
+# A container of a few small entries, whole and cut off inside its entries.
+rm -rf "$build/container-data" && mkdir -p "$build/container-data"
+cp "$data/credits.txt" "$data/HUDFont.fnt" "$data/shadowsmallcar.bmp" "$build/frames.txt" "$build/container-data/"
+"$build/quagleaper-pack" "$build/container-data" "$build/small.dat" > /dev/null
+head -c 33000 "$build/small.dat" > "$build/cut.dat"
+seed ContainerFuzz "$build/small.dat" "$build/cut.dat"
 
 mkdir -p "$build/findings"
 failed=()

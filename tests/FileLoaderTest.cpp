@@ -126,6 +126,41 @@ TEST_F(FileLoaderTest, VanishedContainerFallsBackToLooseFiles) {
     EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
 }
 
+// As on a restart: every reading of the directory sees the container now on disk, whatever
+// the last one found.
+TEST_F(FileLoaderTest, ReadingTheDirectoryAgainFollowsTheContainerOnDisk) {
+    WriteFile("data/config.txt", "from disk");
+    ASSERT_TRUE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
+
+    SaveContainer(RawContainer().Header().Put(1, "data\\config.txt", "first"));
+    ASSERT_TRUE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "first");
+
+    WriteFile(kContainerFile, "short");
+    EXPECT_FALSE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
+
+    SaveContainer(RawContainer().Header().Put(1, "data\\other.txt", "other").Put(2, "data\\config.txt", "2nd"));
+    ASSERT_TRUE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "2nd");
+    EXPECT_EQ(ReadThroughFile("data\\other.txt"), "other");
+
+    SaveContainer(RawContainer().Header().Put(1, "data\\third.txt", "third"));
+    ASSERT_TRUE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\third.txt"), "third");
+    EXPECT_FALSE(Loader().Exists("data\\other.txt"));
+    EXPECT_FALSE(Loader().Exists("data\\config.txt"));
+
+    std::filesystem::remove(kContainerFile);
+    std::filesystem::remove("debug.txt");
+    EXPECT_FALSE(Loader().ReadDirectory());
+    EXPECT_EQ(LogText(), "DataFile data\\Quagleaper.dat could not be opened.\n");
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
+    EXPECT_TRUE(Loader().ReadDirectory());
+    EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
+}
+
 TEST_F(FileLoaderTest, NameWithoutEndNeverMatches) {
     const std::string fullField = "data\\" + std::string(ContainerEntry::kNameSize - 5, 'a');
     RawContainer container;

@@ -68,6 +68,8 @@ std::FILE* FileLoader::OpenEntry(const std::string& path, const ContainerEntry*&
 }
 
 bool FileLoader::ReadDirectory() {
+    // A container that turned up since the last start is taken up as on a first one.
+    useContainer = useContainer || ExistsLoose(containerPath);
     if (!useContainer)
         return true;
     if (!LoadDirectory()) {

@@ -32,7 +32,8 @@ public:
     std::FILE* OpenEntry(const std::string& path, const ContainerEntry*& entryOut);
 
     // Start-up. False, with a log line, when the container cannot be opened or its directory
-    // is short; from then on loose files are used.
+    // is short; from then on loose files are used. Each call reads the container afresh, or
+    // finds it gone, so a restart never sees the last one's directory.
     bool ReadDirectory();
     void CloseContainer();
 

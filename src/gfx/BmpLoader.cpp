@@ -51,11 +51,15 @@ InfoHeader ParseHeaders(const std::uint8_t* headers) {
     return header;
 }
 
-[[noreturn]] void EndProcess() { std::exit(kFatalExitCode); }
-
-[[noreturn]] void RejectDamaged(const std::string& path, const char* reason) {
+// Always false, so that a check can end in it.
+bool RejectDamaged(const std::string& path, const char* reason) {
     Log("Bitmap %s is damaged: %s\n", path.c_str(), reason);
-    EndProcess();
+    return false;
+}
+
+std::unique_ptr<Image> RejectedImage(const std::string& path, const char* reason) {
+    RejectDamaged(path, reason);
+    return nullptr;
 }
 
 bool IsReadableKind(const InfoHeader& header) {
@@ -75,19 +79,17 @@ std::size_t FileRowBytes(int width, int bitCount) {
     return (bits + 31) / 32 * 4;
 }
 
-void Skip(File& file, std::uint64_t bytes, const std::string& path) {
-    std::vector<std::uint8_t> scratch(static_cast<std::size_t>(bytes));
-    if (file.Read(scratch.data(), scratch.size()) != scratch.size())
-        RejectDamaged(path, "its headers are cut short");
+// Only ever forward and within the file, which the size checks have made sure of.
+bool Skip(File& file, std::uint64_t bytes, const std::string& path) {
+    return file.Seek(1, static_cast<long>(bytes)) || RejectDamaged(path, "its headers are cut short");
 }
 
-void ReadPalette(File& file, Image& image, std::uint32_t count, const std::string& path) {
+bool ReadPalette(File& file, Image& image, std::uint32_t count, const std::string& path) {
     std::uint8_t* palette = image.CreatePalette();
     for (int entry = 0; entry < Image::kPaletteEntries; ++entry)
         std::copy(std::begin(kMagenta), std::end(kMagenta), palette + entry * 4);
     const std::size_t bytes = static_cast<std::size_t>(count) * 4;
-    if (file.Read(palette, bytes) != bytes)
-        RejectDamaged(path, "its palette is cut short");
+    return file.Read(palette, bytes) == bytes || RejectDamaged(path, "its palette is cut short");
 }
 
 void StoreRow(const std::vector<std::uint8_t>& fileRow, Image& image, int y) {
@@ -108,56 +110,73 @@ void StoreRow(const std::vector<std::uint8_t>& fileRow, Image& image, int y) {
     }
 }
 
-void ReadPixels(File& file, Image& image, bool bottomUp, const std::string& path) {
+bool ReadPixels(File& file, Image& image, bool bottomUp, const std::string& path) {
     std::vector<std::uint8_t> fileRow(FileRowBytes(image.GetWidth(), image.GetDepth()));
     for (int row = 0; row < image.GetHeight(); ++row) {
         if (file.Read(fileRow.data(), fileRow.size()) != fileRow.size())
-            RejectDamaged(path, "its pixels are cut short");
+            return RejectDamaged(path, "its pixels are cut short");
         StoreRow(fileRow, image, bottomUp ? image.GetHeight() - 1 - row : row);
     }
+    return true;
 }
 
 } // namespace
 
 std::unique_ptr<Image> BmpLoader::Load(const std::string& path) {
+    bool unreadable = false;
+    std::unique_ptr<Image> image = Read(path, unreadable);
+    if (unreadable)
+        std::exit(kFatalExitCode);
+    return image;
+}
+
+std::unique_ptr<Image> BmpLoader::Decode(const std::string& path) {
+    bool unreadable = false;
+    return Read(path, unreadable);
+}
+
+std::unique_ptr<Image> BmpLoader::Read(const std::string& path, bool& unreadable) {
+    unreadable = true;
     File file;
     if (!file.Open(path, "rb")) {
         Log("could not open %s!\n", path.c_str());
-        EndProcess();
+        return nullptr;
     }
     std::uint8_t headers[kHeaderBytes];
     if (file.Read(headers, kHeaderBytes) != kHeaderBytes)
-        RejectDamaged(path, "its headers are cut short");
+        return RejectedImage(path, "its headers are cut short");
     const InfoHeader header = ParseHeaders(headers);
     if (header.size < kInfoHeaderBytes)
-        RejectDamaged(path, "its information header is too short");
+        return RejectedImage(path, "its information header is too short");
     if (!IsReadableKind(header)) {
         Log("Bitmap has to be 8 Bit or 24 Bit uncompressed\n");
-        EndProcess();
+        return nullptr;
     }
     // A negative height marks rows stored from the top down.
     const bool bottomUp = header.height > 0;
     const std::int64_t height = header.height < 0 ? -std::int64_t{header.height} : header.height;
     if (header.width <= 0 || header.width > Image::kMaxSide || height == 0 || height > Image::kMaxSide)
-        RejectDamaged(path, "its size is out of range");
+        return RejectedImage(path, "its size is out of range");
     const std::uint32_t paletteCount = PaletteCount(header);
     if (paletteCount > static_cast<std::uint32_t>(Image::kPaletteEntries))
-        RejectDamaged(path, "its palette has more than 256 colours");
+        return RejectedImage(path, "its palette has more than 256 colours");
     const std::uint64_t paletteStart = std::uint64_t{kFileHeaderBytes} + header.size;
     const std::uint64_t paletteEnd = paletteStart + std::uint64_t{paletteCount} * 4;
     const std::uint64_t pixelStart = std::max<std::uint64_t>(header.pixelOffset, paletteEnd);
     const std::uint64_t needed =
         pixelStart + std::uint64_t{FileRowBytes(header.width, header.bitCount)} * height;
+    // Checked before any allocation, so that a header cannot ask for more memory than its file holds.
     if (needed > file.Length())
-        RejectDamaged(path, "its pixels reach past the end of the file");
+        return RejectedImage(path, "its pixels reach past the end of the file");
 
     auto image = std::make_unique<Image>();
-    if (!image->Create(header.width, static_cast<int>(height), header.bitCount))
+    if (!image->Create(header.width, static_cast<int>(height), header.bitCount)) {
+        unreadable = false;
         return nullptr;
-    Skip(file, paletteStart - kHeaderBytes, path);
-    if (paletteCount >= 1)
-        ReadPalette(file, *image, paletteCount, path);
-    Skip(file, pixelStart - paletteEnd, path);
-    ReadPixels(file, *image, bottomUp, path);
-    return image;
+    }
+    const bool read = Skip(file, paletteStart - kHeaderBytes, path) &&
+                      (paletteCount == 0 || ReadPalette(file, *image, paletteCount, path)) &&
+                      Skip(file, pixelStart - paletteEnd, path) && ReadPixels(file, *image, bottomUp, path);
+    unreadable = !read;
+    return read ? std::move(image) : nullptr;
 }

@@ -17,7 +17,16 @@ find_game_window() {
 }
 
 # Without a window manager nobody hands out the focus, and the game runs frames only with it.
-focus_game_window() { xdotool windowfocus --sync "$window"; }
+# The game may make its window anew while it starts (a software renderer in place of software
+# GL), so a focus that misses looks for the window again.
+focus_game_window() {
+    for _ in $(seq 10); do
+        xdotool windowfocus --sync "$window" 2>/dev/null && return 0
+        sleep 0.3
+        find_game_window
+    done
+    fail "the game window never took the focus"
+}
 
 # Waits until the game, logging into $1, shows the title menu: the preload logs each asset it
 # loads, and the title menu follows once the log falls quiet.
