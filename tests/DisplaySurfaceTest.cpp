@@ -126,6 +126,56 @@ TEST_P(DisplaySurfaceTest, KeyedBlitsLeaveOutBlackSourcePixelsAndOpaqueOnesDoNot
     EXPECT_EQ(stretched.pixelAt(7, 7), Tag(3, 3));
 }
 
+// Keyed blits remember where a picture's opaque runs lie; they must follow every change of the
+// pixels or of the key, and a part of the picture must take only its part of each run.
+TEST_P(DisplaySurfaceTest, KeyedBlitsFollowTheSourceWhenItsPixelsOrItsKeyChange) {
+    if (GetParam() == 24)
+        GTEST_SKIP() << "keyed blits of 24-bit surfaces take the stretching path";
+    DisplaySurface source = Tagged(Make(9, 3));
+    const Rect gap{3, 0, 5, 3};
+    source.fill(&gap, 0);
+    ASSERT_EQ(source.setColorKey(0, 0), dd::Ok);
+    const uint32_t backdrop = 0x1F;
+    const Rect part{1, 0, 8, 3};
+    const auto blitPart = [&] {
+        DisplaySurface target = Make(12, 5);
+        target.fill(nullptr, backdrop);
+        EXPECT_EQ(target.blitFast(2, 1, source, &part, BlitKey::SourceColorKey), dd::Ok);
+        return target;
+    };
+    // What the target shows at (x, y) when the source pixel there is `pixel` and keyed
+    // within `low` to `high`.
+    const auto expectPart = [&](const DisplaySurface& target, uint32_t low, uint32_t high,
+                                const char* when) {
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const int sourceX = x - 2 + part.left;
+                const int sourceY = y - 1;
+                const bool inPart = sourceX >= part.left && sourceX < part.right && sourceY >= 0 &&
+                                    sourceY < 3;
+                const uint32_t pixel = inPart ? source.pixelAt(sourceX, sourceY) : 0;
+                const bool shown = inPart && (pixel < low || pixel > high);
+                EXPECT_EQ(target.pixelAt(x, y), shown ? pixel : backdrop)
+                    << when << " at " << x << "," << y;
+            }
+    };
+    expectPart(blitPart(), 0, 0, "first blit");
+
+    platform::SurfaceDescription locked;
+    ASSERT_EQ(source.lock(nullptr, locked), dd::Ok);
+    locked.format.write(locked.bits + 2 * locked.pitch + 4 * locked.format.bytesPerPixel(), Tag(4, 2));
+    locked.format.write(locked.bits + 6 * locked.format.bytesPerPixel(), 0);
+    ASSERT_EQ(source.unlock(), dd::Ok);
+    expectPart(blitPart(), 0, 0, "after the pixels changed");
+
+    const Rect corner{7, 1, 8, 2};
+    ASSERT_EQ(source.fill(&corner, 0), dd::Ok);
+    expectPart(blitPart(), 0, 0, "after a fill");
+
+    ASSERT_EQ(source.setColorKey(0, Tag(2, 3)), dd::Ok);
+    expectPart(blitPart(), 0, Tag(2, 3), "with a wider key");
+}
+
 TEST_P(DisplaySurfaceTest, StretchingTakesTheSourcePixelUnderEachDestinationPixel) {
     const DisplaySurface source = Tagged(Make(4, 3));
     DisplaySurface doubled = Make(8, 6);

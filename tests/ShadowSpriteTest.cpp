@@ -59,6 +59,22 @@ TEST_P(ShadowSpriteTest, OnlyTheNonBlackPixelsCastTheShadow) {
     EXPECT_EQ(Back().pixelAt(198, 200), white);
 }
 
+// Rows of a shape whose mask bits start anywhere within a byte: every pixel under a non-black
+// one is halved, every other is left alone.
+TEST_P(ShadowSpriteTest, LongRowsStartingAnywhereInTheMaskDarkenExactlyTheShape) {
+    FillBack(kWhite);
+    const std::uint32_t white = ScreenValue(kWhite);
+    const auto casts = [](int x, int y) { return (x * 7 + y * 3) % 23 < 14 || (x > 20 && x < 33); };
+    // 45 columns: no row after the first starts on a whole byte of the mask.
+    auto sprite = Make(45, 6, [&](int x, int y) { return casts(x, y) ? kWhite : 0u; });
+    sprite->Draw(10, 10);
+    const std::uint32_t halved = Back().pixelAt(10 + 21, 10);
+    EXPECT_NE(halved, white);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 45; ++x)
+            EXPECT_EQ(Back().pixelAt(10 + x, 10 + y), casts(x, y) ? halved : white) << x << "," << y;
+}
+
 TEST_P(ShadowSpriteTest, APaletteFileCastsTheSameShadow) {
     // As read from an 8-bit picture file: palette indices, 0 black.
     Image picture;

@@ -15,7 +15,6 @@
 namespace {
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
-constexpr int kScreenDepth = 16;
 constexpr int kExitLogFailed = 1;
 constexpr int kExitFailed = -1;
 constexpr const char* kIconName = "appicon";
@@ -44,7 +43,7 @@ bool Application::StartUp() {
     platform::Window& window = platform::Platform::current().window();
     if (!window.create("Quagleaper", kScreenWidth, kScreenHeight))
         return false;
-    if (!Singleton<DirectDraw>::Instance().Init(window, kScreenWidth, kScreenHeight, kScreenDepth,
+    if (!Singleton<DirectDraw>::Instance().Init(window, kScreenWidth, kScreenHeight, screenDepth,
                                                 true))
         return false;
     // Without a readable container the loader serves loose files.

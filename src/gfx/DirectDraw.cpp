@@ -121,12 +121,15 @@ void DirectDraw::AnalysePixelFormat() {
 void DirectDraw::Present() {
     if (!initialised)
         return;
+    const bool transition = fading;
     if (fading) {
         const float progress = fadeTime / fadeDuration;
         if (progress > 1.0f)
             fading = false;
         ComposeFade(progress);
     }
+    // A still screen, such as the title menu, need not be shown again each frame.
+    display->setFrameChanged(signature.EndFrame() || transition);
     if (fullscreen)
         Flip();
     else
@@ -160,7 +163,7 @@ void DirectDraw::ComposeFade(float progress) {
         break;
     }
     }
-    const DisplayResult result = backBuffer->blit(&destination, *fadeBuffer, &source, BlitKey::Opaque);
+    const DisplayResult result = CopyBuffer(*backBuffer, &destination, *fadeBuffer, &source);
     // A lost buffer shows up again at the flip, which hands it on.
     if (result != platform::dd::SurfaceLost)
         CheckResult(result, kSourceFile, __LINE__);
@@ -181,13 +184,22 @@ void DirectDraw::Flip() {
 void DirectDraw::ShowWindowed() {
     const Rect client{0, 0, primary->width(), primary->height()};
     const Rect whole{0, 0, width, height};
-    DisplayResult result = primary->blit(&client, *backBuffer, &whole, BlitKey::Opaque);
+    DisplayResult result = CopyBuffer(*primary, &client, *backBuffer, &whole);
     if (result == platform::dd::Ok)
         result = display->present(*primary);
     if (result == platform::dd::SurfaceLost)
         OnSurfacesLost();
     else
         CheckResult(result, kSourceFile, __LINE__);
+}
+
+DisplayResult DirectDraw::CopyBuffer(platform::DisplaySurface& target, const Rect* to,
+                                     const platform::DisplaySurface& source, const Rect* from) {
+    const DisplayResult result = target.blit(to, source, from, BlitKey::Opaque);
+    if (result == platform::dd::Ok)
+        signature.Copy(target, source, from ? *from : Rect{0, 0, source.width(), source.height()},
+                       to ? *to : Rect{0, 0, target.width(), target.height()}, BlitKey::Opaque);
+    return result;
 }
 
 // The buffers come back with every sprite's surface at the next main-loop turn.
@@ -202,8 +214,7 @@ bool DirectDraw::StartFade(bool zoomOnly) {
     fadeDuration = kFadeSeconds;
     if (!fullscreen || !primary || !backBuffer)
         return false;
-    return CheckResult(primary->blit(nullptr, *backBuffer, nullptr, BlitKey::Opaque), kSourceFile,
-                       __LINE__);
+    return CheckResult(CopyBuffer(*primary, nullptr, *backBuffer, nullptr), kSourceFile, __LINE__);
 }
 
 void DirectDraw::RestoreSurfaces() {

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "core/Singleton.h"
+#include "gfx/FrameSignature.h"
 #include "platform/DisplayResult.h"
+#include "platform/Rect.h"
 
 namespace platform {
 class DisplayDevice;
@@ -60,6 +62,11 @@ public:
     // The device that makes the sprites' surfaces; null before `Init` and after `Shutdown`.
     platform::DisplayDevice* GetDisplay() const { return display; }
 
+    // Every draw into a surface reports here once it is done.
+    DrawRecorder& Draws() { return signature; }
+    // Null, as in the game, or a benchmark's listener that hears every draw as well.
+    void SetDrawRecorder(DrawRecorder* listener) { signature.SetListener(listener); }
+
     float fadeTime = 0.0f;
 
 private:
@@ -75,6 +82,10 @@ private:
     void Flip();
     void ShowWindowed();
     void OnSurfacesLost();
+    // A whole-buffer copy or a transition's stretch; null areas are whole surfaces.
+    platform::DisplayResult CopyBuffer(platform::DisplaySurface& target, const platform::Rect* to,
+                                       const platform::DisplaySurface& source,
+                                       const platform::Rect* from);
 
     bool initialised = false;
     int redShift = 0;
@@ -100,4 +111,5 @@ private:
     bool fading = false;
     int fadeEffect = FadeSlideFromLeft;
     float fadeDuration = 1.0f;
+    FrameSignature signature;
 };

@@ -30,27 +30,45 @@ std::uint32_t HalvingKeep() {
     return keep;
 }
 
-// Darkens the row's pixels whose mask bit is clear; the mask's bits run on across rows. Whole
-// mask bytes that are all set or all clear, the inside and outside of a shape, skip the bit tests.
+// The eight mask bits from `bit` on, the first in the top bit; all eight lie in the mask.
+inline std::uint32_t EightBits(const std::uint8_t* maskBits, std::size_t bit) {
+    const std::size_t byte = bit >> 3;
+    const unsigned offset = bit & 7;
+    if (offset == 0)
+        return maskBits[byte];
+    return ((std::uint32_t{maskBits[byte]} << 8 | maskBits[byte + 1]) >> (8 - offset)) & 0xFF;
+}
+
+template <typename Pixel> Pixel Halved(Pixel pixel, Pixel halfKeep) {
+    return static_cast<Pixel>((pixel >> 1) & halfKeep);
+}
+
+// Darkens the row's pixels whose mask bit is clear; the mask's bits run on across rows, so a
+// row rarely starts on a byte. Eight bits at a time, wherever they start: all set, outside the
+// shape, is skipped, all clear, inside it, halves eight pixels without a test.
 template <typename Pixel>
 void DarkenRow(const std::uint8_t* maskBits, std::size_t firstBit, Pixel* target, int count,
                std::uint32_t keep) {
-    const Pixel halfKeep = static_cast<Pixel>(keep >> 1);
+    const auto halfKeep = static_cast<Pixel>(keep >> 1);
     int i = 0;
-    while (i < count) {
-        const std::size_t bit = firstBit + static_cast<std::size_t>(i);
-        const std::uint8_t bits = maskBits[bit >> 3];
-        const bool wholeByte = (bit & 7) == 0 && count - i >= 8;
-        if (wholeByte && bits == 0xFF) {
-            i += 8;
-        } else if (wholeByte && bits == 0) {
-            for (int end = i + 8; i < end; ++i)
-                target[i] = static_cast<Pixel>((target[i] >> 1) & halfKeep);
-        } else {
-            if (!(bits & (0x80u >> (bit & 7))))
-                target[i] = static_cast<Pixel>((target[i] >> 1) & halfKeep);
-            ++i;
+    for (; i + 8 <= count; i += 8) {
+        const std::uint32_t bits = EightBits(maskBits, firstBit + i);
+        if (bits == 0xFF)
+            continue;
+        Pixel* eight = target + i;
+        if (bits == 0) {
+            for (int j = 0; j < 8; ++j)
+                eight[j] = Halved(eight[j], halfKeep);
+            continue;
         }
+        for (int j = 0; j < 8; ++j)
+            if (!(bits & (0x80u >> j)))
+                eight[j] = Halved(eight[j], halfKeep);
+    }
+    for (; i < count; ++i) {
+        const std::size_t bit = firstBit + i;
+        if (!(maskBits[bit >> 3] & (0x80u >> (bit & 7))))
+            target[i] = Halved(target[i], halfKeep);
     }
 }
 
@@ -101,7 +119,7 @@ void ShadowSprite::Darken(int x, int y, const Rect& source) {
     const int rows = std::min(source.Height(), mask->GetHeight() - source.top);
     if (columns < 1 || rows < 1)
         return;
-    const DirectDraw& display = Singleton<DirectDraw>::Instance();
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
     platform::DisplaySurface* target = display.GetDrawTarget();
     if (!target)
         return;
@@ -127,4 +145,6 @@ void ShadowSprite::Darken(int x, int y, const Rect& source) {
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
     else if (unlocking != platform::dd::Ok)
         EndProgram("Failed to unlock backbuffer.\n");
+    else
+        display.Draws().Darken(*target, *mask, source.left, source.top, area);
 }

@@ -226,6 +226,7 @@ DisplayResult Surface::DrawStretched(platform::DisplaySurface& target, const Ren
                             destination.bottom + 1};
     const platform::Rect from{source.left, source.top, source.right + 1, source.bottom + 1};
     const DisplayResult result = target.blit(&to, *surface, &from, key);
+    Record(result, target, from, to, key);
     if (result == platform::dd::InvalidRect) {
         LogInvalidRect(source);
         LogRect(destination);
@@ -246,12 +247,20 @@ DisplayResult Surface::DrawAt(platform::DisplaySurface& target, const RenderPara
         return platform::dd::Ok;
     const platform::Rect from{source.left, source.top, source.right + 1, source.bottom + 1};
     const DisplayResult result = target.blitFast(x, y, *surface, &from, key);
+    Record(result, target, from, {x, y, x + from.width(), y + from.height()}, key);
     if (result == platform::dd::InvalidRect) {
         LogInvalidRect(source);
         Log("Dest (x %f, y %f )\n", double(x), double(y));
         return result;
     }
     return Answer(result);
+}
+
+void Surface::Record(DisplayResult result, const platform::DisplaySurface& target,
+                     const platform::Rect& from, const platform::Rect& to,
+                     platform::BlitKey key) const {
+    if (result == platform::dd::Ok)
+        Singleton<DirectDraw>::Instance().Draws().Copy(target, *surface, from, to, key);
 }
 
 void Surface::LogInvalidRect(const ImageUtil::Rect& source) {

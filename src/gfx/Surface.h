@@ -47,6 +47,8 @@ private:
                                           platform::BlitKey key) const;
     platform::DisplayResult DrawAt(platform::DisplaySurface& target, const RenderParams& params,
                                    int offsetX, int offsetY, platform::BlitKey key) const;
+    void Record(platform::DisplayResult result, const platform::DisplaySurface& target,
+                const platform::Rect& from, const platform::Rect& to, platform::BlitKey key) const;
     static void LogInvalidRect(const ImageUtil::Rect& source);
     static void LogRect(const ImageUtil::Rect& rect);
     static platform::DisplayResult Answer(platform::DisplayResult result);

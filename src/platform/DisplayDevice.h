@@ -44,6 +44,9 @@ public:
     void loseSurfaces() { ++losses->count; }
 
     bool isOpen() const { return opened; }
+    // Whether the next frame shown differs from the one shown before; a backend may leave an
+    // unchanged one out.
+    void setFrameChanged(bool changed) { frameChanged = changed; }
     // Whole-number scaling with sharp pixels wherever the output is large enough, instead of
     // smooth scaling to fill it. Only a real window has a say.
     virtual void setCrispScaling(bool) {}
@@ -60,6 +63,7 @@ protected:
     virtual DisplayResult prepareOutput(int width, int height) = 0;
     virtual void show(const DisplaySurface& primary) = 0;
     virtual void closeOutput() = 0;
+    bool isFrameChanged() const { return frameChanged; }
 
 private:
     DisplayResult makeSurface(int width, int height, std::unique_ptr<DisplaySurface>& out) const;
@@ -67,6 +71,7 @@ private:
     std::shared_ptr<SurfaceLosses> losses;
     bool opened = false;
     bool exclusive = false;
+    bool frameChanged = true;
     int modeDepth = 0;
     std::unique_ptr<DisplaySurface> attachedBackBuffer;
     // Compared only, never followed: the chain's buffers belong to the caller.

@@ -1,5 +1,6 @@
 #include "platform/DisplaySurface.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -54,15 +55,9 @@ void SampleRowOf(int bytes, const uint8_t* sourceRow, const int* columns, uint8_
 
 // Rows start 16-byte aligned and pixels are 2 or 4 bytes, so each pixel is aligned too.
 template <typename Pixel>
-void KeyedRow(const uint8_t* sourceRow, uint8_t* destinationRow, int count, uint32_t keyLow,
-              uint32_t keyHigh) {
-    const Pixel* from = reinterpret_cast<const Pixel*>(sourceRow);
-    Pixel* to = reinterpret_cast<Pixel*>(destinationRow);
-    for (int i = 0; i < count; ++i) {
-        const Pixel pixel = from[i];
-        const bool keyed = pixel >= keyLow && pixel <= keyHigh;
-        to[i] = keyed ? to[i] : pixel;
-    }
+bool IsKeyed(const uint8_t* row, int x, uint32_t keyLow, uint32_t keyHigh) {
+    const Pixel pixel = reinterpret_cast<const Pixel*>(row)[x];
+    return pixel >= keyLow && pixel <= keyHigh;
 }
 
 // The source position for destination step `step` of `steps` over `sourceSize` pixels: each
@@ -87,11 +82,24 @@ bool DisplaySurface::isLost() const {
     return losses && losses->count != lossesSeen;
 }
 
+void DisplaySurface::changed() {
+    ++contentVersion;
+    spansFound = false;
+}
+
+void DisplaySurface::swapPixels(DisplaySurface& other) {
+    pixels.swap(other.pixels);
+    changed();
+    other.changed();
+}
+
 DisplayResult DisplaySurface::lock(const Rect* area, SurfaceDescription& out) {
     if (isLost())
         return dd::SurfaceLost;
     if (locked)
         return dd::SurfaceBusy;
+    // Whoever locks may write.
+    changed();
     const Rect whole{0, 0, surfaceWidth, surfaceHeight};
     const Rect& locking = area ? *area : whole;
     if (!locking.liesWithin(surfaceWidth, surfaceHeight))
@@ -115,6 +123,7 @@ DisplayResult DisplaySurface::setColorKey(uint32_t low, uint32_t high) {
     if (low > high)
         return dd::InvalidParams;
     colorKey = ColorKey{low, high};
+    spansFound = false;
     return dd::Ok;
 }
 
@@ -129,6 +138,7 @@ DisplayResult DisplaySurface::blit(const Rect* destination, const DisplaySurface
         const DisplaySurface before = source;
         return blit(&to, before, &from, key);
     }
+    changed();
     const bool sameSize = to.width() == from.width() && to.height() == from.height();
     const int bytes = surfaceFormat.bytesPerPixel();
     if (sameSize && key == BlitKey::Opaque)
@@ -155,6 +165,7 @@ DisplayResult DisplaySurface::fill(const Rect* area, uint32_t pixel) {
     const Rect filling = area ? *area : Rect{0, 0, surfaceWidth, surfaceHeight};
     if (!filling.liesWithin(surfaceWidth, surfaceHeight))
         return dd::InvalidRect;
+    changed();
     for (int y = filling.top; y < filling.bottom; ++y)
         for (int x = filling.left; x < filling.right; ++x)
             surfaceFormat.write(address(x, y), pixel);
@@ -166,6 +177,7 @@ DisplayResult DisplaySurface::restore() {
         return dd::Ok;
     lossesSeen = losses->count;
     locked = false;
+    changed();
     std::fill(pixels.begin(), pixels.end(), uint8_t{0});
     return dd::Ok;
 }
@@ -202,36 +214,78 @@ void DisplaySurface::copyRows(const Rect& destination, const DisplaySurface& sou
                     source.address(sourceArea.left, sourceArea.top + y), rowBytes);
 }
 
-// Every colour-keyed sprite goes through here each frame: whole rows, with a select the
-// compiler can turn into vector code.
+// Every colour-keyed sprite goes through here each frame: the runs of opaque pixels are found
+// once per picture, so a blit copies them whole and never reads the destination.
 void DisplaySurface::copyRowsKeyed(const Rect& destination, const DisplaySurface& source,
                                    const Rect& sourceArea) {
-    const uint32_t low = source.colorKey->low;
-    const uint32_t high = source.colorKey->high;
-    const int count = destination.width();
+    if (!source.spansFound)
+        source.findOpaqueSpans();
+    const int bytes = surfaceFormat.bytesPerPixel();
+    const int shift = destination.left - sourceArea.left;
     for (int y = 0; y < destination.height(); ++y) {
-        uint8_t* to = address(destination.left, destination.top + y);
-        const uint8_t* from = source.address(sourceArea.left, sourceArea.top + y);
-        if (surfaceFormat.bytesPerPixel() == 2)
-            KeyedRow<uint16_t>(from, to, count, low, high);
-        else
-            KeyedRow<uint32_t>(from, to, count, low, high);
+        const int sourceY = sourceArea.top + y;
+        uint8_t* to = address(0, destination.top + y);
+        const uint8_t* from = source.row(sourceY);
+        for (int span = source.rowSpans[sourceY]; span < source.rowSpans[sourceY + 1]; ++span) {
+            const int start = std::max(source.spans[span].start, sourceArea.left);
+            const int end = std::min(source.spans[span].end, sourceArea.right);
+            if (start < end)
+                std::memcpy(to + (start + shift) * bytes, from + start * bytes,
+                            static_cast<size_t>(end - start) * bytes);
+        }
     }
 }
 
+void DisplaySurface::findOpaqueSpans() const {
+    const uint32_t low = colorKey->low;
+    const uint32_t high = colorKey->high;
+    const bool twoBytes = surfaceFormat.bytesPerPixel() == 2;
+    const auto keyed = [&](const uint8_t* pixels, int x) {
+        return twoBytes ? IsKeyed<uint16_t>(pixels, x, low, high)
+                        : IsKeyed<uint32_t>(pixels, x, low, high);
+    };
+    spans.clear();
+    rowSpans.assign(1, 0);
+    for (int y = 0; y < surfaceHeight; ++y) {
+        const uint8_t* pixels = row(y);
+        for (int x = 0; x < surfaceWidth;) {
+            while (x < surfaceWidth && keyed(pixels, x))
+                ++x;
+            const int start = x;
+            while (x < surfaceWidth && !keyed(pixels, x))
+                ++x;
+            if (start < x)
+                spans.push_back({start, x});
+        }
+        rowSpans.push_back(static_cast<int>(spans.size()));
+    }
+    spansFound = true;
+}
+
+// A transition's zoom stretches the whole screen every frame.
 void DisplaySurface::stretchRows(const Rect& destination, const DisplaySurface& source,
                                  const Rect& sourceArea, BlitKey key) {
-    std::vector<int> columns(destination.width());
+    // Kept between calls, so that a stretch does not allocate.
+    thread_local std::vector<int> columns;
+    columns.resize(static_cast<size_t>(destination.width()));
     for (int x = 0; x < destination.width(); ++x)
         columns[x] = sourceArea.left + SourceStep(x, destination.width(), sourceArea.width());
     const bool keyed = key == BlitKey::SourceColorKey;
     const uint32_t* keyLow = keyed ? &source.colorKey->low : nullptr;
     const uint32_t* keyHigh = keyed ? &source.colorKey->high : nullptr;
+    const size_t rowBytes = static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
+    int previousSourceY = -1;
     for (int y = 0; y < destination.height(); ++y) {
         const int sourceY = sourceArea.top + SourceStep(y, destination.height(), sourceArea.height());
-        SampleRowOf(surfaceFormat.bytesPerPixel(), source.row(sourceY), columns.data(),
-                    address(destination.left, destination.top + y), destination.width(), keyLow,
-                    keyHigh);
+        uint8_t* to = address(destination.left, destination.top + y);
+        // An enlarged opaque row that repeats the source row above is the row above again.
+        if (!keyed && sourceY == previousSourceY) {
+            std::memcpy(to, to - rowPitch, rowBytes);
+            continue;
+        }
+        previousSourceY = sourceY;
+        SampleRowOf(surfaceFormat.bytesPerPixel(), source.row(sourceY), columns.data(), to,
+                    destination.width(), keyLow, keyHigh);
     }
 }
 

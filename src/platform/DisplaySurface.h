@@ -44,6 +44,9 @@ public:
     const SurfaceFormat& format() const { return surfaceFormat; }
     bool isLost() const;
     bool isLocked() const { return locked; }
+    // Changes whenever the pixels may have: a lock, a blit or fill into the surface, a restore,
+    // a flip.
+    unsigned version() const { return contentVersion; }
 
     // The whole surface when `area` is null.
     DisplayResult lock(const Rect* area, SurfaceDescription& out);
@@ -68,7 +71,7 @@ public:
     // The whole picture as 0x00RRGGBB words, row after row.
     std::vector<uint32_t> toXrgb() const;
     // What a flip does to the two buffers of a chain.
-    void swapPixels(DisplaySurface& other) { pixels.swap(other.pixels); }
+    void swapPixels(DisplaySurface& other);
 
 private:
     uint8_t* address(int x, int y) {
@@ -77,6 +80,9 @@ private:
     const uint8_t* address(int x, int y) const {
         return pixels.data() + static_cast<size_t>(y) * rowPitch + x * surfaceFormat.bytesPerPixel();
     }
+    void changed();
+    // The runs of pixels outside the colour key, found once for the pixels as they are.
+    void findOpaqueSpans() const;
     DisplayResult checkBlit(const Rect& destination, const DisplaySurface& source,
                             const Rect& sourceArea, BlitKey key) const;
     void copyRows(const Rect& destination, const DisplaySurface& source, const Rect& sourceArea);
@@ -99,6 +105,15 @@ private:
         uint32_t high;
     };
     std::optional<ColorKey> colorKey;
+    unsigned contentVersion = 0;
+    struct Span {
+        int start;
+        int end;
+    };
+    // A cache: the spans of row y are spans[rowSpans[y]] up to spans[rowSpans[y + 1]].
+    mutable std::vector<Span> spans;
+    mutable std::vector<int> rowSpans;
+    mutable bool spansFound = false;
 };
 
 } // namespace platform

@@ -7,8 +7,42 @@
 namespace platform {
 
 namespace {
+
 constexpr int kFallbackDesktopDepth = 32;
+constexpr unsigned kGlRenderer = 0x1F01;
+
+// Whether the renderer draws with OpenGL rasterised on the processor (llvmpipe, softpipe,
+// swrast): scaling and presenting through it costs several times SDL's software renderer.
+bool RendersGlOnProcessor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || SDL_strncmp(info.name, "opengl", 6) != 0)
+        return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+    if (!name)
+        return false;
+    const char* text = reinterpret_cast<const char*>(name);
+    return SDL_strstr(text, "llvmpipe") || SDL_strstr(text, "softpipe") ||
+           SDL_strstr(text, "Software Rasterizer");
 }
+
+bool NeedsShowing(const SDL_Event& event) {
+    if (event.type != SDL_WINDOWEVENT)
+        return event.type == SDL_RENDER_TARGETS_RESET || event.type == SDL_RENDER_DEVICE_RESET;
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 SdlDisplayDevice::~SdlDisplayDevice() {
     releaseOutput();
@@ -28,7 +62,7 @@ int SdlDisplayDevice::desktopDepth() const {
 DisplayResult SdlDisplayDevice::openOutput() {
     if (!window.handle())
         return dd::InvalidParams;
-    renderer = SDL_CreateRenderer(window.handle(), -1, 0);
+    renderer = makeRenderer(window.handle());
     if (!renderer) {
         SDL_Log("SDL could not make a renderer: %s", SDL_GetError());
         return dd::Generic;
@@ -36,6 +70,20 @@ DisplayResult SdlDisplayDevice::openOutput() {
     SDL_AddEventWatch(&SdlDisplayDevice::watchEvent, this);
     watching = true;
     return dd::Ok;
+}
+
+SDL_Renderer* SdlDisplayDevice::makeRenderer(SDL_Window* window) {
+    SDL_Renderer* made = SDL_CreateRenderer(window, -1, 0);
+    // A driver the player chose is kept.
+    if (!made || SDL_GetHint(SDL_HINT_RENDER_DRIVER) || !RendersGlOnProcessor(made))
+        return made;
+    SDL_DestroyRenderer(made);
+    // The window's own X image, not a texture of that same OpenGL, takes the finished picture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    made = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (made)
+        SDL_Log("OpenGL runs on the processor here; SDL's software renderer shows the game");
+    return made ? made : SDL_CreateRenderer(window, -1, 0);
 }
 
 void SdlDisplayDevice::showFullscreen(bool fullscreen) { window.setFullscreen(fullscreen); }
@@ -60,6 +108,7 @@ void SdlDisplayDevice::fitPicture() {
     int height = 0;
     if (!renderer || !texture || SDL_GetRendererOutputSize(renderer, &width, &height) != 0)
         return;
+    mustShow = true;
     const bool wholeSteps = crispScaling && width >= textureWidth && height >= textureHeight;
     SDL_RenderSetIntegerScale(renderer, wholeSteps ? SDL_TRUE : SDL_FALSE);
     SDL_SetTextureScaleMode(texture, wholeSteps ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
@@ -70,6 +119,9 @@ void SdlDisplayDevice::show(const DisplaySurface& primary) {
         textureLost = false;
     if (!texture || primary.width() != textureWidth || primary.height() != textureHeight)
         return;
+    if (!isFrameChanged() && !mustShow)
+        return;
+    mustShow = false;
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) {
@@ -93,6 +145,8 @@ void SdlDisplayDevice::closeOutput() {
 
 int SdlDisplayDevice::watchEvent(void* device, SDL_Event* event) {
     auto* self = static_cast<SdlDisplayDevice*>(device);
+    if (NeedsShowing(*event))
+        self->mustShow = true;
     if (event->type == SDL_WINDOWEVENT && event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         self->fitPicture();
         return 0;
@@ -114,6 +168,7 @@ bool SdlDisplayDevice::makeTexture() {
         SDL_Log("SDL could not make the frame texture: %s", SDL_GetError());
         return false;
     }
+    mustShow = true;
     fitPicture();
     return true;
 }

@@ -7,6 +7,7 @@
 
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Window;
 union SDL_Event;
 
 namespace platform {
@@ -17,7 +18,9 @@ class SdlWindow;
 // drawn scaled to fit the window, aspect kept, with black bars, so the whole picture shows
 // whatever size the window gets: smoothly, or in whole steps with sharp pixels when asked and
 // the window is large enough. Full screen is the desktop's full screen. A render device
-// reset loses every surface, as a lost display did.
+// reset loses every surface, as a lost display did. A frame like the one before is not shown
+// again unless the window needs it; where OpenGL only runs on the processor, SDL's own software
+// renderer does the same work for much less.
 class SdlDisplayDevice final : public DisplayDevice {
 public:
     explicit SdlDisplayDevice(SdlWindow& window) : window(window) {}
@@ -35,6 +38,9 @@ protected:
 
 private:
     static int watchEvent(void* device, SDL_Event* event);
+    // A renderer of the first driver that works, or of SDL's software one in place of OpenGL
+    // on the processor.
+    static SDL_Renderer* makeRenderer(SDL_Window* window);
     bool makeTexture();
     // Chooses whole-number or smooth scaling for the window's size now.
     void fitPicture();
@@ -48,6 +54,8 @@ private:
     bool watching = false;
     bool textureLost = false;
     bool crispScaling = false;
+    // The window lost or changed its picture, so even an unchanged frame must be shown.
+    bool mustShow = true;
 };
 
 } // namespace platform
