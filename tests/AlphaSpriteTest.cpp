@@ -54,6 +54,44 @@ TEST_P(AlphaSpriteTest, BlendingTowardsADarkerSourceRoundsDown) {
     EXPECT_EQ(Channels(0, 0), (std::array<int, 3>{expected, expected, expected}));
 }
 
+// Long rows mix clear and opaque stretches with soft edges, as real pictures do; every pixel
+// must still follow d + ((s - d) * a >> 8) in each channel.
+TEST_P(AlphaSpriteTest, LongRowsOfClearOpaqueAndSoftPixelsBlendPixelByPixel) {
+    constexpr int kWidth = 53;
+    const auto weight = [](int x, int y) -> std::uint8_t {
+        const int run = (x + y) / 9 % 3;
+        return run == 0 ? 0 : run == 1 ? 255 : static_cast<std::uint8_t>(x * 37 + y * 11);
+    };
+    const auto picture = [](int x, int y) { return Tag(x, y) ^ 0x3F00A5u; };
+    Back().fill(nullptr, 0);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const platform::Rect pixel{x, y, x + 1, y + 1};
+            Back().fill(&pixel, ScreenValue(Tag(x + 7, y + 3)));
+        }
+    std::array<std::array<std::array<int, 3>, 60>, 3> before{};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 60; ++x)
+            before[y][x] = Channels(x, y);
+    auto sprite = std::make_unique<AlphaSprite>();
+    ASSERT_TRUE(sprite->Create(Picture(kWidth, 3, picture), AlphaMap(kWidth, 3, weight), kWidth, 3,
+                               0, 0, false));
+    const auto source = Picture(kWidth, 3, picture);
+    sprite->Draw(3, 0);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 3; x < 3 + kWidth; ++x) {
+            const int a = weight(x - 3, y);
+            const std::uint32_t raw = Raw(*source, x - 3, y);
+            const std::array<int, 3> s = Depth() == 16
+                ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
+                : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
+            std::array<int, 3> expected = before[y][x];
+            for (int c = 0; c < 3 && a != 0; ++c)
+                expected[c] = a == 255 ? s[c] : before[y][x][c] + (((s[c] - before[y][x][c]) * a) >> 8);
+            EXPECT_EQ(Channels(x, y), expected) << x << "," << y << " alpha " << a;
+        }
+}
+
 TEST_P(AlphaSpriteTest, ClippedDrawsBlendOnlyTheVisiblePart) {
     auto sprite = std::make_unique<AlphaSprite>();
     ASSERT_TRUE(sprite->Create(Picture(20, 20, Tag), AlphaMap(20, 20, [](int, int) { return 255; }),
@@ -92,12 +130,23 @@ TEST_P(AlphaSpriteTest, AnAlphaMapOfAnotherSizeEndsTheProgram) {
     EXPECT_EQ(Back().pixelAt(0, 0), 0u);
 }
 
-TEST_P(AlphaSpriteTest, AScaledDrawEndsTheProgram) {
-    auto sprite = Make(kWhite, 255);
-    sprite->DrawScaled(0, 0, 8, 8);
-    EXPECT_EQ(Count(Log(), "Scaled blit not supported by alpha sprites.\n"), 1);
-    EXPECT_EQ(Quits(), std::vector<int>{-1});
-    EXPECT_EQ(Back().pixelAt(0, 0), 0u);
+// An eaten insect shrinks through scaled draws: the game goes on, each screen pixel taking the
+// nearest picture pixel with its weight, clipped at the screen's edge.
+TEST_P(AlphaSpriteTest, ScaledDrawsBlendTheNearestPictureAndGoOn) {
+    auto sprite = std::make_unique<AlphaSprite>();
+    ASSERT_TRUE(sprite->Create(Picture(8, 8, Tag), AlphaMap(8, 8, [](int x, int) { return x < 4 ? 255 : 0; }),
+                               8, 8, 0, 0, false));
+    const auto picture = Picture(8, 8, Tag);
+    sprite->DrawScaled(100, 100, 4, 2);
+    EXPECT_TRUE(Quits().empty());
+    EXPECT_EQ(Back().pixelAt(100, 100), Raw(*picture, 0, 0));
+    EXPECT_EQ(Back().pixelAt(101, 101), Raw(*picture, 2, 4));
+    EXPECT_EQ(Back().pixelAt(102, 100), 0u) << "the clear half stays clear";
+    EXPECT_EQ(Back().pixelAt(100, 102), 0u);
+    sprite->DrawScaled(-2, 598, 16, 16);
+    EXPECT_EQ(Back().pixelAt(0, 598), Raw(*picture, 1, 0));
+    EXPECT_EQ(Back().pixelAt(5, 599), Raw(*picture, 3, 0));
+    EXPECT_EQ(Log().find("Scaled blit"), std::string::npos);
 }
 
 TEST_P(AlphaSpriteTest, ALostTargetIsHandedToTheSpriteManager) {

@@ -68,8 +68,10 @@ TEST_P(AnimatedSpriteTest, FramesWithAnAlphaMapAreBlended) {
     sprite.Draw(10, 0);
     EXPECT_EQ(Back().pixelAt(0, 0), ScreenValue(kFrameColours[0]));
     EXPECT_EQ(Back().pixelAt(10, 0), ScreenValue(0x808080));
-    sprite.DrawScaled(0, 0, 12, 8);
-    EXPECT_EQ(Count(Log(), "Scaled blit not supported by alpha sprites.\n"), 1);
+    sprite.time = 0.0f;
+    sprite.DrawScaled(20, 0, 12, 8);
+    EXPECT_EQ(Back().pixelAt(20, 0), ScreenValue(kFrameColours[0]));
+    EXPECT_TRUE(Quits().empty());
 }
 
 TEST_P(AnimatedSpriteTest, FrameCountsThePictureCannotHoldAreRefused) {

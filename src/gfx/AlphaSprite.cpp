@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -25,51 +27,186 @@ Channels ScreenChannels() {
             display.GetRedShift(), display.GetGreenShift(), display.GetBlueShift()};
 }
 
+// The screen layouts of the game, known at compile time, so that the compiler mixes several
+// pixels at once; another layout mixes with the channels the display reports.
+struct Layout565 {
+    static constexpr std::uint32_t redMask = 0xF800, greenMask = 0x07E0, blueMask = 0x001F;
+    static constexpr int redShift = 11, greenShift = 6, blueShift = 0;
+};
+struct LayoutX8R8G8B8 {
+    static constexpr std::uint32_t redMask = 0xFF0000, greenMask = 0xFF00, blueMask = 0xFF;
+    static constexpr int redShift = 16, greenShift = 8, blueShift = 0;
+};
+
+template <typename Layout> bool Is(const Channels& c) {
+    return c.redMask == Layout::redMask && c.greenMask == Layout::greenMask &&
+           c.blueMask == Layout::blueMask && c.redShift == Layout::redShift &&
+           c.greenShift == Layout::greenShift && c.blueShift == Layout::blueShift;
+}
+
 ImageUtil::Rect Union(const ImageUtil::Rect& a, const ImageUtil::Rect& b) {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
             std::max(a.bottom, b.bottom)};
 }
 
-// d + ((s - d) * a >> 8) for one channel; the shift is arithmetic, so negative steps round down.
+// d + ((s - d) * a >> 8) for one channel, rounding down, which is (s * a + d * (256 - a)) >> 8:
+// no negative steps, so the compiler can mix several pixels at once.
 inline std::uint32_t BlendChannel(std::uint32_t source, std::uint32_t target, std::uint32_t mask,
-                                  int shift, int alpha) {
-    const int s = static_cast<int>((source & mask) >> shift);
-    const int d = static_cast<int>((target & mask) >> shift);
-    return static_cast<std::uint32_t>(d + (((s - d) * alpha) >> 8)) << shift;
+                                  int shift, std::uint32_t alpha) {
+    const std::uint32_t s = (source & mask) >> shift;
+    const std::uint32_t d = (target & mask) >> shift;
+    return ((s * alpha + d * (256 - alpha)) >> 8) << shift;
 }
 
-// One row: `alpha` 0 keeps the target, 255 takes the picture's pixel, anything between mixes.
-template <typename Pixel>
-void BlendRow(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int count,
-              const Channels& c) {
+// `alpha` 0 keeps the target, 255 takes the picture's pixel, anything between mixes.
+template <typename Pixel, typename Layout>
+void BlendPixels(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int count,
+                 const Layout& c) {
     for (int i = 0; i < count; ++i) {
-        const int a = alpha[i];
-        if (a == 0)
-            continue;
-        if (a == 255) {
-            target[i] = source[i];
-            continue;
-        }
+        const std::uint32_t a = alpha[i];
         const std::uint32_t s = source[i];
         const std::uint32_t d = target[i];
-        target[i] = static_cast<Pixel>(BlendChannel(s, d, c.redMask, c.redShift, a) |
-                                       BlendChannel(s, d, c.greenMask, c.greenShift, a) |
-                                       BlendChannel(s, d, c.blueMask, c.blueShift, a));
+        const auto mixed = static_cast<Pixel>(BlendChannel(s, d, c.redMask, c.redShift, a) |
+                                              BlendChannel(s, d, c.greenMask, c.greenShift, a) |
+                                              BlendChannel(s, d, c.blueMask, c.blueShift, a));
+        target[i] = a == 0 ? target[i] : a == 255 ? source[i] : mixed;
+    }
+}
+
+// Eight pixels of a known layout at once, each channel in a 16-bit lane: s * a + d * (256 - a)
+// stays below 2^16 for channels of up to eight bits.
+using Lanes = std::uint16_t __attribute__((vector_size(16)));
+using Words = std::uint32_t __attribute__((vector_size(32)));
+// The same eight 32-bit pixels seen as sixteen 16-bit halves.
+using Halves = std::uint16_t __attribute__((vector_size(32)));
+using Weights = std::uint8_t __attribute__((vector_size(8)));
+
+inline Lanes Mix(Lanes s, Lanes d, Lanes a) {
+    return (s * a + d * (256 - a)) >> 8;
+}
+
+// Out through a reference: a 32-byte vector returned by value would depend on AVX.
+inline void MixHalves(const Words& source, const Words& target, const Halves& a,
+                      const Halves& inverse, Words& mixed) {
+    mixed = reinterpret_cast<Words>((reinterpret_cast<Halves>(source) * a +
+                                     reinterpret_cast<Halves>(target) * inverse) >> 8);
+}
+
+inline Lanes WeightsAt(const std::uint8_t* alpha) {
+    Weights weights;
+    std::memcpy(&weights, alpha, sizeof weights);
+    return __builtin_convertvector(weights, Lanes);
+}
+
+void BlendEight(const std::uint16_t* source, const std::uint8_t* alpha, std::uint16_t* target,
+                const Layout565&) {
+    Lanes s;
+    Lanes d;
+    std::memcpy(&s, source, sizeof s);
+    std::memcpy(&d, target, sizeof d);
+    const Lanes a = WeightsAt(alpha);
+    const Lanes mixed = Mix(s >> 11, d >> 11, a) << 11 |
+                        Mix((s >> 6) & 31, (d >> 6) & 31, a) << 6 | Mix(s & 31, d & 31, a);
+    const Lanes result = a == 0 ? d : a == 255 ? s : mixed;
+    std::memcpy(target, &result, sizeof result);
+}
+
+void BlendEight(const std::uint32_t* source, const std::uint8_t* alpha, std::uint32_t* target,
+                const LayoutX8R8G8B8&) {
+    Words s;
+    Words d;
+    std::memcpy(&s, source, sizeof s);
+    std::memcpy(&d, target, sizeof d);
+    const Words wide = __builtin_convertvector(WeightsAt(alpha), Words);
+    // Red and blue, then green, each in the low byte of its own half.
+    const Halves a = reinterpret_cast<Halves>(wide | wide << 16);
+    const Halves inverse = 256 - a;
+    Words redBlue;
+    Words green;
+    MixHalves(s & 0xFF00FF, d & 0xFF00FF, a, inverse, redBlue);
+    MixHalves(s >> 8 & 0xFF, d >> 8 & 0xFF, a, inverse, green);
+    const Words mixed = redBlue | green << 8;
+    const Words result = wide == 0 ? d : wide == 255 ? s : mixed;
+    std::memcpy(target, &result, sizeof result);
+}
+
+template <typename Pixel>
+void BlendEight(const Pixel* source, const std::uint8_t* alpha, Pixel* target, const Channels& c) {
+    BlendPixels<Pixel>(source, alpha, target, 8, c);
+}
+
+// Eight weights at a time: the clear outside and the opaque inside of a soft shape skip the
+// arithmetic.
+template <typename Pixel, typename Layout>
+void BlendRow(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int count,
+              const Layout& c) {
+    constexpr int kStep = 8;
+    constexpr std::uint64_t kOpaque = ~std::uint64_t{0};
+    int i = 0;
+    for (; i + kStep <= count; i += kStep) {
+        std::uint64_t weights = 0;
+        std::memcpy(&weights, alpha + i, kStep);
+        if (weights == 0)
+            continue;
+        if (weights == kOpaque)
+            std::memcpy(target + i, source + i, kStep * sizeof(Pixel));
+        else
+            BlendEight(source + i, alpha + i, target + i, c);
+    }
+    BlendPixels<Pixel>(source + i, alpha + i, target + i, count - i, c);
+}
+
+template <typename Pixel, typename Layout>
+void BlendRows(const Image& image, const Image& alpha, std::size_t firstIndex,
+               const platform::SurfaceDescription& locked, int columns, int rows,
+               const Layout& channels) {
+    const Pixel* pixels = reinterpret_cast<const Pixel*>(image.GetData());
+    const std::uint8_t* weights = alpha.GetData();
+    const std::size_t stride = static_cast<std::size_t>(image.GetWidth());
+    for (int row = 0; row < rows; ++row) {
+        const std::size_t index = firstIndex + row * stride;
+        Pixel* target =
+            reinterpret_cast<Pixel*>(locked.bits + static_cast<std::size_t>(row) * locked.pitch);
+        BlendRow<Pixel>(pixels + index, weights + index, target, columns, channels);
     }
 }
 
 template <typename Pixel>
 void BlendRows(const Image& image, const Image& alpha, std::size_t firstIndex,
                const platform::SurfaceDescription& locked, int columns, int rows) {
+    const Channels channels = ScreenChannels();
+    using Known = std::conditional_t<sizeof(Pixel) == 2, Layout565, LayoutX8R8G8B8>;
+    if (Is<Known>(channels))
+        BlendRows<Pixel>(image, alpha, firstIndex, locked, columns, rows, Known{});
+    else
+        BlendRows<Pixel>(image, alpha, firstIndex, locked, columns, rows, channels);
+}
+
+// Each target pixel takes the nearest picture pixel and its weight: a shrinking picture (an
+// eaten insect) needs no finer filter.
+template <typename Pixel>
+void BlendScaledRows(const Image& image, const Image& alpha, int imageX, int imageY,
+                     const ImageUtil::Rect& source, const ImageUtil::Rect& destination,
+                     const platform::SurfaceDescription& locked) {
     const Pixel* pixels = reinterpret_cast<const Pixel*>(image.GetData());
     const std::uint8_t* weights = alpha.GetData();
     const std::size_t stride = static_cast<std::size_t>(image.GetWidth());
     const Channels channels = ScreenChannels();
+    const int columns = destination.Width();
+    const int rows = destination.Height();
+    Pixel rowPixels[Sprite::kScreenRight + 1];
+    std::uint8_t rowWeights[Sprite::kScreenRight + 1];
     for (int row = 0; row < rows; ++row) {
-        const std::size_t index = firstIndex + row * stride;
+        const int pictureY = imageY + source.top + row * source.Height() / rows;
+        const std::size_t rowStart = static_cast<std::size_t>(pictureY) * stride;
+        for (int column = 0; column < columns; ++column) {
+            const int pictureX = imageX + source.left + column * source.Width() / columns;
+            rowPixels[column] = pixels[rowStart + static_cast<std::size_t>(pictureX)];
+            rowWeights[column] = weights[rowStart + static_cast<std::size_t>(pictureX)];
+        }
         Pixel* target =
             reinterpret_cast<Pixel*>(locked.bits + static_cast<std::size_t>(row) * locked.pitch);
-        BlendRow<Pixel>(pixels + index, weights + index, target, columns, channels);
+        BlendPixels<Pixel>(rowPixels, rowWeights, target, columns, channels);
     }
 }
 
@@ -124,12 +261,12 @@ bool AlphaSprite::Create(std::unique_ptr<Image> picture, std::unique_ptr<Image> 
 }
 
 void AlphaSprite::Render(const RenderParams& params) {
-    if (params.flags & RP_DST_SIZE) {
-        EndProgram("Scaled blit not supported by alpha sprites.\n");
-        return;
-    }
     if (!image)
         return;
+    if (params.flags & RP_DST_SIZE) {
+        RenderScaled(params);
+        return;
+    }
     Rect source;
     int x = 0;
     int y = 0;
@@ -142,7 +279,7 @@ void AlphaSprite::Blend(int x, int y, const Rect& source) {
         Log("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
         return;
     }
-    const DirectDraw& display = Singleton<DirectDraw>::Instance();
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
     platform::DisplaySurface* target = display.GetDrawTarget();
     if (!target)
         return;
@@ -162,7 +299,43 @@ void AlphaSprite::Blend(int x, int y, const Rect& source) {
         BlendRows<std::uint32_t>(*image, *alpha, firstIndex, locked, columns, rows);
     else
         EndProgram("Invalid screen directDraw screendepth.\n");
-    Answer(target->unlock(), __LINE__);
+    if (Answer(target->unlock(), __LINE__))
+        display.Draws().Blend(*target, *image, *alpha, imageX + source.left, imageY + source.top,
+                              area);
+}
+
+// Scaling is the one draw that may reach outside the requested part, so the part is first cut
+// to the picture.
+void AlphaSprite::RenderScaled(const RenderParams& params) {
+    Rect source = SourceRect(params, width, height);
+    source.left = std::max(source.left, 0);
+    source.top = std::max(source.top, 0);
+    source.right = std::min(source.right, width - 1);
+    source.bottom = std::min(source.bottom, height - 1);
+    const int left = params.dstX + offsetX;
+    const int top = params.dstY + offsetY;
+    Rect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
+    if (!ClipScaled(destination, source))
+        return;
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
+    platform::DisplaySurface* target = display.GetDrawTarget();
+    if (!target)
+        return;
+    const platform::Rect area{destination.left, destination.top, destination.right + 1,
+                              destination.bottom + 1};
+    platform::SurfaceDescription locked;
+    if (!Answer(target->lock(&area, locked), __LINE__))
+        return;
+    const int depth = locked.format.bitsPerPixel;
+    if (depth == 16 && image->GetDepth() == 16)
+        BlendScaledRows<std::uint16_t>(*image, *alpha, imageX, imageY, source, destination, locked);
+    else if (depth == 32 && image->GetDepth() == 32)
+        BlendScaledRows<std::uint32_t>(*image, *alpha, imageX, imageY, source, destination, locked);
+    else
+        EndProgram("Invalid screen directDraw screendepth.\n");
+    if (Answer(target->unlock(), __LINE__))
+        display.Draws().Blend(*target, *image, *alpha, imageX + source.left, imageY + source.top,
+                              area);
 }
 
 bool AlphaSprite::Answer(DisplayResult result, int line) {

@@ -15,7 +15,6 @@ public:
                 int x, int y, bool crop);
 
     int GetNumFrames() const override { return 1; }
-    // A scaled request is fatal.
     void Render(const RenderParams& params) override;
     int GetWidth() const override { return width; }
     int GetHeight() const override { return height; }
@@ -25,6 +24,7 @@ public:
 
 private:
     void Blend(int x, int y, const Rect& source);
+    void RenderScaled(const RenderParams& params);
     // A lost target is restored at the next main-loop turn; another failure drops the sprite.
     bool Answer(platform::DisplayResult result, int line);
 
