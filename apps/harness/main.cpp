@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "AutoplayDriver.h"
+#include "RandomInputDriver.h"
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     platform::Platform::install(&headless);
     ScriptDriver driver(*script, headless);
     AutoplayDriver withPlayer(driver, headless.window());
-    const int exitCode = Application(&withPlayer).Run();
+    RandomInputDriver withRandomInput(withPlayer, driver, headless.window(), script->Seed().value_or(0));
+    const int exitCode = Application(&withRandomInput).Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());
         return kExitBadScript;

@@ -67,7 +67,7 @@ constexpr Syntax kSyntax[] = {
     {"close", Op::Close, Args::None},        {"trace", Op::Trace, Args::Path},
     {"dump", Op::Dump, Args::Path},         {"autoplay", Op::Autoplay, Args::OnOff},
     {"screenshot", Op::Screenshot, Args::Path}, {"lose-surfaces", Op::LoseSurfaces, Args::None},
-    {"level", Op::Level, Args::Level},
+    {"level", Op::Level, Args::Level},       {"random-input", Op::RandomInput, Args::OnOff},
 };
 
 const Syntax* FindSyntax(const std::string& name) {

@@ -10,7 +10,7 @@ class HarnessScript {
 public:
     enum class Op {
         Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Dump, Screenshot, LoseSurfaces,
-        Level, Autoplay
+        Level, Autoplay, RandomInput
     };
 
     // The `level` argument that stands for the showdown after the first group of levels.
@@ -18,7 +18,7 @@ public:
 
     struct Command {
         Op op = Op::Run;
-        int a = 0;         // step and run counts, focus and autoplay on/off, key code, character byte, x, level
+        int a = 0;         // step and run counts, focus, autoplay and random-input on/off, key code, character byte, x, level
         int b = 0;         // y
         std::string text;  // the characters of `type` are single Char commands; this is a path
         int line = 0;

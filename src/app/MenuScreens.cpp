@@ -197,6 +197,8 @@ bool MenuScreens::HasButtons(GameState state) {
     return HomeButton(state) >= 0;
 }
 
+std::span<const MenuScreens::Button> MenuScreens::Buttons() { return kButtons; }
+
 bool MenuScreens::HasPadFocus(GameState state) const {
     return padFocus != kNoFocus && kButtons[padFocus].screen == state;
 }

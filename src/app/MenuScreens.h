@@ -2,6 +2,7 @@
 
 #include "app/GameState.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     // the button that leaves the screen the usual way; the d-pad then moves it to the nearest
     // button that way, and A presses it with the click and the button's action.
     static bool HasButtons(GameState state);
+    // Every screen's buttons, for players that aim at them from outside.
+    static std::span<const Button> Buttons();
     void MovePadFocus(GameState state, Direction direction);
     void PressPadFocus(GameState state);
     // The mouse moved: the highlight follows the pointer again.

@@ -128,6 +128,9 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::Autoplay:
         autoplay = command.a != 0;
         break;
+    case Op::RandomInput:
+        randomInput = command.a != 0;
+        break;
     }
 }
 

@@ -24,6 +24,8 @@ public:
     const std::string& Failure() const { return failure; }
     // Whether the script has handed the frog to the autoplayer.
     bool Autoplaying() const { return autoplay; }
+    // Whether the script has random keys, pointer moves, clicks and focus changes mixed in.
+    bool RandomInputOn() const { return randomInput; }
 
 private:
     void SeedRandomness() const;
@@ -47,6 +49,7 @@ private:
     int stepMs = 20;
     bool quitPosted = false;
     bool autoplay = false;
+    bool randomInput = false;
     long long turn = 0;
     std::unique_ptr<std::FILE, FileCloser> trace;
     std::string failure;
