@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 STEP = 0.02
 CAUSES = {12: "pierced", 14: "drowned", 26: "piranha"}
@@ -28,29 +29,59 @@ def cause(frame):
     return CAUSES.get(state, "state %d" % state)
 
 
+def outcome(frames, level):
+    """(won, deaths, turns used, level time) once the trace decides the level, else None."""
+    deaths, start, levelTime, previous = [], None, None, None
+    for frame in frames:
+        if start is None and frame["state"] == 1:
+            start, levelTime = frame["turn"], frame["levelTime"]
+        if start is None:
+            continue
+        if frame["level"] != level or frame["state"] in (2, 12):
+            return True, deaths, frame["turn"] - start, levelTime
+        if frame["state"] == 4 and previous != 4:
+            deaths.append(cause(frame))
+        if frame["state"] == 10:
+            return False, deaths, frame["turn"] - start, levelTime
+        previous = frame["state"]
+    return None
+
+
 def play(harness, work, seed, level):
-    # Three frogs at the longest level time, and some slack.
-    turns = int((3 * 270 + 30) / STEP)
+    # Enough turns for every life at the longest level time; the run is stopped as soon as the
+    # trace shows the level cleared or the game over, so a level costs only what it is played.
+    turns = int((5 * 270 + 30) / STEP)
     script = "seed %d\nfocus on\nrun 2\nlevel %d\nautoplay on\ntrace trace.jsonl\nrun %d\n" % (seed, level, turns)
     open(os.path.join(work, "script.txt"), "w").write(script)
     trace = os.path.join(work, "trace.jsonl")
     if os.path.exists(trace):
         os.remove(trace)
-    subprocess.run([harness, "script.txt"], cwd=work, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, check=True)
-    deaths, start, levelTime, previous = [], None, None, None
-    for line in open(trace):
-        frame = json.loads(line)
-        if start is None and frame["state"] == 1:
-            start, levelTime = frame["turn"], frame["levelTime"]
-        if frame["level"] != level or frame["state"] in (2, 12):
-            return True, deaths, (frame["turn"] - start) * STEP, levelTime
-        if frame["state"] == 4 and previous != 4:
-            deaths.append(cause(frame))
-        if frame["state"] == 10:
+    harnessRun = subprocess.Popen([harness, "script.txt"], cwd=work, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+    frames, offset, pending, result = [], 0, "", None
+    while result is None:
+        finished = harnessRun.poll() is not None
+        if os.path.exists(trace):
+            with open(trace) as lines:
+                lines.seek(offset)
+                pending += lines.read()
+                offset = lines.tell()
+            *complete, pending = pending.split("\n")
+            frames.extend(json.loads(line) for line in complete if line)
+            result = outcome(frames, level)
+        if finished:
             break
-        previous = frame["state"]
-    return False, deaths, (frame["turn"] - start) * STEP, levelTime
+        if result is None:
+            time.sleep(0.2)
+    if harnessRun.poll() is None:
+        harnessRun.kill()
+    harnessRun.wait()
+    if result is None:
+        print("seed %d level %d: the harness stopped undecided (exit %d)" % (seed, level, harnessRun.returncode),
+              file=sys.stderr)
+        return False, [], 0.0, 0.0
+    won, deaths, turns, levelTime = result
+    return won, deaths, turns * STEP, levelTime
 
 
 def main():
@@ -60,7 +91,7 @@ def main():
     last = int(sys.argv[5]) if len(sys.argv) > 5 else 15
     work = tempfile.mkdtemp()
     os.mkdir(os.path.join(work, "data"))
-    shutil.copy(container, os.path.join(work, "data"))
+    shutil.copy(container, os.path.join(work, "data", "Quagleaper.dat"))
     print("level  cleared  deaths/run  " + "  ".join("%8s" % c for c in ORDER) + "  seconds used / level time (a frog)")
     for level in range(first, last + 1):
         cleared, causes, seconds, total = 0, collections.Counter(), [], 0

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "RoutePlanner.h"
+
+#include <optional>
+
+class Game;
+
 namespace platform {
 class HeadlessWindow;
 }
 
 // A player for scripted runs: whenever the frog stands idle it looks at the lanes as they are
-// and will be, and presses the arrow a careful player would, through the same key messages as
+// and will be, and presses the key a careful player would, through the same key messages as
 // the keyboard. It reads the world and never changes it.
 class AutoPlayer {
 public:
@@ -15,5 +21,15 @@ public:
     void Play();
 
 private:
+    int ChooseKey(const Game& game);
+    // A plan to wait holds for one waiting step of the planner: looking again sooner only
+    // finds the same.
+    bool WaitingOn(float clock) const;
+    void Press(int key);
+
     platform::HeadlessWindow& window;
+    // Read from the game's catalogue at the first look: the catalogue is loaded by then.
+    std::optional<RoutePlanner::Timing> timing;
+    // The level clock when the planner last chose to wait, if it did.
+    std::optional<float> waitedAt;
 };
