@@ -2,13 +2,20 @@
 
 #include "Forecast.h"
 
+#include "actors/Insect.h"
 #include "app/Game.h"
 #include "core/Rounding.h"
+#include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "platform/VirtualKey.h"
 #include "platform/headless/HeadlessWindow.h"
 
+#include <cmath>
+
 namespace {
+
+// World units the insect may fly before the tongue comes out.
+constexpr float kReachMargin = 8.0f;
 
 int KeyOf(RoutePlanner::Step step) {
     switch (step) {
@@ -54,13 +61,27 @@ bool AutoPlayer::WaitingOn(float clock) const {
 }
 
 int AutoPlayer::ChooseKey(const Game& game) {
-    if (!timing)
+    if (!timing) {
         timing = RoutePlanner::Timing::FromGame();
+        // The insect flies on while the key waits for the next frame.
+        tongueReach = Singleton<SettingsManager>::Instance().GetFloat("catchInsectsDistance") - kReachMargin;
+    }
     RoutePlanner planner(game.level, *timing, game.level.settings.levelTime);
     const Pose start = PoseOf(game.frog);
-    // The tongue stays in: an eaten insect shrinks with a scaled blit, which the insects'
-    // soft-edged pictures do not support, and the game ends on it.
-    return KeyOf(planner.Choose(start).step);
+    if (InsectInReach(game) && planner.Survives(start, timing->tongue))
+        return platform::vk::Space;
+    return KeyOf(RoutePlanner(game.level, *timing, game.level.settings.levelTime).Choose(start).step);
+}
+
+bool AutoPlayer::InsectInReach(const Game& game) const {
+    const auto [fx, fy] = game.frog.displayPosition();
+    for (const std::unique_ptr<Insect>& insect : game.level.insects) {
+        if (insect->isAttacker() || insect->isCaught() || insect->isRemoved())
+            continue;
+        if (std::hypot(insect->getX() - static_cast<float>(fx), insect->getY() - static_cast<float>(fy)) < tongueReach)
+            return true;
+    }
+    return false;
 }
 
 void AutoPlayer::Press(int key) { window.push({platform::Message::Type::KeyDown, key}); }

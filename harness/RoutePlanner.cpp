@@ -67,6 +67,7 @@ RoutePlanner::Timing RoutePlanner::Timing::FromGame() {
     timing.rocketBoarding = HopSeconds("FROG_ROCKET_JUMP_BOARDING");
     timing.upLook = 0.8f * ObjectMedia::AnimationDuration("FROG_MOVE_UP");
     timing.rocketLook = 0.8f * Singleton<SettingsManager>::Instance().GetFloat("frogRocketJumpInterval");
+    timing.tongue = ObjectMedia::AnimationDuration("FROG_CATCH_INSECT") + kFrame;
     return timing;
 }
 
@@ -107,6 +108,14 @@ RoutePlanner::Choice RoutePlanner::Choose(const Pose& start) {
             best = {step, value};
     }
     return best;
+}
+
+bool RoutePlanner::Survives(const Pose& start, float seconds) {
+    const float until = start.t + seconds;
+    if (!Idles(start, until))
+        return false;
+    const float drift = start.ride ? start.ride->getSpeed() * seconds : 0.0f;
+    return Choose({until, start.x + drift, start.y, start.ride, start.rideEnds}).value > kDead * 0.5f;
 }
 
 float RoutePlanner::Search(const Pose& pose) {

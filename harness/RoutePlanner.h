@@ -44,6 +44,8 @@ public:
         // The game's own look-ahead for the landing of an up or down hop, and of a rocket jump.
         float upLook = 0.32f;
         float rocketLook = 0.5f;
+        // The flick of the tongue, which holds the frog where it stands.
+        float tongue = 0.4f;
         static Timing FromGame();
     };
 
@@ -57,6 +59,9 @@ public:
 
     // The frog idles from `pose` until `until` and nothing gets it.
     bool Idles(const Pose& pose, float until) const;
+    // The frog can stand still for `seconds` and still find a way on alive afterwards; asked of
+    // a fresh planner, before Choose, so that the search is not cut short.
+    bool Survives(const Pose& start, float seconds);
     // Where a step from `from` lands, or none if the game would refuse it or it kills the frog.
     std::optional<Pose> Hop(const Pose& from, Step step) const;
 

@@ -65,6 +65,8 @@ public:
         y = newY;
     }
     int getType() const { return type; }
+    // The kinds that turn on the frog when its tongue reaches them.
+    bool isAttacker() const { return type == kBigBug || type == kTaxiBug; }
     float getX() const { return x; }
     float getY() const { return y; }
     float getSpeed() const { return speed; }
@@ -85,7 +87,6 @@ private:
         float maxApproachTime = 0.0f;
     };
 
-    bool isAttacker() const { return type == kBigBug || type == kTaxiBug; }
     // How far the shrinking has come, 0 to 1.
     float shrinkProgress() const;
     bool isFrogWithinPierceDistance() const;
