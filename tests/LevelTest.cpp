@@ -1,6 +1,7 @@
 #include "world/Level.h"
 
 #include "WorldConfig.h"
+#include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "gfx/SurfaceSprite.h"
 #include "support/HeadlessScreen.h"
@@ -189,4 +190,28 @@ TEST_F(LevelTest, SetUpPlacesTheGoalAndTheObstaclesOfTheLevelAndTheEndRemovesThe
     level.destroyLevelObjects();
     EXPECT_EQ(Singleton<BlockInfo>::Instance().size(), 0u);
     EXPECT_EQ(level.getLevelObjects().getGoal(), nullptr);
+}
+
+TEST_F(LevelTest, TheShowdownHangsTheTopLayerOfItsOwnPartOfTheWorld) {
+    // A crown 1400 units up the world: far above the first level's screen, and 50 units above
+    // the foot of a showdown three levels up the group (1400 - 3 * 450).
+    Start("numSpritesInTopLayer 1\ntopLayerOffsetX00 100\ntopLayerOffsetY00 1400\n");
+    auto crown = std::make_unique<Image>();
+    crown->Create(40, 30, PixelFormat::Screen());
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            crown->SetPixel(x, y, 0x20, 0xC0, 0x30);
+    auto sprite = std::make_unique<SurfaceSprite>();
+    sprite->Create(std::move(crown), 40, 30, 0, 0, false);
+    Singleton<SpriteManager>::Instance().AddSprite(std::move(sprite), "TOP_LAYER_00", false);
+    platform::DisplaySurface& back = *Singleton<DirectDraw>::Instance().GetBackBuffer();
+
+    level.settings.levelInWorld = 3;
+    level.setUpShowdown();
+    back.fill(nullptr, 0);
+    level.drawBothTopLayers();
+    // Bottom edge 50 units up: screen rows 520 to 549.
+    EXPECT_NE(back.pixelAt(120, 535), 0u);
+    EXPECT_EQ(back.pixelAt(120, 555), 0u);
+    EXPECT_EQ(back.pixelAt(120, 515), 0u);
 }

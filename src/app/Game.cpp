@@ -341,6 +341,9 @@ void Game::RunShowdownIntroFrame(float dt) {
         frog.setState(FS_SHOW_DOWN_WAIT);
         state = GameState::Showdown;
     }
+    // The bridges and roofs stay over the empty roads the camera climbs past, above the
+    // shadows the background gives them.
+    level.drawBothTopLayers();
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, false, false);
     UpdateLevelSoundMix();
@@ -352,6 +355,7 @@ void Game::RunShowdownFrame(float dt) {
     level.updateCamera(dt);
     level.background.update(dt);
     frog.update(dt);
+    level.drawBothTopLayers();
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, false, false);
     if (showdownTimer > kShowdownSeconds) {

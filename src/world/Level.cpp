@@ -21,8 +21,6 @@ void Level::setUpLevel() {
     if (frog)
         frog->reset();
     Singleton<InsectFactory>::Instance().setUpInsects(insects, insectWorld());
-    topLayer.load(settings.levelInWorld);
-    roadTopLayer.load(settings.levelInWorld);
     camera.targetX = 0;
     camera.targetY = 0;
     preRun();
@@ -44,6 +42,8 @@ void Level::buildScene() {
     grid.build(settings.worldRows());
     camera.setBackgroundHeight(settings.backgroundHeight());
     background.init(settings);
+    topLayer.load(settings.levelInWorld);
+    roadTopLayer.load(settings.levelInWorld);
 }
 
 void Level::createAreas() {
@@ -127,6 +127,11 @@ void Level::updateInsects(float dt) {
 }
 
 void Level::drawTopLayer() const { topLayer.draw(camera); }
+
+void Level::drawBothTopLayers() const {
+    roadTopLayer.draw(camera);
+    topLayer.draw(camera);
+}
 
 void Level::destroyAreas() { areas.clear(); }
 

@@ -46,6 +46,9 @@ public:
     // than after them, standing on what swims.
     bool frogBelow() const;
     void drawTopLayer() const;
+    // The bridges and roofs over the roads, then the tree tops: for the scenes that run no
+    // lanes, whose update would draw the first.
+    void drawBothTopLayers() const;
     // The insects fly, are eaten or leave, and new ones come.
     void updateInsects(float dt);
     // The showdown and the end of the program leave no lanes behind.
@@ -75,7 +78,8 @@ public:
     InsectList insects;
 
 private:
-    // The grid, the camera's limits and the background for the level record as it stands.
+    // The grid, the camera's limits, the background and the top layers over it for the level
+    // record as it stands.
     void buildScene();
     void createAreas();
     void preRun();
