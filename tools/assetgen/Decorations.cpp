@@ -14,10 +14,11 @@ int LanesTop(int area) { return RowTop(TrackRow(area, kTracksPerArea - 1)); }
 int LanesBottom(int area) { return RowTop(TrackRow(area, 0)) + kCellHeight; }
 
 Placement Crown(int index, int column, int row) {
-    constexpr int kSize = 156;
+    // Wide enough to shade the strip, narrow enough to leave the lanes beside it in sight.
+    constexpr int kSize = 116;
     const int cx = column * kCellWidth + kCellWidth / 2;
     const int cy = RowTop(row) + kCellHeight / 2;
-    return {"TOP_LAYER_0" + std::to_string(index), false, cx - kSize / 2, cy - kSize / 2 - 10, kSize, kSize};
+    return {"TOP_LAYER_0" + std::to_string(index), false, cx - kSize / 2, cy - kSize / 2 - 4, kSize, kSize};
 }
 
 // Spans an area's lanes from kerb to kerb, `overhang` rows beyond each.

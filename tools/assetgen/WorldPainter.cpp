@@ -337,15 +337,17 @@ void WorldPainter::Flowers(double cx, double cy, int seed) const {
     }
 }
 
-// The road top layers cast their shadows on the road: offset right and down, as the light
-// falls from the upper left.
+// The road top layers cast their shadows on the road: their own outline, offset right and
+// down, as the light falls from the upper left. A wire throws a thin shadow, a roof a wide one.
 void WorldPainter::DecorationShadows() const {
     for (const Decorations::Placement& placement : Decorations::All()) {
         if (!placement.road)
             continue;
-        Paint::RoundedRect(cr, placement.x + 10, placement.top + 8, placement.width, placement.height - 4, 8);
+        Canvas silhouette(placement.width, placement.height);
+        Decorations::Draw(placement, silhouette);
+        silhouette.Flush();
         Paint::Colour(cr, 0x1E1830, 0.35);
-        cairo_fill(cr);
+        cairo_mask_surface(cr, silhouette.Surface(), placement.x + 10, placement.top + 8);
     }
 }
 
