@@ -100,14 +100,12 @@ public:
     explicit SdlFrame(int depth) : depth(depth), format(platform::SurfaceFormat::ForDepth(depth)) {
         for (SDL_Surface*& buffer : buffers)
             buffer = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, depth, SdlFormat(depth));
-        shown = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, depth, SdlFormat(depth));
     }
     ~SdlFrame() override {
         for (auto& [key, surface] : pictures)
             SDL_FreeSurface(surface);
         for (SDL_Surface* buffer : buffers)
             SDL_FreeSurface(buffer);
-        SDL_FreeSurface(shown);
     }
     SdlFrame(const SdlFrame&) = delete;
     SdlFrame& operator=(const SdlFrame&) = delete;
@@ -143,7 +141,7 @@ public:
         heard.clear();
     }
 
-    // The frame through SDL, then the flip's swap and the shown frame's copy, as ours.
+    // The frame through SDL, then the flip's swap, as ours; neither copies the frame shown.
     void Play() {
         for (const SdlBlit& blit : blits) {
             SDL_Rect from = blit.from;
@@ -154,7 +152,6 @@ public:
                 SDL_BlitSurface(blit.source, &from, buffers[blit.target], &to);
         }
         std::swap(buffers[kPrimary], buffers[kBack]);
-        SDL_BlitSurface(buffers[kPrimary], nullptr, shown, nullptr);
     }
 
     size_t Draws() const { return blits.size(); }
@@ -267,7 +264,6 @@ private:
     int depth;
     platform::SurfaceFormat format;
     SDL_Surface* buffers[kBuffers] = {};
-    SDL_Surface* shown = nullptr;
     std::vector<Heard> heard;
     std::vector<SdlBlit> blits;
     std::map<std::pair<const void*, uint64_t>, SDL_Surface*> pictures;

@@ -98,6 +98,25 @@ TEST_P(DisplaySurfaceTest, AFastBlitCopiesItsAreaToThePosition) {
         }
 }
 
+// Whole rows, as the background draws them, go over in one block: only the rows asked for.
+TEST_P(DisplaySurfaceTest, AFastBlitOfWholeRowsCopiesThoseRowsOnly) {
+    const DisplaySurface source = Tagged(Make(7, 6));
+    DisplaySurface target = Make(7, 8);
+    target.fill(nullptr, 0x0101);
+    const Rect rows{0, 2, 7, 5};
+    ASSERT_EQ(target.blitFast(0, 4, source, &rows, BlitKey::Opaque), dd::Ok);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 7; ++x) {
+            const bool inside = y >= 4 && y < 7;
+            EXPECT_EQ(target.pixelAt(x, y), inside ? Tag(x, y - 2) : 0x0101u) << x << "," << y;
+        }
+    DisplaySurface narrower = Make(6, 8);
+    const Rect part{0, 0, 6, 6};
+    ASSERT_EQ(narrower.blitFast(0, 1, source, &part, BlitKey::Opaque), dd::Ok);
+    EXPECT_EQ(narrower.pixelAt(5, 6), Tag(5, 5));
+    EXPECT_EQ(narrower.pixelAt(0, 0), 0u);
+}
+
 TEST_P(DisplaySurfaceTest, KeyedBlitsLeaveOutBlackSourcePixelsAndOpaqueOnesDoNot) {
     DisplaySurface source = Tagged(Make(4, 4));
     const Rect hole{1, 1, 3, 3};
@@ -197,6 +216,28 @@ TEST_P(DisplaySurfaceTest, StretchingTakesTheSourcePixelUnderEachDestinationPixe
     ASSERT_EQ(widened.blit(&wide, source, &band, BlitKey::Opaque), dd::Ok);
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(widened.pixelAt(x, 1), Tag(2 + x / 4, 1));
+}
+
+// Stretched rows are written several pixels at a time; rows of any width, starting anywhere,
+// must still end on their last pixel.
+TEST_P(DisplaySurfaceTest, StretchedRowsOfAnyWidthLeaveThePixelsBesideThemAlone) {
+    const DisplaySurface source = Tagged(Make(5, 3));
+    const uint32_t backdrop = 0x0101;
+    for (int width = 1; width <= 13; ++width) {
+        DisplaySurface target = Make(20, 6);
+        target.fill(nullptr, backdrop);
+        const Rect area{3, 1, 3 + width, 5};
+        ASSERT_EQ(target.blit(&area, source, nullptr, BlitKey::Opaque), dd::Ok);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool inside = x >= area.left && x < area.right && y >= area.top &&
+                                    y < area.bottom;
+                const int column = (2 * (x - area.left) + 1) * 5 / (2 * width);
+                const int row = (2 * (y - area.top) + 1) * 3 / 8;
+                ASSERT_EQ(target.pixelAt(x, y), inside ? Tag(column, row) : backdrop)
+                    << "width " << width << " at " << x << "," << y;
+            }
+    }
 }
 
 TEST_P(DisplaySurfaceTest, ABlitWithinOneSurfaceReadsThePixelsAsTheyWere) {

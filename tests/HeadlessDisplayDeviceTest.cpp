@@ -91,6 +91,38 @@ TEST_F(HeadlessDisplayDeviceTest, AFlipSwapsTheBuffersAndShowsTheNewFront) {
     EXPECT_EQ(device.lastFrame()->pixelAt(3, 3), 0x2222u) << "the kept frame is a copy";
 }
 
+// Every way the primary's pixels can change after a flip, and its end, leave the frame as shown.
+TEST_F(HeadlessDisplayDeviceTest, TheShownFrameStaysAsShownWhateverHappensToThePrimaryAfterwards) {
+    OpenFullscreen(32);
+    back->fill(nullptr, 0x222222);
+    ASSERT_EQ(device.flip(*primary, *back), dd::Ok);
+    const platform::Rect corner{0, 0, 2, 2};
+    ASSERT_EQ(primary->fill(&corner, 0x333333), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(0, 0), 0x222222u);
+    EXPECT_EQ(primary->pixelAt(0, 0), 0x333333u);
+
+    back->fill(nullptr, 0x444444);
+    ASSERT_EQ(device.flip(*primary, *back), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(0, 0), 0x444444u) << "a flip shows the new front";
+    ASSERT_EQ(primary->blit(&corner, *back, &corner, platform::BlitKey::Opaque), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(1, 1), 0x444444u);
+
+    back->fill(nullptr, 0x555555);
+    ASSERT_EQ(device.flip(*primary, *back), dd::Ok);
+    platform::SurfaceDescription locked;
+    ASSERT_EQ(primary->lock(nullptr, locked), dd::Ok);
+    locked.bits[0] = 0x66;
+    ASSERT_EQ(primary->unlock(), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(0, 0), 0x555555u);
+
+    back->fill(nullptr, 0x777777);
+    ASSERT_EQ(device.flip(*primary, *back), dd::Ok);
+    primary.reset();
+    ASSERT_NE(device.lastFrame(), nullptr);
+    EXPECT_EQ(device.lastFrame()->pixelAt(7, 5), 0x777777u);
+    EXPECT_EQ(device.framesShown(), 4);
+}
+
 TEST_F(HeadlessDisplayDeviceTest, OnlyTheChainFlipsAndOnlyWhileItIsWhole) {
     OpenFullscreen(16);
     std::unique_ptr<DisplaySurface> stranger;
@@ -117,9 +149,15 @@ TEST_F(HeadlessDisplayDeviceTest, AWindowedPrimaryIsShownWhenPresented) {
     primary->fill(nullptr, 0x00ABCDEF);
     ASSERT_EQ(device.present(*primary), dd::Ok);
     EXPECT_EQ(device.lastFrame()->pixelAt(1, 1), 0x00ABCDEFu);
+    primary->fill(nullptr, 0x00123456);
+    EXPECT_EQ(device.lastFrame()->pixelAt(1, 1), 0x00ABCDEFu) << "drawn, not yet presented";
     device.loseSurfaces();
     EXPECT_EQ(device.present(*primary), dd::SurfaceLost);
     EXPECT_EQ(device.framesShown(), 1);
+    ASSERT_EQ(primary->restore(), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(1, 1), 0x00ABCDEFu);
+    ASSERT_EQ(device.present(*primary), dd::Ok);
+    EXPECT_EQ(device.lastFrame()->pixelAt(1, 1), 0u) << "a restored surface is black";
 }
 
 TEST_F(HeadlessDisplayDeviceTest, ARefusalAnswersTheNextCallOnly) {

@@ -101,6 +101,7 @@ DisplayResult DisplayDevice::flip(DisplaySurface& primary, DisplaySurface& backB
         return dd::SurfaceLost;
     if (primary.isLocked() || backBuffer.isLocked())
         return dd::SurfaceBusy;
+    replacingShown();
     primary.swapPixels(backBuffer);
     show(primary);
     return dd::Ok;

@@ -62,6 +62,8 @@ protected:
     // The primary is about to be made with this size.
     virtual DisplayResult prepareOutput(int width, int height) = 0;
     virtual void show(const DisplaySurface& primary) = 0;
+    // A flip is about to swap the shown picture's pixels away for the next one's.
+    virtual void replacingShown() {}
     virtual void closeOutput() = 0;
     bool isFrameChanged() const { return frameChanged; }
 

@@ -41,8 +41,30 @@ void SampleRow(const uint8_t* sourceRow, const int* columns, uint8_t* destinatio
     }
 }
 
+// The same without a key, for 2 or 4 bytes a pixel: the pixels go out eight bytes at a time,
+// since a stretch fills rows that are not in the cache and each store waits for its line.
+template <typename Pixel>
+void SampleRowOpaque(const uint8_t* sourceRow, const int* columns, uint8_t* destination,
+                     int count) {
+    constexpr int kPerWord = sizeof(uint64_t) / sizeof(Pixel);
+    const Pixel* from = reinterpret_cast<const Pixel*>(sourceRow);
+    int i = 0;
+    for (; i + kPerWord <= count; i += kPerWord) {
+        uint64_t word = 0;
+        for (int k = 0; k < kPerWord; ++k)
+            word |= uint64_t{from[columns[i + k]]} << (k * 8 * sizeof(Pixel));
+        std::memcpy(destination + i * sizeof(Pixel), &word, sizeof word);
+    }
+    for (; i < count; ++i)
+        std::memcpy(destination + i * sizeof(Pixel), from + columns[i], sizeof(Pixel));
+}
+
 void SampleRowOf(int bytes, const uint8_t* sourceRow, const int* columns, uint8_t* destination,
                  int count, const uint32_t* keyLow, const uint32_t* keyHigh) {
+    if (!keyLow && bytes == 2)
+        return SampleRowOpaque<uint16_t>(sourceRow, columns, destination, count);
+    if (!keyLow && bytes == 4)
+        return SampleRowOpaque<uint32_t>(sourceRow, columns, destination, count);
     switch (bytes) {
     case 2:
         return SampleRow<2>(sourceRow, columns, destination, count, keyLow, keyHigh);
@@ -78,19 +100,43 @@ DisplaySurface::DisplaySurface(int width, int height, const SurfaceFormat& forma
       losses(std::move(losses)),
       lossesSeen(this->losses ? this->losses->count : 0) {}
 
+DisplaySurface::~DisplaySurface() {
+    if (shownAs)
+        handOverShownPixels();
+}
+
 bool DisplaySurface::isLost() const {
     return losses && losses->count != lossesSeen;
 }
 
 void DisplaySurface::changed() {
+    if (shownAs)
+        handOverShownPixels();
     ++contentVersion;
     spansFound = false;
 }
 
+void DisplaySurface::showAs(std::shared_ptr<ShownFrame> frame) const {
+    frame->live = this;
+    shownAs = std::move(frame);
+}
+
+void DisplaySurface::handOverShownPixels() const {
+    const std::shared_ptr<ShownFrame> frame = std::move(shownAs);
+    shownAs.reset();
+    if (frame->live != this)
+        return;
+    frame->live = nullptr;
+    if (frame->kept)
+        *frame->kept = *this;
+    else
+        frame->kept = std::make_unique<DisplaySurface>(*this);
+}
+
 void DisplaySurface::swapPixels(DisplaySurface& other) {
-    pixels.swap(other.pixels);
     changed();
     other.changed();
+    pixels.swap(other.pixels);
 }
 
 DisplayResult DisplaySurface::lock(const Rect* area, SurfaceDescription& out) {
@@ -208,6 +254,15 @@ DisplayResult DisplaySurface::checkBlit(const Rect& destination, const DisplaySu
 
 void DisplaySurface::copyRows(const Rect& destination, const DisplaySurface& source,
                               const Rect& sourceArea) {
+    // Whole rows of surfaces alike lie in one block, which is copied at once: the background
+    // fills the screen so each frame.
+    const bool wholeRows = destination.width() == surfaceWidth &&
+                           sourceArea.width() == source.width() && rowPitch == source.rowPitch;
+    if (wholeRows) {
+        std::memcpy(address(0, destination.top), source.address(0, sourceArea.top),
+                    static_cast<size_t>(destination.height()) * rowPitch);
+        return;
+    }
     const size_t rowBytes = static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
     for (int y = 0; y < destination.height(); ++y)
         std::memcpy(address(destination.left, destination.top + y),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/DisplayResult.h"
+#include "platform/ShownFrame.h"
 #include "platform/SurfaceFormat.h"
 #include "platform/Rect.h"
 
@@ -37,6 +38,10 @@ class DisplaySurface {
 public:
     DisplaySurface(int width, int height, const SurfaceFormat& format,
                    std::shared_ptr<const SurfaceLosses> losses);
+    DisplaySurface(const DisplaySurface&) = default;
+    DisplaySurface& operator=(const DisplaySurface&) = default;
+    // A surface on show leaves its pixels to the display's `ShownFrame` first.
+    ~DisplaySurface();
 
     int width() const { return surfaceWidth; }
     int height() const { return surfaceHeight; }
@@ -72,6 +77,9 @@ public:
     std::vector<uint32_t> toXrgb() const;
     // What a flip does to the two buffers of a chain.
     void swapPixels(DisplaySurface& other);
+    // The display shows these pixels as `frame`: they are copied into it only if they are about
+    // to change or go while `frame` still shows this surface.
+    void showAs(std::shared_ptr<ShownFrame> frame) const;
 
 private:
     uint8_t* address(int x, int y) {
@@ -80,7 +88,9 @@ private:
     const uint8_t* address(int x, int y) const {
         return pixels.data() + static_cast<size_t>(y) * rowPitch + x * surfaceFormat.bytesPerPixel();
     }
+    // Before the pixels may change.
     void changed();
+    void handOverShownPixels() const;
     // The runs of pixels outside the colour key, found once for the pixels as they are.
     void findOpaqueSpans() const;
     DisplayResult checkBlit(const Rect& destination, const DisplaySurface& source,
@@ -114,6 +124,7 @@ private:
     mutable std::vector<Span> spans;
     mutable std::vector<int> rowSpans;
     mutable bool spansFound = false;
+    mutable std::shared_ptr<ShownFrame> shownAs;
 };
 
 } // namespace platform

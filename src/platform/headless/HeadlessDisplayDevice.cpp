@@ -14,10 +14,15 @@ DisplayResult HeadlessDisplayDevice::refusal(DisplayCall call) {
 
 void HeadlessDisplayDevice::show(const DisplaySurface& primary) {
     ++shownCount;
+    if (!shown)
+        shown = std::make_shared<ShownFrame>();
+    primary.showAs(shown);
+}
+
+// The picture going is never asked for again, so it need not be kept.
+void HeadlessDisplayDevice::replacingShown() {
     if (shown)
-        *shown = primary;
-    else
-        shown = std::make_unique<DisplaySurface>(primary);
+        shown->live = nullptr;
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/DisplayDevice.h"
+#include "platform/ShownFrame.h"
 
 namespace platform {
 
@@ -22,7 +23,7 @@ public:
     }
 
     // The primary as last shown, or null before the first picture.
-    const DisplaySurface* lastFrame() const { return shown.get(); }
+    const DisplaySurface* lastFrame() const { return shown ? shown->picture() : nullptr; }
     int framesShown() const { return shownCount; }
 
 protected:
@@ -31,6 +32,7 @@ protected:
     void showFullscreen(bool) override {}
     DisplayResult prepareOutput(int, int) override { return dd::Ok; }
     void show(const DisplaySurface& primary) override;
+    void replacingShown() override;
     void closeOutput() override {}
 
 private:
@@ -40,7 +42,7 @@ private:
         int remaining;
     };
     std::map<DisplayCall, Refusal> refusals;
-    std::unique_ptr<DisplaySurface> shown;
+    std::shared_ptr<ShownFrame> shown;
     int shownCount = 0;
 };
 
