@@ -189,6 +189,31 @@ TEST_F(SpriteManagerTest, AReportedSpriteIsDroppedWithAMessageBoxAndBuiltAnewOnI
     EXPECT_EQ(screen.Window().messageBoxes().size(), 2u);
 }
 
+// Draws ask by label every frame; what they are answered must follow every sprite that is
+// replaced, dropped or released, in either spelling and either direction.
+TEST_F(SpriteManagerTest, AskingAgainByLabelFollowsReplacedDroppedAndReleasedSprites) {
+    Sprite* built = manager.GetSprite("B_O_X");
+    Sprite* mirrored = manager.GetSprite("B_O_X", true);
+    ASSERT_NE(built, nullptr);
+    ASSERT_NE(mirrored, nullptr);
+    EXPECT_EQ(manager.GetSprite("B_O_X"), built);
+    EXPECT_EQ(manager.GetSprite("B_O_X", true), mirrored);
+    auto stand_in = std::make_unique<ShadowSprite>();
+    Sprite* added = stand_in.get();
+    manager.AddSprite(std::move(stand_in), "box", false);
+    EXPECT_EQ(manager.GetSprite("B_O_X"), added);
+    manager.ReportInvalidSprite(added);
+    manager.ProcessInvalidSprites();
+    Sprite* rebuilt = manager.GetSprite("B_O_X");
+    ASSERT_NE(rebuilt, nullptr);
+    EXPECT_NE(dynamic_cast<SurfaceSprite*>(rebuilt), nullptr);
+    manager.ReleaseAll();
+    std::filesystem::remove_all("data");
+    EXPECT_EQ(manager.GetSprite("B_O_X"), nullptr);
+    EXPECT_EQ(manager.GetSprite("B_O_X", true), nullptr);
+    EXPECT_TRUE(Logged("Failed to load sprite box.\n"));
+}
+
 TEST_F(SpriteManagerTest, SurfacesAreRestoredOnlyAfterALossAndOnce) {
     manager.RestoreSurfaces();
     EXPECT_FALSE(Logged("Restoring"));

@@ -65,9 +65,12 @@ void SpriteManager::SetSpriteInfo(const SpriteInfo& info) {
 }
 
 const SpriteInfo* SpriteManager::GetSpriteInfo(const std::string& label) const {
+    const auto answer = infoAnswers.find(label);
+    if (answer != infoAnswers.end())
+        return answer->second;
     const auto found = infos.find(NormalizeLabel(label));
     if (found != infos.end())
-        return &found->second;
+        return infoAnswers.emplace(label, &found->second).first->second;
     Log("Can't access SpriteInfo for label %s.\n", label.c_str());
     return nullptr;
 }
@@ -78,12 +81,17 @@ void SpriteManager::GetAllSpriteLabels(std::vector<std::string>& labels) const {
 }
 
 Sprite* SpriteManager::GetSprite(const std::string& label, bool mirrored) {
-    // Every draw asks; callers that keep their label normalised find their sprite without a copy.
-    if (!mirrored) {
-        const auto built = sprites.find(label);
-        if (built != sprites.end())
-            return built->second.get();
-    }
+    std::unordered_map<std::string, Sprite*>& known = answers[mirrored ? 1 : 0];
+    const auto answer = known.find(label);
+    if (answer != known.end())
+        return answer->second;
+    Sprite* const sprite = FindOrLoad(label, mirrored);
+    if (sprite)
+        known.emplace(label, sprite);
+    return sprite;
+}
+
+Sprite* SpriteManager::FindOrLoad(const std::string& label, bool mirrored) {
     const std::string normalized = NormalizeLabel(label);
     const auto built = sprites.find(KeyOf(normalized, mirrored));
     if (built != sprites.end())
@@ -98,8 +106,14 @@ Sprite* SpriteManager::GetSprite(const std::string& label, bool mirrored) {
     return LoadSprite(info->second, mirrored);
 }
 
+void SpriteManager::ForgetAnswers() {
+    for (std::unordered_map<std::string, Sprite*>& known : answers)
+        known.clear();
+}
+
 Sprite* SpriteManager::LoadSprite(const SpriteInfo& info, bool mirrored) {
     const std::string key = KeyOf(NormalizeLabel(info.name), mirrored);
+    ForgetAnswers();
     sprites.erase(key);
     std::unique_ptr<Sprite> sprite = BuildSprite(info, mirrored);
     if (!sprite) {
@@ -186,11 +200,13 @@ void SpriteManager::AddSprite(std::unique_ptr<Sprite> sprite, const std::string&
                               bool mirrored) {
     const std::string key = KeyOf(NormalizeLabel(label), mirrored);
     // Destroy the old sprite before the new one takes its place.
+    ForgetAnswers();
     sprites.erase(key);
     sprites[key] = std::move(sprite);
 }
 
 void SpriteManager::ReleaseAll() {
+    ForgetAnswers();
     sprites.clear();
     // Reports name sprites that no longer exist.
     invalidSprites.clear();
@@ -221,8 +237,10 @@ void SpriteManager::ProcessInvalidSprites() {
 void SpriteManager::RemoveSprite(const Sprite* sprite) {
     const auto entry = std::find_if(sprites.begin(), sprites.end(),
                                     [sprite](const auto& item) { return item.second.get() == sprite; });
-    if (entry != sprites.end())
-        sprites.erase(entry);
+    if (entry == sprites.end())
+        return;
+    ForgetAnswers();
+    sprites.erase(entry);
 }
 
 void SpriteManager::RestoreSurfaces() {

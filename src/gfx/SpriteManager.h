@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Singleton.h"
@@ -48,6 +49,9 @@ private:
     ~SpriteManager();
 
     static std::string KeyOf(const std::string& normalizedLabel, bool mirrored);
+    Sprite* FindOrLoad(const std::string& label, bool mirrored);
+    // Whenever a sprite is built, replaced or removed.
+    void ForgetAnswers();
     std::unique_ptr<Sprite> BuildSprite(const SpriteInfo& info, bool mirrored) const;
     std::unique_ptr<Sprite> BuildSingle(const SpriteInfo& info, bool mirrored) const;
     std::unique_ptr<Sprite> BuildShadow(const SpriteInfo& info, bool mirrored) const;
@@ -56,7 +60,12 @@ private:
     void RemoveSprite(const Sprite* sprite);
 
     std::map<std::string, std::unique_ptr<Sprite>> sprites;
+    // Every draw asks by label, mostly in the spelling that needs normalising: the sprite found
+    // is kept under the label as asked, plain and mirrored apart.
+    std::unordered_map<std::string, Sprite*> answers[2];
     std::map<std::string, SpriteInfo> infos;
+    // Animations ask for their definition each frame; entries of `infos` stay where they are.
+    mutable std::unordered_map<std::string, const SpriteInfo*> infoAnswers;
     std::vector<const Sprite*> invalidSprites;
     bool lostSurfaces = false;
 };
