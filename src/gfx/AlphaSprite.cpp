@@ -274,34 +274,41 @@ void AlphaSprite::Render(const RenderParams& params) {
         Blend(x, y, source);
 }
 
-void AlphaSprite::Blend(int x, int y, const Rect& source) {
-    if (image->GetWidth() != alpha->GetWidth() || image->GetHeight() != alpha->GetHeight()) {
-        Log("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
-        return;
-    }
+template <typename Mix>
+void AlphaSprite::DrawInto(const platform::Rect& area, const Rect& source, Mix mix) {
     DirectDraw& display = Singleton<DirectDraw>::Instance();
     platform::DisplaySurface* target = display.GetDrawTarget();
     if (!target)
         return;
-    const int columns = source.Width();
-    const int rows = source.Height();
-    const platform::Rect area{x, y, x + columns, y + rows};
     platform::SurfaceDescription locked;
     if (!Answer(target->lock(&area, locked), __LINE__))
         return;
-    const std::size_t firstIndex =
-        static_cast<std::size_t>(imageY + source.top) * image->GetWidth() +
-        static_cast<std::size_t>(imageX + source.left);
     const int depth = locked.format.bitsPerPixel;
     if (depth == 16 && image->GetDepth() == 16)
-        BlendRows<std::uint16_t>(*image, *alpha, firstIndex, locked, columns, rows);
+        mix(std::uint16_t{}, locked);
     else if (depth == 32 && image->GetDepth() == 32)
-        BlendRows<std::uint32_t>(*image, *alpha, firstIndex, locked, columns, rows);
+        mix(std::uint32_t{}, locked);
     else
         EndProgram("Invalid screen directDraw screendepth.\n");
     if (Answer(target->unlock(), __LINE__))
         display.Draws().Blend(*target, *image, *alpha, imageX + source.left, imageY + source.top,
                               area);
+}
+
+void AlphaSprite::Blend(int x, int y, const Rect& source) {
+    if (image->GetWidth() != alpha->GetWidth() || image->GetHeight() != alpha->GetHeight()) {
+        Log("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
+        return;
+    }
+    const int columns = source.Width();
+    const int rows = source.Height();
+    const platform::Rect area{x, y, x + columns, y + rows};
+    const std::size_t firstIndex =
+        static_cast<std::size_t>(imageY + source.top) * image->GetWidth() +
+        static_cast<std::size_t>(imageX + source.left);
+    DrawInto(area, source, [&](auto pixel, const platform::SurfaceDescription& locked) {
+        BlendRows<decltype(pixel)>(*image, *alpha, firstIndex, locked, columns, rows);
+    });
 }
 
 // Scaling is the one draw that may reach outside the requested part, so the part is first cut
@@ -317,25 +324,12 @@ void AlphaSprite::RenderScaled(const RenderParams& params) {
     Rect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
     if (!ClipScaled(destination, source))
         return;
-    DirectDraw& display = Singleton<DirectDraw>::Instance();
-    platform::DisplaySurface* target = display.GetDrawTarget();
-    if (!target)
-        return;
     const platform::Rect area{destination.left, destination.top, destination.right + 1,
                               destination.bottom + 1};
-    platform::SurfaceDescription locked;
-    if (!Answer(target->lock(&area, locked), __LINE__))
-        return;
-    const int depth = locked.format.bitsPerPixel;
-    if (depth == 16 && image->GetDepth() == 16)
-        BlendScaledRows<std::uint16_t>(*image, *alpha, imageX, imageY, source, destination, locked);
-    else if (depth == 32 && image->GetDepth() == 32)
-        BlendScaledRows<std::uint32_t>(*image, *alpha, imageX, imageY, source, destination, locked);
-    else
-        EndProgram("Invalid screen directDraw screendepth.\n");
-    if (Answer(target->unlock(), __LINE__))
-        display.Draws().Blend(*target, *image, *alpha, imageX + source.left, imageY + source.top,
-                              area);
+    DrawInto(area, source, [&](auto pixel, const platform::SurfaceDescription& locked) {
+        BlendScaledRows<decltype(pixel)>(*image, *alpha, imageX, imageY, source, destination,
+                                         locked);
+    });
 }
 
 bool AlphaSprite::Answer(DisplayResult result, int line) {
