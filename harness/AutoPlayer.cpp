@@ -66,11 +66,11 @@ int AutoPlayer::ChooseKey(const Game& game) {
         // The insect flies on while the key waits for the next frame.
         tongueReach = Singleton<SettingsManager>::Instance().GetFloat("catchInsectsDistance") - kReachMargin;
     }
-    RoutePlanner planner(game.level, *timing, game.level.settings.levelTime);
     const Pose start = PoseOf(game.frog);
-    if (InsectInReach(game) && planner.Survives(start, timing->tongue))
+    const float secondsLeft = game.level.settings.levelTime;
+    if (InsectInReach(game) && RoutePlanner(game.level, *timing, secondsLeft).Survives(start, timing->tongue))
         return platform::vk::Space;
-    return KeyOf(RoutePlanner(game.level, *timing, game.level.settings.levelTime).Choose(start).step);
+    return KeyOf(RoutePlanner(game.level, *timing, secondsLeft).Choose(start).step);
 }
 
 bool AutoPlayer::InsectInReach(const Game& game) const {

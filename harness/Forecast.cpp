@@ -1,8 +1,6 @@
 #include "Forecast.h"
 
 #include "core/Rounding.h"
-#include "core/SettingsManager.h"
-#include "core/Singleton.h"
 #include "world/Box.h"
 #include "world/Hippo.h"
 #include "world/Level.h"
@@ -29,8 +27,6 @@ constexpr float kRideSlack = 0.15f;
 
 // Cars and trucks come first in the numbering of what travels the lanes.
 bool IsVehicle(int type) { return type >= ObjectType::kRagtopOpen && type <= ObjectType::kTruckCementMixer; }
-
-float Setting(const char* key) { return Singleton<SettingsManager>::Instance().GetFloat(key); }
 
 // Whether two things moving along one line pass each other, or come within `reach`, between
 // t0 and t1: their distance changes linearly.
@@ -98,16 +94,15 @@ float SecondsAboardAfterBoarding(const TrackObject& ride) {
     }
     const bool swimming = state == RiverObject::kStateSwimming;
     if (ObjectType::IsBox(type))
-        return swimming ? Setting("boxWaitBeforeKillInterval") - kRideSlack : 0.0f;
+        return swimming ? static_cast<const Box&>(ride).getWaitBeforeKill() - kRideSlack : 0.0f;
     if (type == ObjectType::kHippo) {
         // Boarding an angry hippo angers it afresh.
         const bool afloat = swimming || state == Hippo::kStateAngry;
-        return afloat ? Setting("hippoWaitBeforeDiveInterval") - kRideSlack : 0.0f;
+        return afloat ? static_cast<const Hippo&>(ride).getWaitBeforeDive() - kRideSlack : 0.0f;
     }
     if (type == ObjectType::kWaterLily) {
         const auto& lily = static_cast<const WaterLily&>(ride);
-        return swimming ? Setting("hippoWaitBeforeDiveInterval") - lily.getAboardTime() - kRideSlack
-                        : 0.0f;
+        return swimming ? lily.getWaitBeforeDive() - lily.getAboardTime() - kRideSlack : 0.0f;
     }
     return swimming ? kForever : 0.0f;
 }
@@ -117,13 +112,13 @@ float SecondsAboardLeft(const TrackObject& ride) {
     if (ObjectType::IsBox(type)) {
         const auto& box = static_cast<const Box&>(ride);
         return ride.getState() == RiverObject::kStateSwimming
-                   ? Setting("boxWaitBeforeKillInterval") - box.getAboardTime() - kRideSlack
+                   ? box.getWaitBeforeKill() - box.getAboardTime() - kRideSlack
                    : 0.0f;
     }
     if (type == ObjectType::kHippo) {
         const auto& hippo = static_cast<const Hippo&>(ride);
         if (ride.getState() == Hippo::kStateAngry)
-            return Setting("hippoWaitBeforeDiveInterval") - hippo.getAngryTime() - kRideSlack;
+            return hippo.getWaitBeforeDive() - hippo.getAngryTime() - kRideSlack;
         return ride.getState() == RiverObject::kStateSwimming ? kForever : 0.0f;
     }
     // A lily's and a truck's clocks count only while the frog is aboard, as they do now.

@@ -34,6 +34,8 @@ public:
     int getPreviousX() const { return previousX; }
     int getPreviousY() const { return previousY; }
     float getAboardTime() const { return aboardTime; }
+    // How long the box carries a frog before it opens on it.
+    float getWaitBeforeKill() const { return waitBeforeKill; }
 
 private:
     void rememberPosition();

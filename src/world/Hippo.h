@@ -17,6 +17,8 @@ public:
     std::string spriteLabel() const override;
 
     float getAngryTime() const { return angryTime; }
+    // How long an angered hippo stays up before it dives.
+    float getWaitBeforeDive() const { return waitBeforeDive; }
 
 protected:
     // It faces the way it swims.

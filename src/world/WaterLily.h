@@ -14,6 +14,8 @@ public:
     std::string spriteLabel() const override;
 
     float getAboardTime() const { return aboardTime; }
+    // How long the lily carries a frog before it sinks.
+    float getWaitBeforeDive() const { return waitBeforeDive; }
 
 private:
     float aboardTime = 0.0f;
