@@ -240,6 +240,32 @@ TEST_P(DisplaySurfaceTest, StretchedRowsOfAnyWidthLeaveThePixelsBesideThemAlone)
     }
 }
 
+// A transition's zoom enlarges a part of the screen many bytes at a time; parts of any width
+// and place, up to the source's last column and row, must still take the pixel under each
+// destination pixel and leave the pixels beside them alone.
+TEST_P(DisplaySurfaceTest, EnlargedPartsTakeThePixelUnderEachDestinationPixel) {
+    const DisplaySurface source = Tagged(Make(24, 5));
+    const uint32_t backdrop = 0x0101;
+    for (int left = 0; left < 24; left += 5)
+        for (int width = 1; left + width <= 24; width += 3)
+            for (int wide = width; wide <= 3 * width + 17; wide += 7) {
+                DisplaySurface target = Make(wide + 2, 7);
+                target.fill(nullptr, backdrop);
+                const Rect from{left, 2, left + width, 5};
+                const Rect to{1, 0, 1 + wide, 7};
+                ASSERT_EQ(target.blit(&to, source, &from, BlitKey::Opaque), dd::Ok);
+                for (int y = 0; y < 7; ++y) {
+                    ASSERT_EQ(target.pixelAt(0, y), backdrop);
+                    ASSERT_EQ(target.pixelAt(wide + 1, y), backdrop);
+                    for (int x = 0; x < wide; ++x)
+                        ASSERT_EQ(target.pixelAt(1 + x, y),
+                                  Tag(left + (2 * x + 1) * width / (2 * wide), 2 + (2 * y + 1) * 3 / 14))
+                            << "part " << left << "+" << width << " to " << wide << " at " << x
+                            << "," << y;
+                }
+            }
+}
+
 TEST_P(DisplaySurfaceTest, ABlitWithinOneSurfaceReadsThePixelsAsTheyWere) {
     DisplaySurface surface = Tagged(Make(6, 2));
     const Rect from{0, 0, 5, 2};

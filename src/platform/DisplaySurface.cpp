@@ -4,6 +4,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <tmmintrin.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -72,6 +76,59 @@ void SampleRowOf(int bytes, const uint8_t* sourceRow, const int* columns, uint8_
         return SampleRow<3>(sourceRow, columns, destination, count, keyLow, keyHigh);
     default:
         return SampleRow<4>(sourceRow, columns, destination, count, keyLow, keyHigh);
+    }
+}
+
+// Sixteen bytes of a stretched row: the source bytes from `from` on, in the order `order` gives.
+struct ShuffleStep {
+    alignas(16) uint8_t order[16];
+    int from;
+};
+
+#if defined(__x86_64__)
+bool HasByteShuffle() {
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+
+__attribute__((target("ssse3"))) void ShuffleRow(const uint8_t* sourceRow, const ShuffleStep* steps,
+                                                 int count, uint8_t* destination) {
+    for (int i = 0; i < count; ++i) {
+        const __m128i picked =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(sourceRow + steps[i].from));
+        const __m128i order = _mm_load_si128(reinterpret_cast<const __m128i*>(steps[i].order));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + 16 * i),
+                         _mm_shuffle_epi8(picked, order));
+    }
+}
+#else
+bool HasByteShuffle() { return false; }
+void ShuffleRow(const uint8_t*, const ShuffleStep*, int, uint8_t*) {}
+#endif
+
+// A zoom enlarges, moving on at most one source pixel a destination pixel, so sixteen
+// destination bytes come from the sixteen source bytes where they start and one byte shuffle
+// places them. The steps are worked out once a blit, from the row's start until one would
+// reach past the source row or further than sixteen bytes; the pixels after them are sampled
+// one by one.
+void PlanShuffles(const int* columns, int count, int bytes, int sourceRowBytes,
+                  std::vector<ShuffleStep>& steps) {
+    steps.clear();
+    if ((bytes != 2 && bytes != 4) || !HasByteShuffle())
+        return;
+    const int perStep = 16 / bytes;
+    for (int first = 0; first + perStep <= count; first += perStep) {
+        ShuffleStep step{};
+        step.from = columns[first] * bytes;
+        if (step.from + 16 > sourceRowBytes)
+            return;
+        for (int byte = 0; byte < 16; ++byte) {
+            const int order = (columns[first + byte / bytes] - columns[first]) * bytes + byte % bytes;
+            if (order > 15)
+                return;
+            step.order[byte] = static_cast<uint8_t>(order);
+        }
+        steps.push_back(step);
     }
 }
 
@@ -328,7 +385,13 @@ void DisplaySurface::stretchRows(const Rect& destination, const DisplaySurface& 
     const bool keyed = key == BlitKey::SourceColorKey;
     const uint32_t* keyLow = keyed ? &source.colorKey->low : nullptr;
     const uint32_t* keyHigh = keyed ? &source.colorKey->high : nullptr;
-    const size_t rowBytes = static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
+    const int bytes = surfaceFormat.bytesPerPixel();
+    const size_t rowBytes = static_cast<size_t>(destination.width()) * bytes;
+    // A shuffle writes every byte, where keyed pixels must leave theirs alone.
+    thread_local std::vector<ShuffleStep> steps;
+    PlanShuffles(columns.data(), keyed ? 0 : destination.width(), bytes, source.width() * bytes,
+                 steps);
+    const int shuffled = static_cast<int>(steps.size()) * 16 / bytes;
     int previousSourceY = -1;
     for (int y = 0; y < destination.height(); ++y) {
         const int sourceY = sourceArea.top + SourceStep(y, destination.height(), sourceArea.height());
@@ -339,8 +402,9 @@ void DisplaySurface::stretchRows(const Rect& destination, const DisplaySurface& 
             continue;
         }
         previousSourceY = sourceY;
-        SampleRowOf(surfaceFormat.bytesPerPixel(), source.row(sourceY), columns.data(), to,
-                    destination.width(), keyLow, keyHigh);
+        ShuffleRow(source.row(sourceY), steps.data(), static_cast<int>(steps.size()), to);
+        SampleRowOf(bytes, source.row(sourceY), columns.data() + shuffled, to + shuffled * bytes,
+                    destination.width() - shuffled, keyLow, keyHigh);
     }
 }
 
