@@ -142,6 +142,15 @@ void BlendRow(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int
               const Layout& c) {
     constexpr int kStep = 8;
     constexpr std::uint64_t kOpaque = ~std::uint64_t{0};
+    if (count < kStep) {
+        BlendPixels<Pixel>(source, alpha, target, count, c);
+        return;
+    }
+    // A row that does not end on a whole step ends with a step over its last eight pixels,
+    // mixed from the target as it was, so that where it overlaps the step before both agree.
+    const int lastStep = count - kStep;
+    Pixel last[kStep];
+    std::memcpy(last, target + lastStep, sizeof last);
     int i = 0;
     for (; i + kStep <= count; i += kStep) {
         std::uint64_t weights = 0;
@@ -153,7 +162,10 @@ void BlendRow(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int
         else
             BlendEight(source + i, alpha + i, target + i, c);
     }
-    BlendPixels<Pixel>(source + i, alpha + i, target + i, count - i, c);
+    if (i == count)
+        return;
+    BlendEight(source + lastStep, alpha + lastStep, last, c);
+    std::memcpy(target + lastStep, last, sizeof last);
 }
 
 template <typename Pixel, typename Layout>
