@@ -23,6 +23,19 @@ protected:
             return {int(pixel >> 11 & 31), int(pixel >> 6 & 31), int(pixel & 31)};
         return {int(pixel >> 16 & 255), int(pixel >> 8 & 255), int(pixel & 255)};
     }
+
+    // Runs `check` with each width of vector instructions that this processor has, then
+    // leaves the widest in use.
+    template <typename Check> void ForEachVectorWidth(Check check) {
+        using Vectors = AlphaSprite::Vectors;
+        for (const Vectors vectors : {Vectors::Narrow, Vectors::Wide256, Vectors::Wide512}) {
+            if (AlphaSprite::LimitVectors(vectors) != vectors)
+                continue;
+            SCOPED_TRACE("vector width " + std::to_string(static_cast<int>(vectors)));
+            check();
+        }
+        AlphaSprite::LimitVectors(Vectors::Wide512);
+    }
 };
 
 TEST_P(AlphaSpriteTest, HalfAlphaWhiteOverBlackGivesHalfOfTheTopChannelValue) {
@@ -57,96 +70,100 @@ TEST_P(AlphaSpriteTest, BlendingTowardsADarkerSourceRoundsDown) {
 // Long rows mix clear and opaque stretches with soft edges, as real pictures do; every pixel
 // must still follow d + ((s - d) * a >> 8) in each channel.
 TEST_P(AlphaSpriteTest, LongRowsOfClearOpaqueAndSoftPixelsBlendPixelByPixel) {
-    constexpr int kWidth = 53;
-    const auto weight = [](int x, int y) -> std::uint8_t {
-        const int run = (x + y) / 9 % 3;
-        return run == 0 ? 0 : run == 1 ? 255 : static_cast<std::uint8_t>(x * 37 + y * 11);
-    };
-    const auto picture = [](int x, int y) { return Tag(x, y) ^ 0x3F00A5u; };
-    Back().fill(nullptr, 0);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 60; ++x) {
-            const platform::Rect pixel{x, y, x + 1, y + 1};
-            Back().fill(&pixel, ScreenValue(Tag(x + 7, y + 3)));
-        }
-    std::array<std::array<std::array<int, 3>, 60>, 3> before{};
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 60; ++x)
-            before[y][x] = Channels(x, y);
-    auto sprite = std::make_unique<AlphaSprite>();
-    ASSERT_TRUE(sprite->Create(Picture(kWidth, 3, picture), AlphaMap(kWidth, 3, weight), kWidth, 3,
-                               0, 0, false));
-    const auto source = Picture(kWidth, 3, picture);
-    sprite->Draw(3, 0);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 3; x < 3 + kWidth; ++x) {
-            const int a = weight(x - 3, y);
-            const std::uint32_t raw = Raw(*source, x - 3, y);
-            const std::array<int, 3> s = Depth() == 16
-                ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
-                : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
-            std::array<int, 3> expected = before[y][x];
-            for (int c = 0; c < 3 && a != 0; ++c)
-                expected[c] = a == 255 ? s[c] : before[y][x][c] + (((s[c] - before[y][x][c]) * a) >> 8);
-            EXPECT_EQ(Channels(x, y), expected) << x << "," << y << " alpha " << a;
-        }
+    ForEachVectorWidth([&] {
+        constexpr int kWidth = 53;
+        const auto weight = [](int x, int y) -> std::uint8_t {
+            const int run = (x + y) / 9 % 3;
+            return run == 0 ? 0 : run == 1 ? 255 : static_cast<std::uint8_t>(x * 37 + y * 11);
+        };
+        const auto picture = [](int x, int y) { return Tag(x, y) ^ 0x3F00A5u; };
+        Back().fill(nullptr, 0);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const platform::Rect pixel{x, y, x + 1, y + 1};
+                Back().fill(&pixel, ScreenValue(Tag(x + 7, y + 3)));
+            }
+        std::array<std::array<std::array<int, 3>, 60>, 3> before{};
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 60; ++x)
+                before[y][x] = Channels(x, y);
+        auto sprite = std::make_unique<AlphaSprite>();
+        ASSERT_TRUE(sprite->Create(Picture(kWidth, 3, picture), AlphaMap(kWidth, 3, weight), kWidth, 3,
+                                   0, 0, false));
+        const auto source = Picture(kWidth, 3, picture);
+        sprite->Draw(3, 0);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 3; x < 3 + kWidth; ++x) {
+                const int a = weight(x - 3, y);
+                const std::uint32_t raw = Raw(*source, x - 3, y);
+                const std::array<int, 3> s = Depth() == 16
+                    ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
+                    : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
+                std::array<int, 3> expected = before[y][x];
+                for (int c = 0; c < 3 && a != 0; ++c)
+                    expected[c] = a == 255 ? s[c] : before[y][x][c] + (((s[c] - before[y][x][c]) * a) >> 8);
+                EXPECT_EQ(Channels(x, y), expected) << x << "," << y << " alpha " << a;
+            }
+    });
 }
 
 // Parts and screen edges cut the runs of clear, opaque and soft pixels anywhere, also within a
 // blend step; each drawn pixel must still follow the same rule, and nothing beside it change.
 TEST_P(AlphaSpriteTest, DrawsThatCutRunsOfClearOpaqueAndSoftPixelsBlendPixelByPixel) {
-    constexpr int kWidth = 70;
-    constexpr int kHeight = 4;
-    // Runs of 5, 8, 11 and 14 pixels on the four rows.
-    const auto weight = [](int x, int y) -> std::uint8_t {
-        const int run = (x + 3 * y) / (5 + 3 * y) % 3;
-        const auto soft = static_cast<std::uint8_t>(1 + (x * 37 + y * 11) % 254);
-        return run == 0 ? 0 : run == 1 ? 255 : soft;
-    };
-    const auto colour = [](int x, int y) { return Tag(x, y) ^ 0x5A3C96u; };
-    auto sprite = std::make_unique<AlphaSprite>();
-    ASSERT_TRUE(sprite->Create(Picture(kWidth, kHeight, colour), AlphaMap(kWidth, kHeight, weight),
-                               kWidth, kHeight, 0, 0, false));
-    const auto source = Picture(kWidth, kHeight, colour);
-    const auto split = [this](std::uint32_t raw) {
-        return Depth() == 16
-            ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
-            : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
-    };
-    struct Cut {
-        ImageUtil::Rect part;
-        int x;
-        int y;
-    };
-    const Cut cuts[] = {{{0, 0, kWidth - 1, kHeight - 1}, -13, 10},
-                        {{0, 0, kWidth - 1, kHeight - 1}, 800 - 29, 20},
-                        {{9, 1, 52, 3}, 200, 30},
-                        {{17, 0, 18, kHeight - 1}, 300, 40}};
-    for (const Cut& cut : cuts) {
-        for (int y = cut.y - 1; y <= cut.y + kHeight; ++y)
-            for (int x = std::max(0, cut.x - 2); x < std::min(800, cut.x + kWidth + 2); ++x) {
-                const platform::Rect pixel{x, y, x + 1, y + 1};
-                Back().fill(&pixel, ScreenValue(Tag(x + 5, y + 1)));
-            }
-        const platform::Rect area{0, cut.y - 1, 800, cut.y + kHeight + 1};
-        const platform::DisplaySurface before = Back();
-        sprite->DrawPart(cut.part, cut.x, cut.y);
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = 0; x < 800; ++x) {
-                const int column = cut.part.left + x - cut.x;
-                const int row = cut.part.top + y - cut.y;
-                const bool drawn = column >= cut.part.left && column <= cut.part.right &&
-                                   row >= cut.part.top && row <= cut.part.bottom;
-                const std::array<int, 3> under = split(before.pixelAt(x, y));
-                std::array<int, 3> expected = under;
-                const int a = drawn ? weight(column, row) : 0;
-                const std::array<int, 3> s = drawn ? split(Raw(*source, column, row)) : under;
-                for (int c = 0; c < 3 && a != 0; ++c)
-                    expected[c] = a == 255 ? s[c] : under[c] + (((s[c] - under[c]) * a) >> 8);
-                ASSERT_EQ(split(Back().pixelAt(x, y)), expected)
-                    << "cut at " << cut.x << "," << cut.y << ": " << x << "," << y;
-            }
-    }
+    ForEachVectorWidth([&] {
+        constexpr int kWidth = 70;
+        constexpr int kHeight = 4;
+        // Runs of 5, 8, 11 and 14 pixels on the four rows.
+        const auto weight = [](int x, int y) -> std::uint8_t {
+            const int run = (x + 3 * y) / (5 + 3 * y) % 3;
+            const auto soft = static_cast<std::uint8_t>(1 + (x * 37 + y * 11) % 254);
+            return run == 0 ? 0 : run == 1 ? 255 : soft;
+        };
+        const auto colour = [](int x, int y) { return Tag(x, y) ^ 0x5A3C96u; };
+        auto sprite = std::make_unique<AlphaSprite>();
+        ASSERT_TRUE(sprite->Create(Picture(kWidth, kHeight, colour), AlphaMap(kWidth, kHeight, weight),
+                                   kWidth, kHeight, 0, 0, false));
+        const auto source = Picture(kWidth, kHeight, colour);
+        const auto split = [this](std::uint32_t raw) {
+            return Depth() == 16
+                ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
+                : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
+        };
+        struct Cut {
+            ImageUtil::Rect part;
+            int x;
+            int y;
+        };
+        const Cut cuts[] = {{{0, 0, kWidth - 1, kHeight - 1}, -13, 10},
+                            {{0, 0, kWidth - 1, kHeight - 1}, 800 - 29, 20},
+                            {{9, 1, 52, 3}, 200, 30},
+                            {{17, 0, 18, kHeight - 1}, 300, 40}};
+        for (const Cut& cut : cuts) {
+            for (int y = cut.y - 1; y <= cut.y + kHeight; ++y)
+                for (int x = std::max(0, cut.x - 2); x < std::min(800, cut.x + kWidth + 2); ++x) {
+                    const platform::Rect pixel{x, y, x + 1, y + 1};
+                    Back().fill(&pixel, ScreenValue(Tag(x + 5, y + 1)));
+                }
+            const platform::Rect area{0, cut.y - 1, 800, cut.y + kHeight + 1};
+            const platform::DisplaySurface before = Back();
+            sprite->DrawPart(cut.part, cut.x, cut.y);
+            for (int y = area.top; y < area.bottom; ++y)
+                for (int x = 0; x < 800; ++x) {
+                    const int column = cut.part.left + x - cut.x;
+                    const int row = cut.part.top + y - cut.y;
+                    const bool drawn = column >= cut.part.left && column <= cut.part.right &&
+                                       row >= cut.part.top && row <= cut.part.bottom;
+                    const std::array<int, 3> under = split(before.pixelAt(x, y));
+                    std::array<int, 3> expected = under;
+                    const int a = drawn ? weight(column, row) : 0;
+                    const std::array<int, 3> s = drawn ? split(Raw(*source, column, row)) : under;
+                    for (int c = 0; c < 3 && a != 0; ++c)
+                        expected[c] = a == 255 ? s[c] : under[c] + (((s[c] - under[c]) * a) >> 8);
+                    ASSERT_EQ(split(Back().pixelAt(x, y)), expected)
+                        << "cut at " << cut.x << "," << cut.y << ": " << x << "," << y;
+                }
+        }
+    });
 }
 
 TEST_P(AlphaSpriteTest, ClippedDrawsBlendOnlyTheVisiblePart) {

@@ -73,125 +73,185 @@ void BlendPixels(const Pixel* source, const std::uint8_t* alpha, Pixel* target, 
     }
 }
 
-// Eight pixels of a known layout at once, each channel in a 16-bit lane: s * a + d * (256 - a)
-// stays below 2^16 for channels of up to eight bits.
-using Lanes = std::uint16_t __attribute__((vector_size(16)));
-using Words = std::uint32_t __attribute__((vector_size(32)));
-// The same eight 32-bit pixels seen as sixteen 16-bit halves.
-using Halves = std::uint16_t __attribute__((vector_size(32)));
-using Weights = std::uint8_t __attribute__((vector_size(8)));
+// N pixels of a known layout at once, each channel in a 16-bit lane: s * a + d * (256 - a) stays
+// below 2^16 for channels of up to eight bits. The compiler spreads the vectors over the
+// widest registers the function may use.
+template <typename T, int N> using Vec [[gnu::vector_size(N * sizeof(T))]] = T;
 
-inline Lanes Mix(Lanes s, Lanes d, Lanes a) {
-    return (s * a + d * (256 - a)) >> 8;
+// Out through a reference: a vector wider than 16 bytes passed by value would depend on AVX.
+template <typename Lanes>
+[[gnu::always_inline]] inline void Mix(const Lanes& s, const Lanes& d, const Lanes& a,
+                                       const Lanes& inverse, Lanes& mixed) {
+    mixed = (s * a + d * inverse) >> 8;
 }
 
-// Out through a reference: a 32-byte vector returned by value would depend on AVX.
-inline void MixHalves(const Words& source, const Words& target, const Halves& a,
-                      const Halves& inverse, Words& mixed) {
-    mixed = reinterpret_cast<Words>((reinterpret_cast<Halves>(source) * a +
-                                     reinterpret_cast<Halves>(target) * inverse) >> 8);
-}
-
-inline Lanes WeightsAt(const std::uint8_t* alpha) {
-    Weights weights;
-    std::memcpy(&weights, alpha, sizeof weights);
-    return __builtin_convertvector(weights, Lanes);
-}
-
-void BlendEight(const std::uint16_t* source, const std::uint8_t* alpha, std::uint16_t* target,
-                const Layout565&) {
+template <int N>
+[[gnu::always_inline]] inline void BlendStep(const std::uint16_t* source, const std::uint8_t* alpha,
+                                             std::uint16_t* target, const Layout565&) {
+    using Lanes = Vec<std::uint16_t, N>;
     Lanes s;
     Lanes d;
+    Vec<std::uint8_t, N> weights;
     std::memcpy(&s, source, sizeof s);
     std::memcpy(&d, target, sizeof d);
-    const Lanes a = WeightsAt(alpha);
-    const Lanes mixed = Mix(s >> 11, d >> 11, a) << 11 |
-                        Mix((s >> 6) & 31, (d >> 6) & 31, a) << 6 | Mix(s & 31, d & 31, a);
+    std::memcpy(&weights, alpha, sizeof weights);
+    const Lanes a = __builtin_convertvector(weights, Lanes);
+    const Lanes inverse = 256 - a;
+    Lanes red;
+    Lanes green;
+    Lanes blue;
+    Mix<Lanes>(s >> 11, d >> 11, a, inverse, red);
+    Mix<Lanes>((s >> 6) & 31, (d >> 6) & 31, a, inverse, green);
+    Mix<Lanes>(s & 31, d & 31, a, inverse, blue);
+    const Lanes mixed = red << 11 | green << 6 | blue;
     const Lanes result = a == 0 ? d : a == 255 ? s : mixed;
     std::memcpy(target, &result, sizeof result);
 }
 
-void BlendEight(const std::uint32_t* source, const std::uint8_t* alpha, std::uint32_t* target,
-                const LayoutX8R8G8B8&) {
+template <int N>
+[[gnu::always_inline]] inline void BlendStep(const std::uint32_t* source, const std::uint8_t* alpha,
+                                             std::uint32_t* target, const LayoutX8R8G8B8&) {
+    using Words = Vec<std::uint32_t, N>;
+    // The same N pixels seen as 2N 16-bit halves.
+    using Halves = Vec<std::uint16_t, 2 * N>;
     Words s;
     Words d;
+    Vec<std::uint8_t, N> weights;
     std::memcpy(&s, source, sizeof s);
     std::memcpy(&d, target, sizeof d);
-    const Words wide = __builtin_convertvector(WeightsAt(alpha), Words);
+    std::memcpy(&weights, alpha, sizeof weights);
+    // Through 16 bits: straight from bytes to words, narrow registers take a pixel at a time.
+    const Words wide =
+        __builtin_convertvector(__builtin_convertvector(weights, Vec<std::uint16_t, N>), Words);
     // Red and blue, then green, each in the low byte of its own half.
     const Halves a = reinterpret_cast<Halves>(wide | wide << 16);
     const Halves inverse = 256 - a;
-    Words redBlue;
-    Words green;
-    MixHalves(s & 0xFF00FF, d & 0xFF00FF, a, inverse, redBlue);
-    MixHalves(s >> 8 & 0xFF, d >> 8 & 0xFF, a, inverse, green);
-    const Words mixed = redBlue | green << 8;
+    Halves redBlue;
+    Halves green;
+    Mix<Halves>(reinterpret_cast<Halves>(s & 0xFF00FF), reinterpret_cast<Halves>(d & 0xFF00FF), a,
+                inverse, redBlue);
+    Mix<Halves>(reinterpret_cast<Halves>(s >> 8 & 0xFF), reinterpret_cast<Halves>(d >> 8 & 0xFF), a,
+                inverse, green);
+    const Words mixed = reinterpret_cast<Words>(redBlue) | reinterpret_cast<Words>(green) << 8;
     const Words result = wide == 0 ? d : wide == 255 ? s : mixed;
     std::memcpy(target, &result, sizeof result);
 }
 
-template <typename Pixel>
-void BlendEight(const Pixel* source, const std::uint8_t* alpha, Pixel* target, const Channels& c) {
-    BlendPixels<Pixel>(source, alpha, target, 8, c);
+template <int N, typename Pixel>
+void BlendStep(const Pixel* source, const std::uint8_t* alpha, Pixel* target, const Channels& c) {
+    BlendPixels<Pixel>(source, alpha, target, N, c);
 }
 
-// Eight weights at a time: the clear outside and the opaque inside of a soft shape skip the
-// arithmetic.
-template <typename Pixel, typename Layout>
-void BlendRow(const Pixel* source, const std::uint8_t* alpha, Pixel* target, int count,
-              const Layout& c) {
-    constexpr int kStep = 8;
-    constexpr std::uint64_t kOpaque = ~std::uint64_t{0};
-    if (count < kStep) {
-        BlendPixels<Pixel>(source, alpha, target, count, c);
-        return;
+// One row in steps of N pixels. With `skip`, a step of clear weights is left out and one of
+// opaque weights copied: the clear outside and opaque inside of a soft shape skip the
+// arithmetic. Wide vectors mix every step instead, since then no load waits on a guess about
+// the weights before it. A row that does not end on a whole step ends with a step over its
+// last N pixels, mixed from the target as it was, so that where it overlaps the step before
+// both agree.
+template <int N, bool skip, typename Pixel, typename Layout>
+[[gnu::always_inline]] inline void BlendRow(const Pixel* source, const std::uint8_t* alpha,
+                                            Pixel* target, int count, const Layout& c) {
+    constexpr int kNarrow = 8;
+    if constexpr (N > kNarrow) {
+        if (count < N)
+            return BlendRow<kNarrow, true>(source, alpha, target, count, c);
+    } else if (count < N) {
+        return BlendPixels<Pixel>(source, alpha, target, count, c);
     }
-    // A row that does not end on a whole step ends with a step over its last eight pixels,
-    // mixed from the target as it was, so that where it overlaps the step before both agree.
-    const int lastStep = count - kStep;
-    Pixel last[kStep];
+    const int lastStep = count - N;
+    Pixel last[N];
     std::memcpy(last, target + lastStep, sizeof last);
     int i = 0;
-    for (; i + kStep <= count; i += kStep) {
-        std::uint64_t weights = 0;
-        std::memcpy(&weights, alpha + i, kStep);
-        if (weights == 0)
-            continue;
-        if (weights == kOpaque)
-            std::memcpy(target + i, source + i, kStep * sizeof(Pixel));
-        else
-            BlendEight(source + i, alpha + i, target + i, c);
+    for (; i + N <= count; i += N) {
+        if constexpr (skip) {
+            static_assert(N == kNarrow, "the weights of a step are read as one word");
+            std::uint64_t weights = 0;
+            std::memcpy(&weights, alpha + i, N);
+            if (weights == 0)
+                continue;
+            if (weights == ~std::uint64_t{0}) {
+                std::memcpy(target + i, source + i, N * sizeof(Pixel));
+                continue;
+            }
+        }
+        BlendStep<N>(source + i, alpha + i, target + i, c);
     }
     if (i == count)
         return;
-    BlendEight(source + lastStep, alpha + lastStep, last, c);
+    BlendStep<N>(source + lastStep, alpha + lastStep, last, c);
     std::memcpy(target + lastStep, last, sizeof last);
 }
 
-template <typename Pixel, typename Layout>
-void BlendRows(const Image& image, const Image& alpha, std::size_t firstIndex,
-               const platform::SurfaceDescription& locked, int columns, int rows,
-               const Layout& channels) {
-    const Pixel* pixels = reinterpret_cast<const Pixel*>(image.GetData());
-    const std::uint8_t* weights = alpha.GetData();
-    const std::size_t stride = static_cast<std::size_t>(image.GetWidth());
-    for (int row = 0; row < rows; ++row) {
-        const std::size_t index = firstIndex + row * stride;
-        Pixel* target =
-            reinterpret_cast<Pixel*>(locked.bits + static_cast<std::size_t>(row) * locked.pitch);
-        BlendRow<Pixel>(pixels + index, weights + index, target, columns, channels);
+struct RowsToBlend {
+    const Image& image;
+    const Image& alpha;
+    std::size_t firstIndex;
+    const platform::SurfaceDescription& locked;
+    int columns;
+    int rows;
+};
+
+template <int N, bool skip, typename Pixel, typename Layout>
+[[gnu::always_inline]] inline void BlendRows(const RowsToBlend& part, const Layout& channels) {
+    const Pixel* pixels = reinterpret_cast<const Pixel*>(part.image.GetData());
+    const std::uint8_t* weights = part.alpha.GetData();
+    const std::size_t stride = static_cast<std::size_t>(part.image.GetWidth());
+    for (int row = 0; row < part.rows; ++row) {
+        const std::size_t index = part.firstIndex + row * stride;
+        Pixel* target = reinterpret_cast<Pixel*>(part.locked.bits +
+                                                 static_cast<std::size_t>(row) * part.locked.pitch);
+        BlendRow<N, skip>(pixels + index, weights + index, target, part.columns, channels);
     }
 }
 
+template <typename Pixel, typename Layout>
+void BlendRowsNarrow(const RowsToBlend& part, const Layout& channels) {
+    BlendRows<8, true, Pixel>(part, channels);
+}
+
+#if defined(__x86_64__)
+template <typename Pixel, typename Layout>
+__attribute__((target("avx2"))) void BlendRows256(const RowsToBlend& part, const Layout& channels) {
+    BlendRows<32 / sizeof(Pixel), false, Pixel>(part, channels);
+}
+
+template <typename Pixel, typename Layout>
+__attribute__((target("avx512bw"))) void BlendRows512(const RowsToBlend& part,
+                                                      const Layout& channels) {
+    BlendRows<64 / sizeof(Pixel), false, Pixel>(part, channels);
+}
+
+AlphaSprite::Vectors WidestVectors() {
+    if (__builtin_cpu_supports("avx512bw"))
+        return AlphaSprite::Vectors::Wide512;
+    return __builtin_cpu_supports("avx2") ? AlphaSprite::Vectors::Wide256
+                                          : AlphaSprite::Vectors::Narrow;
+}
+#else
+AlphaSprite::Vectors WidestVectors() { return AlphaSprite::Vectors::Narrow; }
+#endif
+
+AlphaSprite::Vectors& VectorsInUse() {
+    static AlphaSprite::Vectors inUse = WidestVectors();
+    return inUse;
+}
+
 template <typename Pixel>
-void BlendRows(const Image& image, const Image& alpha, std::size_t firstIndex,
-               const platform::SurfaceDescription& locked, int columns, int rows) {
+void BlendRows(const RowsToBlend& part) {
     const Channels channels = ScreenChannels();
     using Known = std::conditional_t<sizeof(Pixel) == 2, Layout565, LayoutX8R8G8B8>;
-    if (Is<Known>(channels))
-        BlendRows<Pixel>(image, alpha, firstIndex, locked, columns, rows, Known{});
-    else
-        BlendRows<Pixel>(image, alpha, firstIndex, locked, columns, rows, channels);
+    if (!Is<Known>(channels))
+        return BlendRowsNarrow<Pixel>(part, channels);
+    switch (VectorsInUse()) {
+#if defined(__x86_64__)
+    case AlphaSprite::Vectors::Wide512:
+        return BlendRows512<Pixel>(part, Known{});
+    case AlphaSprite::Vectors::Wide256:
+        return BlendRows256<Pixel>(part, Known{});
+#endif
+    default:
+        return BlendRowsNarrow<Pixel>(part, Known{});
+    }
 }
 
 // Each target pixel takes the nearest picture pixel and its weight: a shrinking picture (an
@@ -223,6 +283,11 @@ void BlendScaledRows(const Image& image, const Image& alpha, int imageX, int ima
 }
 
 } // namespace
+
+AlphaSprite::Vectors AlphaSprite::LimitVectors(Vectors widest) {
+    VectorsInUse() = std::min(widest, WidestVectors());
+    return VectorsInUse();
+}
 
 bool AlphaSprite::Create(std::unique_ptr<Image> picture, std::unique_ptr<Image> alphaMap,
                          int pictureWidth, int pictureHeight, int x, int y, bool crop) {
@@ -319,7 +384,7 @@ void AlphaSprite::Blend(int x, int y, const Rect& source) {
         static_cast<std::size_t>(imageY + source.top) * image->GetWidth() +
         static_cast<std::size_t>(imageX + source.left);
     DrawInto(area, source, [&](auto pixel, const platform::SurfaceDescription& locked) {
-        BlendRows<decltype(pixel)>(*image, *alpha, firstIndex, locked, columns, rows);
+        BlendRows<decltype(pixel)>({*image, *alpha, firstIndex, locked, columns, rows});
     });
 }
 

@@ -20,6 +20,11 @@ public:
     int GetWidth() const override { return width; }
     int GetHeight() const override { return height; }
 
+    // The vector instructions a blend may use. The widest the processor has are used, unless
+    // limited; the answer is the width now in use.
+    enum class Vectors { Narrow, Wide256, Wide512 };
+    static Vectors LimitVectors(Vectors widest);
+
     int GetOffsetX() const { return offsetX; }
     int GetOffsetY() const { return offsetY; }
 
