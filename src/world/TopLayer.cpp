@@ -44,17 +44,19 @@ void TopLayer::load(int levelInWorld) {
     if (kept != count)
         Log("TopLayer: %s %d is out of range, using %d\n", countKey.c_str(), count, kept);
     entries.clear();
+    labels.clear();
     for (int i = 0; i < kept; ++i) {
         const int x = ReadOffset(StringUtil::Format("%sOffsetX%02d", keyStem.c_str(), i));
         const int y = ReadOffset(StringUtil::Format("%sOffsetY%02d", keyStem.c_str(), i));
         entries.push_back({x, y - levelInWorld * kUnitsPerLevelInWorld});
+        labels.push_back(StringUtil::Format("%s%02d", labelStem.c_str(), i));
     }
 }
 
 void TopLayer::draw(const Camera& camera) const {
     SpriteManager& sprites = Singleton<SpriteManager>::Instance();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        Sprite* sprite = sprites.GetSprite(StringUtil::Format("%s%02zu", labelStem.c_str(), i));
+        Sprite* sprite = sprites.GetSprite(labels[i]);
         if (!sprite)
             continue;
         const Position& at = entries[i];

@@ -31,4 +31,6 @@ private:
     std::string keyStem;
     std::string labelStem;
     std::vector<Position> entries;
+    // The sprite of each entry, named once at load rather than every frame.
+    std::vector<std::string> labels;
 };
