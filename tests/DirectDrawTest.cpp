@@ -6,6 +6,7 @@
 
 #include "app/Game.h"
 #include "gfx/DirectDraw.h"
+#include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/ScratchFolder.h"
@@ -390,6 +391,56 @@ TEST_F(DirectDrawTest, EachFrameOfATransitionAddsAFifthAndItEndsOncePastTheWhole
         }
         EXPECT_EQ(display.IsFading(), turn < 5) << "turn " << turn;
     }
+}
+
+// Draws leave out what a transition does not show, so the part they keep must be all the
+// present then shows of the new screen, and no more.
+TEST_F(DirectDrawTest, TheShownAreaIsAllOfTheNewScreenThatTheFramesPresentShows) {
+    ASSERT_TRUE(Init(32, true));
+    EXPECT_EQ(display.ShownArea(), (Rect{0, 0, kWidth, kHeight}));
+    PaintScreens();
+    for (const int effect : {DirectDraw::FadeZoom, DirectDraw::FadeSlideFromRight,
+                             DirectDraw::FadeSlideFromLeft})
+        for (const float time : {0.0f, 0.1f, 0.33f, 0.48f}) {
+            StartFadeWith(effect);
+            display.GetBackBuffer()->fill(nullptr, 0x123456);
+            display.fadeTime = time;
+            display.SetComingFadeStep(0.02f);
+            const Rect shown = display.ShownArea();
+            display.Present();
+            Rect seen{kWidth, kHeight, 0, 0};
+            const DisplaySurface& frame = Shown();
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < kWidth; ++x) {
+                    const uint32_t pixel = frame.pixelAt(x, y);
+                    if (pixel == 0x123456u)
+                        continue;
+                    const int column = static_cast<int>(pixel >> 12 & 0x3FF);
+                    const int row = static_cast<int>(pixel & 0xFFF);
+                    seen = {std::min(seen.left, column), std::min(seen.top, row),
+                            std::max(seen.right, column + 1), std::max(seen.bottom, row + 1)};
+                }
+            EXPECT_EQ(seen, shown) << "effect " << effect << " at " << time << " s";
+        }
+}
+
+// A sprite crossing the edge of what a slide shows is cut there.
+TEST_F(DirectDrawTest, DrawsDuringATransitionAreCutToTheShownArea) {
+    ASSERT_TRUE(Init(16, true));
+    StartFadeWith(DirectDraw::FadeSlideFromRight);
+    display.fadeTime = 0.1f;
+    display.SetComingFadeStep(0.025f);
+    ASSERT_EQ(display.ShownArea(), (Rect{0, 0, 400, kHeight}));
+    int x = 390;
+    int y = 10;
+    ImageUtil::Rect source{0, 0, 19, 19};
+    ASSERT_TRUE(Sprite::ClipToScreen(x, y, source));
+    EXPECT_EQ(source.right, 9) << "columns 390 to 399 are drawn";
+    x = 400;
+    source = {0, 0, 19, 19};
+    EXPECT_FALSE(Sprite::ClipToScreen(x, y, source));
+    display.Present();
+    EXPECT_EQ(display.fadeTime, 0.125f) << "the present takes the step it was told";
 }
 
 TEST_F(DirectDrawTest, LostSurfacesSkipAFrameAndAreBackForTheNext) {

@@ -56,8 +56,9 @@ protected:
     void Key(int key) { procedure.Handle({Message::Type::KeyDown, key}); }
 
     // The labels of the highlights drawn on a white screen; after a change of screen that is the
-    // transition's buffer.
+    // transition's buffer, at the transition's end, when it shows the whole screen.
     std::vector<std::string> Highlighted() {
+        Display().fadeTime = Display().GetFadeDuration();
         platform::DisplaySurface& target = *Display().GetDrawTarget();
         target.fill(nullptr, ScreenValue(kWhite));
         game.menus.DrawButtonHighlights(game.state);

@@ -172,11 +172,10 @@ void Game::Tick(bool hasFocus) {
         return;
     lastTickTime = now;
 
+    DirectDraw& display = Singleton<DirectDraw>::Instance();
+    display.SetComingFadeStep(std::min(dt, kMaxFadeStepSeconds));
     RunStateFrame(dt);
     Singleton<SpriteManager>::Instance().ProcessInvalidSprites();
-
-    DirectDraw& display = Singleton<DirectDraw>::Instance();
-    display.fadeTime += std::min(dt, kMaxFadeStepSeconds);
     display.Present();
 }
 

@@ -119,6 +119,8 @@ void DirectDraw::AnalysePixelFormat() {
 }
 
 void DirectDraw::Present() {
+    fadeTime += comingFadeStep;
+    comingFadeStep = 0.0f;
     if (!initialised)
         return;
     const bool transition = fading;
@@ -136,33 +138,44 @@ void DirectDraw::Present() {
         ShowWindowed();
 }
 
-void DirectDraw::ComposeFade(float progress) {
+platform::Rect DirectDraw::FadeSource(float progress) const {
     const int w = width;
     const int h = height;
-    Rect source{0, 0, w, h};
-    Rect destination{0, 0, w, h};
     switch (fadeEffect) {
     case FadeZoom: {
         const float remaining = 1.0f - progress;
         const int dx = std::clamp(static_cast<int>(remaining * w * 0.5), 0, w / 2 - 1);
         const int dy = std::clamp(static_cast<int>(remaining * h * 0.5), 0, h / 2 - 1);
-        source = {dx, dy, w - dx, h - dy};
-        break;
+        return {dx, dy, w - dx, h - dy};
     }
     case FadeSlideFromRight: {
         const int shown = static_cast<int>(std::clamp(std::sqrt(progress) * w, 1.0f, float(w)));
-        source = {0, 0, shown, h};
-        destination = {w - shown, 0, w, h};
-        break;
+        return {0, 0, shown, h};
     }
     default: {
         const float shown = std::clamp(std::sqrt(progress) * w, 1.0f, float(w));
         const int hidden = static_cast<int>(w - shown);
-        source = {hidden, 0, w, h};
-        destination = {0, 0, w - hidden, h};
-        break;
+        return {hidden, 0, w, h};
     }
     }
+}
+
+Rect DirectDraw::ShownArea() const {
+    if (!fading)
+        return {0, 0, width, height};
+    return FadeSource((fadeTime + comingFadeStep) / fadeDuration);
+}
+
+void DirectDraw::ComposeFade(float progress) {
+    const int w = width;
+    const int h = height;
+    const Rect source = FadeSource(progress);
+    // The zoom stretches its part over the screen; a slide moves its part in from one side.
+    Rect destination{0, 0, w, h};
+    if (fadeEffect == FadeSlideFromRight)
+        destination = {w - source.width(), 0, w, h};
+    else if (fadeEffect != FadeZoom)
+        destination = {0, 0, source.width(), h};
     const DisplayResult result = CopyBuffer(*backBuffer, &destination, *fadeBuffer, &source);
     // A lost buffer shows up again at the flip, which hands it on.
     if (result != platform::dd::SurfaceLost)

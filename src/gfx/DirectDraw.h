@@ -22,6 +22,10 @@ public:
     enum FadeEffect { FadeZoom = 0, FadeSlideFromRight = 1, FadeSlideFromLeft = 2 };
 
     bool Init(platform::Window& window, int width, int height, int depth, bool fullscreen);
+    // The transition moves on by `seconds` at this frame's present. Told before the frame is
+    // drawn, so that the draws know what that present will show.
+    void SetComingFadeStep(float seconds) { comingFadeStep = seconds; }
+    // Adds the coming step to `fadeTime`, composes a running transition and shows the frame.
     void Present();
     // True only when the full-screen copy of the back buffer onto the primary failed.
     bool StartFade(bool zoomOnly);
@@ -50,6 +54,9 @@ public:
     int GetPadIndex() const { return padIndex; }
 
     bool IsFading() const { return fading; }
+    // The part of the draw target that this frame's present shows: all of it, except during a
+    // transition, which shows only part of the new screen. Draws leave out the rest.
+    platform::Rect ShownArea() const;
     int GetFadeEffect() const { return fadeEffect; }
     float GetFadeDuration() const { return fadeDuration; }
 
@@ -78,6 +85,8 @@ private:
     bool CreateFlippingChain();
     bool CreateWindowedBuffers();
     void AnalysePixelFormat();
+    // The part of the new screen that a transition shows at `progress`.
+    platform::Rect FadeSource(float progress) const;
     void ComposeFade(float progress);
     void Flip();
     void ShowWindowed();
@@ -111,5 +120,6 @@ private:
     bool fading = false;
     int fadeEffect = FadeSlideFromLeft;
     float fadeDuration = 1.0f;
+    float comingFadeStep = 0.0f;
     FrameSignature signature;
 };

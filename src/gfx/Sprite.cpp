@@ -1,6 +1,7 @@
 #include "gfx/Sprite.h"
 
 #include "app/Log.h"
+#include "gfx/DirectDraw.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -41,19 +42,25 @@ void Sprite::DrawPartScaled(const Rect& source, const Rect& destination) {
             destination.Height()});
 }
 
+// During a transition, what lies outside the part shown would be drawn for nothing.
 bool Sprite::ClipToScreen(int& x, int& y, Rect& source) {
-    if (x < 0) {
-        source.left -= x;
-        x = 0;
+    const platform::Rect shown = Singleton<DirectDraw>::Instance().ShownArea();
+    const int left = std::max(shown.left, 0);
+    const int top = std::max(shown.top, 0);
+    const int right = std::min(shown.right - 1, kScreenRight);
+    const int bottom = std::min(shown.bottom - 1, kScreenBottom);
+    if (x < left) {
+        source.left += left - x;
+        x = left;
     }
-    if (y < 0) {
-        source.top -= y;
-        y = 0;
+    if (y < top) {
+        source.top += top - y;
+        y = top;
     }
-    if (x + (source.right - source.left) > kScreenRight)
-        source.right = source.left - x + kScreenRight;
-    if (y + (source.bottom - source.top) > kScreenBottom)
-        source.bottom = source.top - y + kScreenBottom;
+    if (x + (source.right - source.left) > right)
+        source.right = source.left - x + right;
+    if (y + (source.bottom - source.top) > bottom)
+        source.bottom = source.top - y + bottom;
     return source.left < source.right && source.top < source.bottom;
 }
 

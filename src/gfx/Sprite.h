@@ -32,8 +32,8 @@ public:
     void DrawPart(const Rect& source, int x, int y);
     void DrawPartScaled(const Rect& source, const Rect& destination);
 
-    // Cuts `source` so that drawing it at (x, y) stays on the screen; false when nothing wider
-    // or taller than one pixel is left.
+    // Cuts `source` so that drawing it at (x, y) stays on the part of the screen that the next
+    // present shows; false when nothing wider or taller than one pixel is left.
     static bool ClipToScreen(int& x, int& y, Rect& source);
     // Cuts `destination` to the screen and `source` in proportion; false when no source is left.
     static bool ClipScaled(Rect& destination, Rect& source);

@@ -15,6 +15,7 @@ struct Rect {
     bool liesWithin(int areaWidth, int areaHeight) const {
         return !isEmpty() && left >= 0 && top >= 0 && right <= areaWidth && bottom <= areaHeight;
     }
+    bool operator==(const Rect&) const = default;
 };
 
 } // namespace platform
