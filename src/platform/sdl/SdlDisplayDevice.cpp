@@ -27,6 +27,11 @@ bool RendersGlOnProcessor(SDL_Renderer* renderer) {
            SDL_strstr(text, "Software Rasterizer");
 }
 
+bool IsSoftwareRenderer(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
 bool NeedsShowing(const SDL_Event& event) {
     if (event.type != SDL_WINDOWEVENT)
         return event.type == SDL_RENDER_TARGETS_RESET || event.type == SDL_RENDER_DEVICE_RESET;
@@ -111,7 +116,10 @@ void SdlDisplayDevice::fitPicture() {
     mustShow = true;
     const bool wholeSteps = crispScaling && width >= textureWidth && height >= textureHeight;
     SDL_RenderSetIntegerScale(renderer, wholeSteps ? SDL_TRUE : SDL_FALSE);
-    SDL_SetTextureScaleMode(texture, wholeSteps ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    // Smoothing on the processor costs about as much as the whole game, so SDL's software
+    // renderer takes the nearest pixel.
+    const bool nearest = wholeSteps || IsSoftwareRenderer(renderer);
+    SDL_SetTextureScaleMode(texture, nearest ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
 void SdlDisplayDevice::show(const DisplaySurface& primary) {

@@ -17,7 +17,7 @@ class SdlWindow;
 // The display in the desktop window: the primary is converted into a streaming texture and
 // drawn scaled to fit the window, aspect kept, with black bars, so the whole picture shows
 // whatever size the window gets: smoothly, or in whole steps with sharp pixels when asked and
-// the window is large enough. Full screen is the desktop's full screen. A render device
+// the window is large enough; SDL's software renderer always takes the nearest pixel. Full screen is the desktop's full screen. A render device
 // reset loses every surface, as a lost display did. A frame like the one before is not shown
 // again unless the window needs it; where OpenGL only runs on the processor, SDL's own software
 // renderer does the same work for much less.
