@@ -1,5 +1,6 @@
 // quagleaper-harness SCRIPT: the whole game on the headless platform, driven by a script.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,15 +13,26 @@
 
 namespace {
 constexpr int kExitBadScript = 2;
+// Scripts are a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxScriptBytes = 16 << 20;
+
+// Only a regular file of a sane size: a folder reads as empty, a FIFO or a device never ends.
+bool IsScriptFile(const char* path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) <= kMaxScriptBytes &&
+           !error;
 }
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: quagleaper-harness SCRIPT\n");
         return kExitBadScript;
     }
-    std::ifstream file(argv[1], std::ios::binary);
-    if (!file) {
+    std::ifstream file;
+    if (IsScriptFile(argv[1]))
+        file.open(argv[1], std::ios::binary);
+    if (!file.is_open()) {
         std::fprintf(stderr, "quagleaper-harness: cannot read %s\n", argv[1]);
         return kExitBadScript;
     }

@@ -1,18 +1,25 @@
 #include "app/Log.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 constexpr const char* kLogFileName = "debug.txt";
 constexpr int kMessageCapacity = 2048;
+// Never through a link, and never waiting on a FIFO that someone left in the log's place.
+constexpr int kLogFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 } // namespace
 
 bool ResetLog() {
-    std::FILE* file = std::fopen(kLogFileName, "w");
-    if (!file)
+    int descriptor = ::open(kLogFileName, kLogFlags | O_CREAT | O_TRUNC, 0644);
+    if (descriptor < 0 && (errno == ELOOP || errno == ENXIO) && ::unlink(kLogFileName) == 0)
+        descriptor = ::open(kLogFileName, kLogFlags | O_CREAT | O_EXCL, 0644);
+    if (descriptor < 0)
         return false;
-    std::fclose(file);
+    ::close(descriptor);
     return true;
 }
 
@@ -23,10 +30,14 @@ void Log(const char* format, ...) {
     std::vsnprintf(message, sizeof message, format, args);
     va_end(args);
 
-    if (std::FILE* file = std::fopen(kLogFileName, "a")) {
-        std::fputs(message, file);
-        std::fflush(file);
-        std::fclose(file);
+    const int descriptor = ::open(kLogFileName, kLogFlags | O_APPEND | O_CREAT, 0644);
+    if (descriptor >= 0) {
+        if (std::FILE* file = ::fdopen(descriptor, "a")) {
+            std::fputs(message, file);
+            std::fclose(file);
+        } else {
+            ::close(descriptor);
+        }
     }
     std::fputs(message, stderr);
 }

@@ -29,6 +29,9 @@ constexpr const char* kJpegSuffix = ".jpg";
 constexpr const char* kMaskSuffix = "_Mask.bmp";
 constexpr const char* kAlphaSuffix = "Alpha";
 constexpr int kFatalQuitCode = -1;
+// The largest loose picture or sound is a few megabytes; the container's offsets are 32 bits.
+constexpr std::size_t kMaxLooseFileBytes = std::size_t{64} << 20;
+constexpr std::size_t kMaxContainerBytes = std::size_t{UINT32_MAX};
 
 std::optional<int> ParseFrameNumber(const char* line) {
     char* end = nullptr;
@@ -57,7 +60,7 @@ bool FileLoader::Exists(const std::string& name, const std::string& suffix) cons
 std::FILE* FileLoader::OpenEntry(const std::string& path, const ContainerEntry*& entryOut) {
     entryOut = nullptr;
     if (!useContainer)
-        return std::fopen(FileUtil::NativePath(path).c_str(), "rb");
+        return FileUtil::OpenRegularFile(FileUtil::NativePath(path), kMaxLooseFileBytes);
     const ContainerEntry* record = Find(path);
     if (!record || std::fseek(container.get(), static_cast<long>(record->Offset()), SEEK_SET) != 0) {
         Log("Could not find file in container %s\n", path.c_str());
@@ -177,12 +180,11 @@ bool FileLoader::LiesInside(const ContainerEntry& record) const {
 }
 
 bool FileLoader::ExistsLoose(const std::string& path) const {
-    const std::unique_ptr<std::FILE, StreamCloser> probe(std::fopen(FileUtil::NativePath(path).c_str(), "rb"));
-    return probe != nullptr;
+    return FileUtil::IsRegularFile(FileUtil::NativePath(path));
 }
 
 bool FileLoader::LoadDirectory() {
-    container.reset(std::fopen(FileUtil::NativePath(containerPath).c_str(), "rb"));
+    container.reset(FileUtil::OpenRegularFile(FileUtil::NativePath(containerPath), kMaxContainerBytes));
     if (!container) {
         Log("DataFile %s could not be opened.\n", containerPath.c_str());
         return false;

@@ -5,8 +5,20 @@
 #include "core/FileLoader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace FileUtil {
+
+namespace {
+
+void LogNotRegular(const std::string& nativePath) {
+    Log("FileUtil: %s is not a regular file and is not read.\n", nativePath.c_str());
+}
+
+} // namespace
 
 std::size_t FileLength(const std::string& path) {
     File file;
@@ -23,6 +35,39 @@ std::string NativePath(const std::string& path) {
     std::string native = path;
     std::replace(native.begin(), native.end(), '\\', '/');
     return native;
+}
+
+bool IsRegularFile(const std::string& nativePath) {
+    struct stat status {};
+    if (::stat(nativePath.c_str(), &status) != 0)
+        return false;
+    if (!S_ISREG(status.st_mode)) {
+        LogNotRegular(nativePath);
+        return false;
+    }
+    return true;
+}
+
+std::FILE* OpenRegularFile(const std::string& nativePath, std::size_t maxBytes) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
+    const int descriptor = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return nullptr;
+    struct stat status {};
+    const bool regular = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    const bool fits = regular && static_cast<unsigned long long>(status.st_size) <= maxBytes;
+    std::FILE* stream = nullptr;
+    if (fits && ::fcntl(descriptor, F_SETFL, 0) == 0)
+        stream = ::fdopen(descriptor, "rb");
+    if (stream)
+        return stream;
+    ::close(descriptor);
+    if (!regular)
+        LogNotRegular(nativePath);
+    else if (!fits)
+        Log("FileUtil: %s holds %lld bytes, more than the %zu a file of its kind may; it is not read.\n",
+            nativePath.c_str(), static_cast<long long>(status.st_size), maxBytes);
+    return nullptr;
 }
 
 } // namespace FileUtil

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 namespace FileUtil {
@@ -12,5 +13,14 @@ bool FileExists(const std::string& path);
 
 // The game writes paths with backslashes; the disk wants slashes.
 std::string NativePath(const std::string& path);
+
+// True when the native path names a regular file, links followed. Anything else that stands
+// there (a folder, a FIFO, a device) is logged once per call as refused.
+bool IsRegularFile(const std::string& nativePath);
+
+// Opens a native path "rb" only when it is a regular file of at most maxBytes: a FIFO would
+// block the start for ever, a device or a huge file would never end. nullptr when missing
+// (silently) or refused (with a log line); the caller closes the stream.
+std::FILE* OpenRegularFile(const std::string& nativePath, std::size_t maxBytes);
 
 } // namespace FileUtil
