@@ -142,6 +142,8 @@ void Game::ToggleMusic() {
 }
 
 void Game::Shutdown() {
+    // A game closed during name entry keeps its new entry.
+    Singleton<HighScore>::Instance().saveIfChanged();
     // The lanes and obstacles go while the registries they sign out of still exist.
     level.insects.clear();
     level.destroyAreas();

@@ -13,12 +13,19 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr const char* kTitle = "Quagleaper - Highscores\n\n";
 constexpr const char* kSeparator = "---------------------------------\n";
 constexpr int kLineSize = 1024;
+// A valid table is a few hundred bytes; far more is no table, whatever it holds.
+constexpr std::size_t kMaxFileBytes = 64 * 1024;
+// How many refused tables are kept aside, newest first: HighScore.txt.rejected, then .1, .2 ...
+constexpr int kRejectedKept = 5;
 constexpr char kBackspace = 8;
 constexpr char kReturn = 13;
 // Where the table is drawn on the high-score screen.
@@ -55,6 +62,42 @@ std::string ParseName(const char* line) {
     return name;
 }
 
+bool PathTaken(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+// A table the player made read-only stays as it is (the save then says it could not write);
+// a link is replaced by a file of our own, never written through, but not without a word.
+bool MayReplace(const std::string& target) {
+    struct stat status {};
+    if (::lstat(target.c_str(), &status) != 0)
+        return true;
+    if (S_ISLNK(status.st_mode)) {
+        Log("HighScore: %s is a link; it is replaced by a file of the game's own.\n", target.c_str());
+        return true;
+    }
+    // The rename would replace it all the same, as it needs only the folder's permission.
+    return ::access(target.c_str(), W_OK) == 0;
+}
+
+// The content goes into a file of its own beside the target, made afresh so that nothing planted
+// under its name is followed, then moved over the target: a failed write never costs the old table.
+bool WriteAndReplace(const std::string& target, const std::string& content) {
+    const std::string fresh = target + ".new";
+    // A leftover of a crashed save, or a link, is removed rather than followed.
+    ::unlink(fresh.c_str());
+    const int descriptor = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (descriptor < 0)
+        return false;
+    const bool written = ::write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    const bool closed = ::close(descriptor) == 0;
+    if (written && closed && std::rename(fresh.c_str(), target.c_str()) == 0)
+        return true;
+    ::unlink(fresh.c_str());
+    return false;
+}
+
 std::string WithoutLastChar(const std::string& text) {
     return text.empty() ? text : text.substr(0, text.size() - 1);
 }
@@ -74,15 +117,16 @@ bool HighScore::load() {
     table.clear();
     // The player's file, on disk beside the data container and never inside it.
     const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(
-        std::fopen(FileUtil::NativePath(path()).c_str(), "r"), &std::fclose);
-    if (!file)
-        return false;
-    const auto readLine = [&file](char* line) {
-        return std::fgets(line, kLineSize, file.get()) != nullptr;
-    };
+        FileUtil::OpenRegularFile(FileUtil::NativePath(path()), kMaxFileBytes), &std::fclose);
     const auto reject = [this] {
         keepRejectedFile();
         return false;
+    };
+    // Whatever stands in the table's place and cannot be read as one is kept aside, not lost.
+    if (!file)
+        return PathTaken(FileUtil::NativePath(path())) ? reject() : false;
+    const auto readLine = [&file](char* line) {
+        return std::fgets(line, kLineSize, file.get()) != nullptr;
     };
     std::string hashed;
     char line[kLineSize];
@@ -119,20 +163,17 @@ void HighScore::save() {
         table[static_cast<std::size_t>(editing)].name = buffer;
         editing = -1;
     }
+    // Said once: a table that could not be written is not tried again at shutdown.
+    unsaved = false;
     const std::string text = tableText();
-    const std::string content = text + kSeparator + checksumLine(WithoutLastChar(text));
-    // Written beside the table and moved over it, so that a failed write never costs the old one.
     const std::string target = FileUtil::NativePath(path());
-    const std::string fresh = target + ".new";
-    std::FILE* file = std::fopen(fresh.c_str(), "w");
-    bool written = file && std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = (file && std::fclose(file) == 0) && written;
-    written = written && std::rename(fresh.c_str(), target.c_str()) == 0;
-    if (!written) {
-        std::remove(fresh.c_str());
-        Log("HighScore: could not write %s; the table is kept until the next save.\n",
-            target.c_str());
-    }
+    if (!MayReplace(target) || !WriteAndReplace(target, text + kSeparator + checksumLine(WithoutLastChar(text))))
+        Log("HighScore: could not write %s; the table is kept until the next save.\n", target.c_str());
+}
+
+void HighScore::saveIfChanged() {
+    if (unsaved)
+        save();
 }
 
 bool HighScore::addScore(int score) {
@@ -140,6 +181,7 @@ bool HighScore::addScore(int score) {
         return false;
     table.pop_back();
     editing = insert(score, buffer);
+    unsaved = true;
     return true;
 }
 
@@ -220,6 +262,11 @@ std::string HighScore::path() const {
 void HighScore::keepRejectedFile() const {
     const std::string target = FileUtil::NativePath(path());
     const std::string aside = target + ".rejected";
+    const auto older = [&aside](int age) { return age == 0 ? aside : aside + "." + std::to_string(age); };
+    // The oldest goes; every other steps one name on, so that no refused table overwrites another.
+    std::remove(older(kRejectedKept - 1).c_str());
+    for (int age = kRejectedKept - 2; age >= 0; --age)
+        std::rename(older(age).c_str(), older(age + 1).c_str());
     if (std::rename(target.c_str(), aside.c_str()) == 0)
         Log("HighScore: %s is not a valid table; kept as %s.\n", target.c_str(), aside.c_str());
 }

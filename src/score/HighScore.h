@@ -26,6 +26,8 @@ public:
     bool load();
     void reset();
     void save();
+    // At shutdown: a new entry, with its name as typed so far, is not lost to a closed window.
+    void saveIfChanged();
     // True when the score enters the table; its entry then takes the name being typed.
     bool addScore(int score);
     void typeChar(char c);
@@ -56,4 +58,6 @@ private:
     std::vector<Entry> table;
     std::string buffer;
     int editing = -1;
+    // An entry was added since the last save.
+    bool unsaved = false;
 };
