@@ -1,6 +1,7 @@
 #include "app/WindowProcedure.h"
 
 #include "app/Game.h"
+#include "app/Log.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
 #include "score/HighScore.h"
@@ -19,6 +20,11 @@ void WindowProcedure::Handle(const Message& message) {
         OnKeyDown(message.value);
         break;
     case Message::Type::Destroy:
+        platform::Platform::current().window().postQuit(0);
+        break;
+    // As if the player had closed the window: the game ends in order and saves what it holds.
+    case Message::Type::DisplayLost:
+        Log("The display is gone; the game shuts down.\n");
         platform::Platform::current().window().postQuit(0);
         break;
     case Message::Type::Char:

@@ -16,6 +16,7 @@ struct Message {
         LeftDown,
         LeftUp,
         Destroy,     // the window is being closed
+        DisplayLost, // the connection to the display broke; nothing can be shown any more
     };
 
     Type type = Type::Quit;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/VirtualKey.h"
+#include "platform/sdl/DisplayConnectionWatch.h"
 
 #include <algorithm>
 
@@ -54,6 +55,10 @@ int decodeUtf8(const unsigned char* text, uint32_t& codePoint) {
 } // namespace
 
 SdlWindow::~SdlWindow() {
+    // Closing a window on a dead display waits for X events that never come; the server has
+    // dropped the window with the connection anyway.
+    if (DisplayConnectionWatch::Lost())
+        return;
     if (window)
         SDL_DestroyWindow(window);
     if (videoStarted)
@@ -72,6 +77,7 @@ bool SdlWindow::create(const std::string& title, int clientWidth, int clientHeig
         SDL_Log("SDL could not create the window: %s", SDL_GetError());
         return false;
     }
+    DisplayConnectionWatch::Watch(window);
     windowedWidth = clientWidth;
     windowedHeight = clientHeight;
     restoredWidth = clientWidth;
@@ -120,7 +126,8 @@ bool SdlWindow::peekMessage(Message& out) {
 
 void SdlWindow::waitMessage(int timeoutMs) {
     pumpEvents();
-    if (!queue.empty())
+    // A dead display has no events to wait for, and SDL's wait would read from it.
+    if (!queue.empty() || DisplayConnectionWatch::Lost())
         return;
     SDL_Event event;
     const int got = timeoutMs < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
@@ -172,6 +179,8 @@ void SdlWindow::pumpEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event))
         translate(event);
+    if (DisplayConnectionWatch::TakeLoss())
+        queue.push_back({Message::Type::DisplayLost});
 }
 
 void SdlWindow::translate(const SDL_Event& event) {
