@@ -107,9 +107,9 @@ TEST_F(GameScoreTest, TheTimeBonusTruncatesTheSecondsLeftTimesTheRate) {
 }
 
 TEST_F(GameScoreTest, TheScoreStopsAtTheLimitsOfItsType) {
-    Start("truckToTruckTravelScore 2000000000\n");
-    Score().addTruckToTruck();
-    Score().addTruckToTruck();
+    Start("truckToTruckTravelScore 1000000\n");
+    for (int ride = 0; ride < 2200; ++ride)
+        Score().addTruckToTruck();
     EXPECT_EQ(Score().getScore(), INT_MAX);
 }
 

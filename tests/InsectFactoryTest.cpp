@@ -80,7 +80,7 @@ TEST(InsectFactoryTest, TheTypeIsDrawnByTheRelativeFrequencies) {
 }
 
 TEST(InsectFactoryTest, FrequenciesAddingUpToNothingMakeAQuietLevelWithoutInsects) {
-    InsectWorld world("relFrequencyBigBug 2\nrelFrequencyBusinessBug -3\nrelFrequencyButterfly 0\n"
+    InsectWorld world("relFrequencyBigBug 0\nrelFrequencyBusinessBug 0\nrelFrequencyButterfly 0\n"
                       "relFrequencyNewsBug 0\nrelFrequencyTaxiBug 0\nrelFrequencyToolBug 0\n"
                       "relFrequencyVoyagerBug 0\nnumInitialInsects 5\nminNumInsects 3\n");
     EXPECT_FALSE(Factory().chooseInsectType().has_value());
@@ -96,15 +96,15 @@ TEST(InsectFactoryTest, FrequenciesAddingUpToNothingMakeAQuietLevelWithoutInsect
 TEST(InsectFactoryTest, CountsOutOfRangeAreBoundedWithALogLine) {
     InsectWorld world("numInitialInsects 2000000000\nminNumInsects -4\nmaxNumInsects -1\n");
     EXPECT_EQ(world.level().insects.size(), static_cast<std::size_t>(InsectFactory::kMaxInsects));
-    EXPECT_EQ(world.LogCount("InsectFactory: numInitialInsects 2000000000 is out of range, using 1000\n"), 1);
-    EXPECT_EQ(world.LogCount("InsectFactory: minNumInsects -4 is out of range, using 0\n"), 1);
-    EXPECT_EQ(world.LogCount("InsectFactory: maxNumInsects -1 is out of range, using 0\n"), 1);
+    EXPECT_EQ(world.LogCount("SettingsManager: numInitialInsects 2000000000 is outside [0, 1000], using 1000\n"), 1);
+    EXPECT_EQ(world.LogCount("SettingsManager: minNumInsects -4 is outside [0, 1000], using 0\n"), 1);
+    EXPECT_EQ(world.LogCount("SettingsManager: maxNumInsects -1 is outside [0, 1000], using 0\n"), 1);
 }
 
 TEST(InsectFactoryTest, ASpawnIntervalThatIsNotPositiveBecomesOneSecond) {
-    InsectWorld world("insectSpawnInterval -2\nminNumInsects 5\n");
+    InsectWorld world("insectSpawnInterval 0\nminNumInsects 5\n");
     EXPECT_EQ(CountsWhileStepping(world, 4, 0.5f), (std::vector<std::size_t>{0, 1, 1, 2}));
-    EXPECT_EQ(world.LogCount("InsectFactory: insectSpawnInterval -2 is not positive, using 1\n"), 1);
+    EXPECT_EQ(world.LogCount("InsectFactory: insectSpawnInterval 0 is not positive, using 1\n"), 1);
 }
 
 TEST(InsectFactoryTest, SettingUpALevelReplacesTheInsectsOfTheLastOne) {

@@ -165,8 +165,8 @@ TEST_F(LevelSettingsTest, AbsurdCountsAreHeldToSaneValuesWithALogLine) {
     EXPECT_EQ(settings.visibleAreas, LevelSettings::kMaxVisibleAreas);
     EXPECT_GE(settings.worldRows(), 0);
     EXPECT_GT(settings.backgroundHeight(), 0);
-    EXPECT_NE(Log().find("numAreas 5000 is out of range, using 100"), std::string::npos);
-    EXPECT_NE(Log().find("numTracksPerArea -3 is out of range, using 0"), std::string::npos);
+    EXPECT_NE(Log().find("numAreas 5000 is outside [1, 100], using 100"), std::string::npos);
+    EXPECT_NE(Log().find("numTracksPerArea -3 is outside [0, 20], using 0"), std::string::npos);
     EXPECT_FLOAT_EQ(settings.currentSpeedFactor(), 1.0f);
 }
 

@@ -1,4 +1,5 @@
 #include "core/FileLoader.h"
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 #include "core/SettingsManager.h"
 #include "support/ScratchFolder.h"
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -210,4 +212,52 @@ TEST_F(SettingsManagerTest, BinaryJunkNeitherCrashesNorHidesLaterKeys) {
     }
     SettingsManager& settings = Load(junk + "\nspeed 5\n" + junk);
     EXPECT_EQ(settings.GetInt("speed"), 5);
+}
+
+TEST_F(SettingsManagerTest, EveryNumberOfTheGamesConfigurationHasARangeThatHoldsIt) {
+    std::ifstream config(QUAGLEAPER_GENERATED_DATA "/config.txt");
+    std::string line;
+    int keys = 0;
+    while (std::getline(config, line)) {
+        std::istringstream tokens(line);
+        std::string key;
+        double value = 0;
+        if (line.empty() || line[0] == '#' || !(tokens >> key >> value))
+            continue;
+        const std::optional<SettingLimits::Range> range = SettingLimits::Of(key);
+        ASSERT_TRUE(range) << key;
+        EXPECT_TRUE(value >= range->low && value <= range->high) << line;
+        ++keys;
+    }
+    EXPECT_GT(keys, 400);
+}
+
+TEST_F(SettingsManagerTest, StatedNumbersOutsideTheirRangeAreHeldAtItsNearerEnd) {
+    SettingsManager& settings = Load("numFrogLifes 2147483648\nnumFrogsToGoal -1\nlevelTimeSeconds inf\n"
+                                     "messageInterval nan\ninitInterval 1e30\nfrogidleInterval 0.25\n"
+                                     "madeUpKey 7\n");
+    EXPECT_EQ(settings.GetInt("numFrogLifes"), 20);
+    EXPECT_EQ(settings.GetInt("numFrogsToGoal"), 1);
+    EXPECT_EQ(settings.GetFloat("levelTimeSeconds"), 3600.0f);
+    EXPECT_EQ(settings.GetFloat("messageInterval"), 0.0f);
+    EXPECT_EQ(settings.GetFloat("initInterval"), 600.0f);
+    EXPECT_EQ(settings.GetFloat("frogIdleInterval"), 0.25f);
+    EXPECT_EQ(settings.GetInt("madeUpKey"), 7);
+    EXPECT_EQ(settings.GetInt("missingKey"), 0);
+    EXPECT_EQ(LogCount("SettingsManager: numFrogLifes 2147483648 is outside [1, 20], using 20\n"), 1);
+    EXPECT_EQ(LogCount("SettingsManager: levelTimeSeconds inf is outside [1, 3600], using 3600\n"), 1);
+    EXPECT_EQ(LogCount("SettingsManager: messageInterval nan is outside [0, 60], using 0\n"), 1);
+    EXPECT_EQ(LogCount(" is outside "), 5);
+}
+
+TEST_F(SettingsManagerTest, AHugeLineHidesNoKeyAndKeepsTheSectionReports) {
+    std::string config = "SECTION\n" + std::string(10 << 20, 'x') + "\n";
+    for (int i = 0; i < 2000; ++i)
+        config += "key" + std::to_string(i) + " " + std::to_string(i) + "\n";
+    SettingsManager& settings = Load(config);
+    for (int i = 0; i < 2000; i += 7)
+        ASSERT_EQ(settings.GetInt("key" + std::to_string(i)), i);
+    EXPECT_EQ(settings.GetInt("absent"), 0);
+    // Each lookup still reports the nameless section it passes, as a scan did.
+    EXPECT_EQ(LogCount("Section defined without name\n"), 2000 / 7 + 2);
 }

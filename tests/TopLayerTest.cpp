@@ -92,13 +92,13 @@ TEST_P(TopLayerTest, AbsurdCountsAndOffsetsAreHeldWithALogLine) {
     TopLayer top = TopLayer::Top();
     top.load(6);
     EXPECT_EQ(top.positions().size(), 100u);
-    EXPECT_EQ(top.positions()[0].y, (1 << 20) - 6 * 450);
-    EXPECT_NE(Log().find("numSpritesInTopLayer 100000 is out of range, using 100"), std::string::npos);
-    EXPECT_NE(Log().find("topLayerOffsetY00 2000000000 is out of range"), std::string::npos);
+    EXPECT_EQ(top.positions()[0].y, 10000 - 6 * 450);
+    EXPECT_NE(Log().find("numSpritesInTopLayer 100000 is outside [0, 100], using 100"), std::string::npos);
+    EXPECT_NE(Log().find("topLayerOffsetY00 2000000000 is outside [-10000, 10000]"), std::string::npos);
     TopLayer road = TopLayer::Road();
     road.load(0);
     EXPECT_TRUE(road.positions().empty());
-    EXPECT_NE(Log().find("numSpritesInRoadTopLayer -5 is out of range, using 0"), std::string::npos);
+    EXPECT_NE(Log().find("numSpritesInRoadTopLayer -5 is outside [0, 100], using 0"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, TopLayerTest, ::testing::Values(16, 32));

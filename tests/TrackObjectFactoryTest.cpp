@@ -134,23 +134,23 @@ TEST_F(TrackObjectFactoryTest, TheSameSeedGivesTheSameObjects) {
 TEST_F(TrackObjectFactoryTest, ThousandsOfAreasAreCappedAndReported) {
     Load("numAreas 5000\nnumFrogsToGoal 2\n");
     EXPECT_TRUE(loaded);
-    EXPECT_TRUE(Logged("TrackObjectFactory::load numAreas 5000 is out of range, using 100\n"));
+    EXPECT_TRUE(Logged("SettingsManager: numAreas 5000 is outside [1, 100], using 100\n"));
     EXPECT_EQ(factory.truckPercent(99, 0), 0);
     EXPECT_EQ(CountIf(RoadMix(150, 0), ObjectType::IsTruck), 0);
 }
 
 TEST_F(TrackObjectFactoryTest, NoFrogsToGoalLeavesEmptyTablesThatAreNeverRead) {
-    Load("numAreas 3\nnumFrogsToGoal 0\n");
+    Load("numAreas 3\n");
     EXPECT_FALSE(loaded);
     EXPECT_TRUE(Logged("TrackObjectFactory::load has no areas or frogs to fill its tables\n"));
     EXPECT_EQ(CountIf(RoadMix(0, 0), ObjectType::IsTruck), 0);
     EXPECT_EQ(CountIf(RiverMix(0, 1, 0), ObjectType::IsBox), 0);
 }
 
-TEST_F(TrackObjectFactoryTest, NegativeCountsAreReportedAndReadAsNone) {
+TEST_F(TrackObjectFactoryTest, NegativeCountsAreReportedAndReadAsOne) {
     Load("numAreas -3\nnumFrogsToGoal -1\n");
-    EXPECT_FALSE(loaded);
-    EXPECT_TRUE(Logged("TrackObjectFactory::load numAreas -3 is out of range, using 0\n"));
+    EXPECT_TRUE(loaded);
+    EXPECT_TRUE(Logged("SettingsManager: numAreas -3 is outside [1, 100], using 1\n"));
     EXPECT_EQ(CountIf(RoadMix(0, 0), ObjectType::IsTruck), 0);
 }
 

@@ -62,9 +62,15 @@ void StoreLine(std::vector<std::string>& lines, std::string line) {
 bool Settings::Load(const std::string& name) {
     fileName = name;
     lines.clear();
+    firstLineOfKey.clear();
+    namelessSections = 0;
     File file;
     if (!file.Open(name, "r")) {
         Log("Settings::Load could not open file <%s>\n", name.c_str());
+        return false;
+    }
+    if (file.Length() > MaxFileBytes) {
+        Log("Settings::Load: %s holds more than %zu bytes and is not read\n", name.c_str(), MaxFileBytes);
         return false;
     }
     std::string line;
@@ -73,11 +79,40 @@ bool Settings::Load(const std::string& name) {
         StoreLine(lines, std::move(line));
     }
     file.Close();
+    IndexKeys();
     return true;
+}
+
+void Settings::IndexKeys() {
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::string& line = lines[index];
+        if (!line.empty() && line.front() == '#')
+            continue;
+        Tokenizer tokens(line, kDelimiters);
+        if (!tokens.HasMoreTokens())
+            continue;
+        const std::string keyword = StringUtil::ToUpper(tokens.NextToken());
+        if (keyword == "SECTION" && !tokens.HasMoreTokens())
+            ++namelessSections;
+        firstLineOfKey.try_emplace(keyword, KeyLine{index, namelessSections});
+    }
+}
+
+// Each lookup used to pass these lines, and logs that read them expect the same lines.
+void Settings::ReportNamelessSections(int count) {
+    for (int i = 0; i < count; ++i)
+        Log("Section defined without name\n");
 }
 
 std::optional<std::string> Settings::FindLine(std::string_view key, std::string_view section) const {
     const std::string wantedKey = StringUtil::ToUpper(key);
+    if (section.empty()) {
+        const auto hit = firstLineOfKey.find(wantedKey);
+        ReportNamelessSections(hit == firstLineOfKey.end() ? namelessSections : hit->second.namelessSectionsBefore);
+        if (hit == firstLineOfKey.end())
+            return std::nullopt;
+        return lines[hit->second.line];
+    }
     const std::string wantedSection = StringUtil::ToUpper(section);
     bool inSection = false;
     for (const std::string& line : lines) {

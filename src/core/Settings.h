@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +20,24 @@ public:
     std::optional<std::string> FindLine(std::string_view key, std::string_view section = {}) const;
 
     static constexpr std::size_t MaxLineLength = 998;
+    // A configuration is some tens of kilobytes; a file of this size is read still, quickly.
+    static constexpr std::size_t MaxFileBytes = 64 << 20;
 
     std::string fileName;
     std::vector<std::string> lines;
+
+private:
+    // Where a scan for the key would stop, and how many nameless SECTION lines it would pass.
+    struct KeyLine {
+        std::size_t line = 0;
+        int namelessSectionsBefore = 0;
+    };
+
+    // Lookups without a section go through this index instead of scanning every line, so that
+    // a huge file costs one pass at load, not one per key.
+    void IndexKeys();
+    static void ReportNamelessSections(int count);
+
+    std::map<std::string, KeyLine, std::less<>> firstLineOfKey;
+    int namelessSections = 0;
 };

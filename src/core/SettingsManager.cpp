@@ -1,6 +1,7 @@
 #include "core/SettingsManager.h"
 
 #include "app/Log.h"
+#include "core/SettingLimits.h"
 #include "core/Tokenizer.h"
 
 #include <algorithm>
@@ -12,26 +13,44 @@ namespace {
 
 constexpr const char* kDelimiters = " \t";
 
-// strtoll rather than sscanf, which leaves overflow undefined.
-std::int32_t ToInt(const std::string& token) {
+// Reads like %d; strtoll rather than sscanf, which leaves overflow undefined.
+std::int32_t ParseInt(const std::string& token) {
     const long long value = std::strtoll(token.c_str(), nullptr, 10);
     constexpr long long lowest = std::numeric_limits<std::int32_t>::min();
     constexpr long long highest = std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(std::clamp(value, lowest, highest));
 }
 
-// Game code turns floats into sizes and pixel positions, where infinity or NaN would be
-// undefined, so only finite values leave here.
-float ToFloat(const std::string& token) {
-    const float value = std::strtof(token.c_str(), nullptr);
-    if (std::isnan(value))
-        return 0.0f;
-    constexpr float highest = std::numeric_limits<float>::max();
-    return std::clamp(value, -highest, highest);
+// A value the file states is held inside its key's range; NaN and the infinities lie outside
+// every range. A missing key keeps its zero: its absence is logged already. Every key of the
+// shipped config.txt has a range, which a test makes sure of.
+double Limit(std::string_view key, const std::string& token, double value) {
+    const std::optional<SettingLimits::Range> range = SettingLimits::Of(key);
+    if (token.empty() || !range || (value >= range->low && value <= range->high))
+        return value;
+    const std::string keyText(key);
+    const double kept = value > range->high ? range->high : range->low;
+    Log("SettingsManager: %s %s is outside [%g, %g], using %g\n", keyText.c_str(), token.c_str(), range->low,
+        range->high, kept);
+    return kept;
 }
 
-bool ToBool(const std::string& token) {
-    return ToInt(token) != 0;
+std::int32_t ToInt(std::string_view key, const std::string& token) {
+    return static_cast<std::int32_t>(Limit(key, token, ParseInt(token)));
+}
+
+// Game code turns floats into sizes and pixel positions, where infinity or NaN would be
+// undefined, so only finite values leave here, even for a key the table does not know.
+float ToFloat(std::string_view key, const std::string& token) {
+    const double value = Limit(key, token, std::strtof(token.c_str(), nullptr));
+    if (std::isnan(value))
+        return 0.0f;
+    constexpr double highest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -highest, highest));
+}
+
+bool ToBool(std::string_view, const std::string& token) {
+    return ParseInt(token) != 0;
 }
 
 } // namespace
@@ -70,10 +89,10 @@ bool SettingsManager::GetBool(std::string_view key, std::string_view section) {
 
 template <typename T>
 T SettingsManager::Lookup(KeyMap<T>& values, std::string_view key, std::string_view section,
-                          T (*convert)(const std::string&)) {
+                          T (*convert)(std::string_view, const std::string&)) {
     if (const auto hit = values.find(key); hit != values.end())
         return hit->second;
-    const T value = convert(ValueToken(key, section));
+    const T value = convert(key, ValueToken(key, section));
     values.emplace(key, value);
     return value;
 }
