@@ -1,6 +1,7 @@
 #include "app/WindowProcedure.h"
 
 #include "app/Game.h"
+#include "app/Screenshot.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
 #include "score/HighScore.h"
@@ -95,6 +96,9 @@ void WindowProcedure::OnKeyDown(int key) {
             game.LeaveHighScores();
         else
             game.SetState(GameState::TitleMenu);
+        break;
+    case platform::vk::F12:
+        Screenshot::Take();
         break;
     case 'C':
         if (state == GameState::Help)
