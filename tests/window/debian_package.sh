@@ -32,7 +32,12 @@ field() { dpkg-deb -f "out/$deb" "$1"; }
 root=$work/root
 dpkg -x "out/$deb" "$root"
 share=$root/usr/share
-for file in usr/bin/quagleaper usr/libexec/quagleaper/quagleaper usr/share/quagleaper/Quagleaper.dat \
+# Debian's layout, games/ and share/games/, comes with a build for /usr.
+games=games
+[ -f "$root/usr/games/quagleaper" ] || games=bin
+data=share/games
+[ $games = games ] || data=share
+for file in usr/$games/quagleaper usr/libexec/quagleaper/quagleaper usr/$data/quagleaper/Quagleaper.dat \
             usr/share/applications/quagleaper.desktop usr/share/metainfo/org.quagleaper.Quagleaper.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/quagleaper.svg usr/share/man/man6/quagleaper.6.gz \
             usr/share/doc/quagleaper/copyright usr/share/doc/quagleaper/changelog.gz usr/share/doc/quagleaper/NEWS; do
@@ -56,7 +61,7 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$share/man/man6/quagleaper.6.gz" 2>&1 | grep 
 
 # The command line is answered before any window, so none is there to open.
 export HOME=$work/home
-game=$root/usr/bin/quagleaper
+game=$root/usr/$games/quagleaper
 [ "$(env -u DISPLAY "$game" --version)" = "quagleaper $version" ] || fail "--version: $(env -u DISPLAY "$game" --version 2>&1)"
 env -u DISPLAY "$game" -h > help.txt || fail "--help ended with $?"
 grep -q -- "--version" help.txt || fail "--help: $(cat help.txt)"
@@ -68,7 +73,7 @@ env -u DISPLAY "$game" --bogus > bogus.out 2> bogus.err || status=$?
 # And it plays from the unpacked root.
 mkdir -p session elsewhere
 log=$HOME/.local/share/quagleaper/debug.txt
-(cd session && env -u XDG_DATA_HOME PATH="$root/usr/bin:$PATH" xvfb-run -a -s "-screen 0 1024x768x24" \
+(cd session && env -u XDG_DATA_HOME PATH="$root/usr/$games:$PATH" xvfb-run -a -s "-screen 0 1024x768x24" \
     bash "$here/installed_game.sh" --in-session quagleaper "$work/elsewhere" "$log")
 [ "$(tail -c 9 "$log")" = "Exiting." ] || fail "debug.txt does not end with Exiting."
 echo "debian package: passed"
