@@ -25,6 +25,7 @@ std::optional<int> KeyCode(const std::string& name) {
         {"RIGHT", platform::vk::Right}, {"UP", platform::vk::Up},
         {"DOWN", platform::vk::Down},   {"SPACE", platform::vk::Space},
         {"RETURN", platform::vk::Return}, {"BACK", platform::vk::Back},
+        {"F12", platform::vk::F12},
         // A game controller's d-pad and A button, as the desktop hands them on.
         {"PADLEFT", platform::vk::PadLeft}, {"PADRIGHT", platform::vk::PadRight},
         {"PADUP", platform::vk::PadUp},     {"PADDOWN", platform::vk::PadDown},

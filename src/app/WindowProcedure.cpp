@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/Log.h"
+#include "app/Screenshot.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
 #include "score/HighScore.h"
@@ -101,6 +102,9 @@ void WindowProcedure::OnKeyDown(int key) {
             game.LeaveHighScores();
         else
             game.SetState(GameState::TitleMenu);
+        break;
+    case platform::vk::F12:
+        Screenshot::Take();
         break;
     case 'C':
         if (state == GameState::Help)

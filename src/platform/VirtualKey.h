@@ -10,6 +10,7 @@ constexpr int Left = 37;
 constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
+constexpr int F12 = 0x7B;
 // Windows' own codes for a game pad's buttons. The controller's d-pad and A send these, so that
 // they can steer the menus while the keyboard's arrows and Space keep their meaning.
 constexpr int PadA = 0xC3;

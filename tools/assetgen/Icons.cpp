@@ -177,12 +177,15 @@ std::unique_ptr<Canvas> Highlight(const std::string& label) {
 
 } // namespace
 
-std::unique_ptr<Canvas> ApplicationIcon() {
-    auto canvas = Square(64);
-    cairo_t* cr = canvas->Context();
+void DrawApplicationIcon(cairo_t* cr) {
     Paint::RoundedRect(cr, 2, 2, 60, 60, 14);
     Paint::ShadedOutlined(cr, 0x3FA8E0, 3);
     Figures::FrogHead(cr, 32, 34, 60);
+}
+
+std::unique_ptr<Canvas> ApplicationIcon() {
+    auto canvas = Square(kApplicationIconSize);
+    DrawApplicationIcon(canvas->Context());
     return canvas;
 }
 

@@ -12,7 +12,12 @@ namespace Icons {
 
 constexpr int kPointerHotSpotX = 10;
 
-// The frog for the window's icon, 64 x 64, written as "appicon.bmp".
+constexpr int kApplicationIconSize = 64;
+
+// The frog of the application's icon, drawn on kApplicationIconSize square units; scale `cr`
+// for any other size or surface.
+void DrawApplicationIcon(cairo_t* cr);
+// The window's icon, kApplicationIconSize pixels square, written as "appicon.bmp".
 std::unique_ptr<Canvas> ApplicationIcon();
 
 // The labels of the small pictures, highlights included.

@@ -25,6 +25,7 @@ int virtualKeyOf(SDL_Keycode key) {
     case SDLK_RIGHT: return vk::Right;
     case SDLK_DOWN: return vk::Down;
     case SDLK_BACKSPACE: return vk::Back;
+    case SDLK_F12: return vk::F12;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return vk::Return;
     default: return 0;
