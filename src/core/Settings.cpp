@@ -40,6 +40,14 @@ bool ReadLine(File& file, std::string& line) {
     return !line.empty();
 }
 
+// The line's first token upper-cased, the tokens after it left in `tokens`; none for a comment
+// (a '#' in the very first column) or a blank line.
+std::optional<std::string> KeywordOf(const std::string& line, Tokenizer& tokens) {
+    if ((!line.empty() && line.front() == '#') || !tokens.HasMoreTokens())
+        return std::nullopt;
+    return StringUtil::ToUpper(tokens.NextToken());
+}
+
 // Files are read in binary, so a config saved with CRLF line ends keeps its carriage returns.
 void StripLineEnd(std::string& line) {
     if (!line.empty() && line.back() == '\n')
@@ -85,16 +93,13 @@ bool Settings::Load(const std::string& name) {
 
 void Settings::IndexKeys() {
     for (std::size_t index = 0; index < lines.size(); ++index) {
-        const std::string& line = lines[index];
-        if (!line.empty() && line.front() == '#')
+        Tokenizer tokens(lines[index], kDelimiters);
+        const std::optional<std::string> keyword = KeywordOf(lines[index], tokens);
+        if (!keyword)
             continue;
-        Tokenizer tokens(line, kDelimiters);
-        if (!tokens.HasMoreTokens())
-            continue;
-        const std::string keyword = StringUtil::ToUpper(tokens.NextToken());
-        if (keyword == "SECTION" && !tokens.HasMoreTokens())
+        if (*keyword == "SECTION" && !tokens.HasMoreTokens())
             ++namelessSections;
-        firstLineOfKey.try_emplace(keyword, KeyLine{index, namelessSections});
+        firstLineOfKey.try_emplace(*keyword, KeyLine{index, namelessSections});
     }
 }
 
@@ -116,21 +121,20 @@ std::optional<std::string> Settings::FindLine(std::string_view key, std::string_
     const std::string wantedSection = StringUtil::ToUpper(section);
     bool inSection = false;
     for (const std::string& line : lines) {
-        if (!line.empty() && line.front() == '#')
-            continue;
         Tokenizer tokens(line, kDelimiters);
-        if (!tokens.HasMoreTokens())
+        const std::optional<std::string> found = KeywordOf(line, tokens);
+        if (!found)
             continue;
-        const std::string keyword = StringUtil::ToUpper(tokens.NextToken());
+        const std::string& keyword = *found;
         if (keyword == "SECTION") {
             if (!tokens.HasMoreTokens())
                 Log("Section defined without name\n");
-            else if (!section.empty() && StringUtil::ToUpper(tokens.NextToken()) == wantedSection)
+            else if (StringUtil::ToUpper(tokens.NextToken()) == wantedSection)
                 inSection = true;
         }
         if (keyword == "ENDSECTION")
             inSection = false;
-        if ((section.empty() || inSection) && keyword == wantedKey)
+        if (inSection && keyword == wantedKey)
             return line;
     }
     return std::nullopt;
