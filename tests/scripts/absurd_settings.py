@@ -95,7 +95,9 @@ def main():
             else:
                 ended += 1
             log = open("debug.txt", encoding="latin-1").read()
-            if value in ("2147483648", "1e30", "inf", "nan") and " is outside [" not in log:
+            # Above every range whether read as an integer or a float ("1e30" reads 1 as %d);
+            # a row alone may hold keys that the first turns never read.
+            if not each and value == "2147483648" and " is outside [" not in log:
                 sys.exit("FAIL: %s: no value was held in range" % label)
     if played < ended:
         sys.exit("FAIL: only %d of %d runs played" % (played, played + ended))
