@@ -13,7 +13,8 @@ std::unique_ptr<Image> Window() {
     window->Create(800, kWindowHeight, PixelFormat::Screen());
     for (int y = 0; y < kWindowHeight; ++y)
         for (int x = 0; x < 800; ++x)
-            window->SetPixel(x, y, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x60);
+            window->SetPixel(x, y, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
+                             0x60);
     return window;
 }
 
@@ -25,7 +26,8 @@ void Scroll(benchmark::State& state) {
     int cameraY = 0;
     int direction = 1;
     for (auto _ : state) {
-        if (cameraY + direction * rowsPerFrame < 0 || cameraY + direction * rowsPerFrame > kScrollRange)
+        if (cameraY + direction * rowsPerFrame < 0 ||
+            cameraY + direction * rowsPerFrame > kScrollRange)
             direction = -direction;
         cameraY += direction * rowsPerFrame;
         band.ScrollTo(kScrollRange - cameraY);

@@ -12,7 +12,7 @@ namespace {
 
 // A vehicle-sized box moving along its lane.
 class Vehicle : public BlockingObject {
-public:
+  public:
     Vehicle(int x, int y, float speed) : x(x), y(y), speed(speed) {
         Singleton<BlockInfo>::Instance().add(this);
     }
@@ -24,7 +24,7 @@ public:
         return blocksPoint(px - static_cast<int>(speed * t), py);
     }
 
-private:
+  private:
     int x, y;
     float speed;
 };

@@ -7,14 +7,17 @@
 //
 // The game runs in a child process per depth, so that every singleton starts fresh. It needs
 // the data container: QUAGLEAPER_DAT, or build/run/data/Quagleaper.dat from the current folder.
-#include <benchmark/benchmark.h>
+#include "app/Application.h"
+#include "app/HarnessScript.h"
+#include "app/ScriptDriver.h"
+#include "gfx/DirectDraw.h"
+#include "gfx/DrawRecorder.h"
+#include "gfx/Image.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <SDL.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,16 +27,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
-
-#include "app/Application.h"
-#include "app/HarnessScript.h"
-#include "app/ScriptDriver.h"
-#include "gfx/DirectDraw.h"
-#include "gfx/DrawRecorder.h"
-#include "gfx/Image.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 namespace {
 
@@ -96,7 +94,7 @@ struct SdlBlit {
 
 // Hears the game's draws of one frame and turns them into SDL blits once the frame is done.
 class SdlFrame final : public DrawRecorder {
-public:
+  public:
     explicit SdlFrame(int depth) : depth(depth), format(platform::SurfaceFormat::ForDepth(depth)) {
         for (SDL_Surface*& buffer : buffers)
             buffer = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, depth, SdlFormat(depth));
@@ -111,7 +109,8 @@ public:
     SdlFrame& operator=(const SdlFrame&) = delete;
 
     void Copy(const platform::DisplaySurface& target, const platform::DisplaySurface& source,
-              const platform::Rect& from, const platform::Rect& to, platform::BlitKey key) override {
+              const platform::Rect& from, const platform::Rect& to,
+              platform::BlitKey key) override {
         heard.push_back({Heard::Kind::Copy, &target, &source, nullptr, nullptr, from, to, key});
     }
     void Blend(const platform::DisplaySurface& target, const Image& picture, const Image& alpha,
@@ -156,7 +155,7 @@ public:
 
     size_t Draws() const { return blits.size(); }
 
-private:
+  private:
     enum Buffer { kPrimary, kBack, kFade, kBuffers };
 
     struct Heard {
@@ -191,7 +190,8 @@ private:
             return buffer >= 0 ? buffers[buffer] : SurfacePicture(*draw.surface, draw.key);
         }
         case Heard::Kind::Blend:
-            return Cached({draw.picture, 0}, [&] { return BlendPicture(*draw.picture, *draw.alpha); });
+            return Cached({draw.picture, 0},
+                          [&] { return BlendPicture(*draw.picture, *draw.alpha); });
         case Heard::Kind::Darken:
             return Cached({draw.picture, 0}, [&] { return ShadowPicture(*draw.picture); });
         }
@@ -230,10 +230,11 @@ private:
     }
 
     SDL_Surface* BlendPicture(const Image& picture, const Image& alpha) const {
-        SDL_Surface* made = SDL_CreateRGBSurfaceWithFormat(0, picture.GetWidth(), picture.GetHeight(),
-                                                           32, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* made = SDL_CreateRGBSurfaceWithFormat(
+            0, picture.GetWidth(), picture.GetHeight(), 32, SDL_PIXELFORMAT_ARGB8888);
         for (int y = 0; y < picture.GetHeight(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(made->pixels) + y * made->pitch);
+            auto* row =
+                reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(made->pixels) + y * made->pitch);
             for (int x = 0; x < picture.GetWidth(); ++x) {
                 const size_t index = static_cast<size_t>(y) * picture.GetWidth() + x;
                 uint32_t pixel = 0;
@@ -250,7 +251,8 @@ private:
         SDL_Surface* made = SDL_CreateRGBSurfaceWithFormat(0, mask.GetWidth(), mask.GetHeight(), 32,
                                                            SDL_PIXELFORMAT_ARGB8888);
         for (int y = 0; y < mask.GetHeight(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(made->pixels) + y * made->pitch);
+            auto* row =
+                reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(made->pixels) + y * made->pitch);
             for (int x = 0; x < mask.GetWidth(); ++x) {
                 const size_t bit = static_cast<size_t>(y) * mask.GetWidth() + x;
                 const bool shadow = !(mask.GetData()[bit >> 3] & (0x80u >> (bit & 7)));
@@ -272,11 +274,10 @@ private:
 // The script's turns; the measured ones keep a transition running and are timed, each followed
 // by its two references.
 class FrameTimer final : public LoopDriver {
-public:
+  public:
     FrameTimer(ScriptDriver& script, int depth, Timings& timings)
         : script(script), sdl(depth), timings(timings),
-          floorFrom(static_cast<size_t>(kWidth) * kHeight * depth / 8),
-          floorTo(floorFrom.size()) {}
+          floorFrom(static_cast<size_t>(kWidth) * kHeight * depth / 8), floorTo(floorFrom.size()) {}
 
     void AwaitTurn() override {
         script.AwaitTurn();
@@ -310,7 +311,7 @@ public:
         script.TurnDone();
     }
 
-private:
+  private:
     bool Measuring() const {
         return turn >= kFirstMeasuredTurn && turn < kFirstMeasuredTurn + kMeasuredFrames;
     }
@@ -350,7 +351,9 @@ double Percentile(std::vector<double> values, double share) {
     return values[index];
 }
 
-std::vector<double> Values(const double* first, int count) { return {first, first + count}; }
+std::vector<double> Values(const double* first, int count) {
+    return {first, first + count};
+}
 
 // Runs the game at `depth` in a child process; false when it could not.
 bool Measure(int depth, Timings& timings) {
@@ -377,7 +380,7 @@ bool Measure(int depth, Timings& timings) {
     close(pipeEnds[1]);
     size_t received = 0;
     auto* bytes = reinterpret_cast<char*>(&timings);
-    for (ssize_t got = 1; got > 0 && received < sizeof(Timings); received += got > 0 ? got : 0)
+    for (ssize_t got = 1; got > 0 && received<sizeof(Timings); received += got> 0 ? got : 0)
         got = read(pipeEnds[0], bytes + received, sizeof(Timings) - received);
     close(pipeEnds[0]);
     int status = 0;
@@ -412,6 +415,12 @@ void BusiestFrame(benchmark::State& state) {
         state.counters["draws"] = timings->draws;
     }
 }
-BENCHMARK(BusiestFrame)->ArgName("depth")->Arg(16)->Arg(32)->Iterations(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BusiestFrame)
+    ->ArgName("depth")
+    ->Arg(16)
+    ->Arg(32)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

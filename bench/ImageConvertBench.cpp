@@ -2,7 +2,6 @@
 #include "gfx/ImageConverter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <memory>
 

@@ -1,14 +1,13 @@
 // The audio thread's work: one second of 44.1 kHz stereo output, mixed from 1, 8 and 32 voices
 // of 22050 Hz mono 16-bit sound playing in a loop at a lowered volume.
-#include <benchmark/benchmark.h>
+#include "platform/AudioGuard.h"
+#include "platform/Mixer.h"
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstring>
 #include <vector>
-
-#include "platform/AudioGuard.h"
-#include "platform/Mixer.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ constexpr int kVoiceRate = 22050;
 
 // The benchmark mixes on one thread.
 class SameThread final : public platform::AudioGuard {
-public:
+  public:
     void enter() override {}
     void leave() override {}
 };

@@ -1,12 +1,11 @@
 // The present path: the screen-format frame converted for the window's texture, the flip or
 // the windowed copy, and a transition composed over the frame.
-#include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <vector>
-
 #include "gfx/DirectDraw.h"
 #include "platform/headless/HeadlessPlatform.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -14,7 +13,8 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
 platform::DisplaySurface NoisySurface(int depth) {
-    platform::DisplaySurface surface(kWidth, kHeight, platform::SurfaceFormat::ForDepth(depth), nullptr);
+    platform::DisplaySurface surface(kWidth, kHeight, platform::SurfaceFormat::ForDepth(depth),
+                                     nullptr);
     platform::SurfaceDescription locked;
     surface.lock(nullptr, locked);
     uint32_t seed = 12345;
@@ -46,7 +46,7 @@ BENCHMARK(ConvertFrame)->Arg(16)->Arg(32);
 // The display on the headless platform, which keeps a copy of every shown frame as the
 // desktop backend uploads one.
 class HeadlessDisplay {
-public:
+  public:
     HeadlessDisplay(int depth, bool fullscreen) {
         std::filesystem::current_path(std::filesystem::temp_directory_path());
         platform::Platform::install(&headless);
@@ -65,7 +65,12 @@ void PresentFrame(benchmark::State& state) {
         screen.display.Present();
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(PresentFrame)->ArgNames({"depth", "fullscreen"})->Args({16, 1})->Args({32, 1})->Args({16, 0})->Args({32, 0});
+BENCHMARK(PresentFrame)
+    ->ArgNames({"depth", "fullscreen"})
+    ->Args({16, 1})
+    ->Args({32, 1})
+    ->Args({16, 0})
+    ->Args({32, 0});
 
 // A frame in the middle of a transition, zooming or sliding: the stretching blit of the new
 // screen comes first.

@@ -1,9 +1,8 @@
 #include "gfx/Image.h"
 #include "gfx/ImageUtil.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdint>
 
 namespace {
@@ -24,7 +23,8 @@ void Paint(Image& image) {
             const bool shape = (x / 40 + y / 30) % 3 == 0;
             const bool noisy = y % 100 < 20;
             const auto level = static_cast<std::uint8_t>(noisy ? noise : (shape ? x / 40 * 12 : 0));
-            image.SetPixel(x, y, level, static_cast<std::uint8_t>(noisy ? noise >> 8 : level), noisy || shape ? 64 : 0);
+            image.SetPixel(x, y, level, static_cast<std::uint8_t>(noisy ? noise >> 8 : level),
+                           noisy || shape ? 64 : 0);
         }
     }
 }

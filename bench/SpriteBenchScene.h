@@ -46,7 +46,7 @@ inline uint8_t DiscAlpha(int x, int y) {
 }
 
 class Scene {
-public:
+  public:
     explicit Scene(int depth) : depth(depth) {
         std::filesystem::current_path(std::filesystem::temp_directory_path());
         platform::Platform::install(&headless);

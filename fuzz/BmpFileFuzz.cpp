@@ -41,11 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const FuzzFolder folder;
     static platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);
-    static const bool screen = Singleton<DirectDraw>::Instance().Init(headless.window(), 800, 600, 16, true);
+    static const bool screen =
+        Singleton<DirectDraw>::Instance().Init(headless.window(), 800, 600, 16, true);
     if (!screen)
         std::abort();
     folder.Write("data/picture.bmp", data, size);
-    const std::unique_ptr<Image> picture = Singleton<BmpLoader>::Instance().Decode("data\\picture.bmp");
+    const std::unique_ptr<Image> picture =
+        Singleton<BmpLoader>::Instance().Decode("data\\picture.bmp");
     if (!picture)
         return 0;
     if (picture->GetDepth() == 1)

@@ -7,7 +7,7 @@
 // The working folder of a fuzz target: a fresh temporary folder with data/ inside, entered once
 // per process, so that the game's relative paths and its log land there and nowhere else.
 class FuzzFolder {
-public:
+  public:
     FuzzFolder();
 
     // Writes the input as the file `path` and starts the log afresh, so that it never grows.

@@ -1,7 +1,6 @@
 #include "AutoPlayer.h"
 
 #include "Forecast.h"
-
 #include "actors/Insect.h"
 #include "app/Game.h"
 #include "core/Rounding.h"
@@ -35,7 +34,8 @@ int KeyOf(RoutePlanner::Step step) {
 
 Pose PoseOf(const Frog& frog) {
     const TrackObject* ride = frog.getRide();
-    return {0.0f, frog.getX(), RoundToInt(frog.getY()), ride, ride ? Forecast::SecondsAboardLeft(*ride) : 0.0f};
+    return {0.0f, frog.getX(), RoundToInt(frog.getY()), ride,
+            ride ? Forecast::SecondsAboardLeft(*ride) : 0.0f};
 }
 
 } // namespace
@@ -43,7 +43,8 @@ Pose PoseOf(const Frog& frog) {
 void AutoPlayer::Play() {
     const Game& game = Singleton<Game>::Instance();
     const Frog& frog = game.frog;
-    if (game.state != GameState::Playing || frog.getState() != FS_IDLE || !frog.getCommandQueue().empty())
+    if (game.state != GameState::Playing || frog.getState() != FS_IDLE ||
+        !frog.getCommandQueue().empty())
         return;
     const float clock = game.level.settings.levelTime;
     if (WaitingOn(clock))
@@ -64,11 +65,13 @@ int AutoPlayer::ChooseKey(const Game& game) {
     if (!timing) {
         timing = RoutePlanner::Timing::FromGame();
         // The insect flies on while the key waits for the next frame.
-        tongueReach = Singleton<SettingsManager>::Instance().GetFloat("catchInsectsDistance") - kReachMargin;
+        tongueReach =
+            Singleton<SettingsManager>::Instance().GetFloat("catchInsectsDistance") - kReachMargin;
     }
     const Pose start = PoseOf(game.frog);
     const float secondsLeft = game.level.settings.levelTime;
-    if (InsectInReach(game) && RoutePlanner(game.level, *timing, secondsLeft).Survives(start, timing->tongue))
+    if (InsectInReach(game) &&
+        RoutePlanner(game.level, *timing, secondsLeft).Survives(start, timing->tongue))
         return platform::vk::Space;
     return KeyOf(RoutePlanner(game.level, *timing, secondsLeft).Choose(start).step);
 }
@@ -78,10 +81,13 @@ bool AutoPlayer::InsectInReach(const Game& game) const {
     for (const std::unique_ptr<Insect>& insect : game.level.insects) {
         if (insect->isAttacker() || insect->isCaught() || insect->isRemoved())
             continue;
-        if (std::hypot(insect->getX() - static_cast<float>(fx), insect->getY() - static_cast<float>(fy)) < tongueReach)
+        if (std::hypot(insect->getX() - static_cast<float>(fx),
+                       insect->getY() - static_cast<float>(fy)) < tongueReach)
             return true;
     }
     return false;
 }
 
-void AutoPlayer::Press(int key) { window.push({platform::Message::Type::KeyDown, key}); }
+void AutoPlayer::Press(int key) {
+    window.push({platform::Message::Type::KeyDown, key});
+}

@@ -15,13 +15,13 @@ class HeadlessWindow;
 // the keyboard: it eats the insects within reach when it can afford to stand still, and
 // otherwise hops, rides or waits. It reads the world and never changes it.
 class AutoPlayer {
-public:
+  public:
     explicit AutoPlayer(platform::HeadlessWindow& window) : window(window) {}
 
     // Called once a turn, after the script's own messages; presses at most one key.
     void Play();
 
-private:
+  private:
     int ChooseKey(const Game& game);
     // An insect the tongue would eat is within its reach; the attackers are left alone.
     bool InsectInReach(const Game& game) const;

@@ -8,4 +8,6 @@ void AutoplayDriver::AwaitTurn() {
         player.Play();
 }
 
-void AutoplayDriver::TurnDone() { script.TurnDone(); }
+void AutoplayDriver::TurnDone() {
+    script.TurnDone();
+}

@@ -26,7 +26,9 @@ constexpr float kPiranhaReach = 16.0f + 10.0f;
 constexpr float kRideSlack = 0.15f;
 
 // Cars and trucks come first in the numbering of what travels the lanes.
-bool IsVehicle(int type) { return type >= ObjectType::kRagtopOpen && type <= ObjectType::kTruckCementMixer; }
+bool IsVehicle(int type) {
+    return type >= ObjectType::kRagtopOpen && type <= ObjectType::kTruckCementMixer;
+}
 
 // Whether two things moving along one line pass each other, or come within `reach`, between
 // t0 and t1: their distance changes linearly.
@@ -38,7 +40,8 @@ bool Meet(float gapAtT0, float closing, float t0, float t1, float reach) {
 } // namespace
 
 std::vector<const ObjectTrack*> LanesByRow(const Level& level) {
-    std::vector<const ObjectTrack*> lanes(static_cast<std::size_t>(std::max(level.grid.longCells(), 0)), nullptr);
+    std::vector<const ObjectTrack*> lanes(
+        static_cast<std::size_t>(std::max(level.grid.longCells(), 0)), nullptr);
     for (const auto& area : level.getAreas())
         for (const ObjectTrack& track : area->getTracks())
             if (track.getRow() >= 0 && track.getRow() < static_cast<int>(lanes.size()))
@@ -90,7 +93,9 @@ float SecondsAboardAfterBoarding(const TrackObject& ride) {
     const int state = ride.getState();
     if (ObjectType::IsTruck(type)) {
         const auto& truck = static_cast<const Truck&>(ride);
-        return state == RoadObject::kStateDriving ? truck.getKillInterval() - truck.getAboardTime() - kRideSlack : 0.0f;
+        return state == RoadObject::kStateDriving
+                   ? truck.getKillInterval() - truck.getAboardTime() - kRideSlack
+                   : 0.0f;
     }
     const bool swimming = state == RiverObject::kStateSwimming;
     if (ObjectType::IsBox(type))

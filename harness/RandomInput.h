@@ -1,18 +1,18 @@
 #pragma once
 
-#include <random>
-#include <span>
-#include <vector>
-
 #include "app/GameState.h"
 #include "app/MenuScreens.h"
 #include "platform/Message.h"
+
+#include <random>
+#include <span>
+#include <vector>
 
 // A careless player for scripted runs, drawn from the script's seed: keys, typed characters,
 // pointer moves, clicks (often on the buttons of the screen shown) and the window losing focus
 // for a while. It never ends the program, so a long run stays a long run.
 class RandomInput {
-public:
+  public:
     static constexpr int kScreenWidth = 800;
     static constexpr int kScreenHeight = 600;
     // Focus stays away for at most this many turns.
@@ -27,8 +27,21 @@ public:
     // The focus back if it is away, as when the script stops the random input.
     std::vector<platform::Message> GiveBackFocus();
 
-private:
-    enum class Action { Arrow, Space, Pause, Escape, Return, Letter, PadKey, Character, Move, Click, ButtonClick, LoseFocus };
+  private:
+    enum class Action {
+        Arrow,
+        Space,
+        Pause,
+        Escape,
+        Return,
+        Letter,
+        PadKey,
+        Character,
+        Move,
+        Click,
+        ButtonClick,
+        LoseFocus
+    };
 
     Action PickAction();
     std::vector<platform::Message> Perform(Action action, GameState state);

@@ -1,7 +1,6 @@
 #include "RoutePlanner.h"
 
 #include "Forecast.h"
-
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
@@ -49,9 +48,13 @@ constexpr float kDead = -1.0e6f;
 // On the goal's row every unit away from it costs this much of a unit climbed.
 constexpr float kGoalRowAim = 0.5f;
 
-float HopSeconds(const char* label) { return ObjectMedia::AnimationDuration(label) / 1.25f; }
+float HopSeconds(const char* label) {
+    return ObjectMedia::AnimationDuration(label) / 1.25f;
+}
 
-bool IsTruck(const TrackObject* object) { return object && ObjectType::IsTruck(object->getObjectType()); }
+bool IsTruck(const TrackObject* object) {
+    return object && ObjectType::IsTruck(object->getObjectType());
+}
 
 } // namespace
 
@@ -66,19 +69,23 @@ RoutePlanner::Timing RoutePlanner::Timing::FromGame() {
     timing.rocket = HopSeconds("FROG_ROCKET_JUMP");
     timing.rocketBoarding = HopSeconds("FROG_ROCKET_JUMP_BOARDING");
     timing.upLook = 0.8f * ObjectMedia::AnimationDuration("FROG_MOVE_UP");
-    timing.rocketLook = 0.8f * Singleton<SettingsManager>::Instance().GetFloat("frogRocketJumpInterval");
+    timing.rocketLook =
+        0.8f * Singleton<SettingsManager>::Instance().GetFloat("frogRocketJumpInterval");
     timing.tongue = ObjectMedia::AnimationDuration("FROG_CATCH_INSECT") + kFrame;
     return timing;
 }
 
 std::size_t RoutePlanner::KeyHash::operator()(const Key& key) const {
-    const std::size_t place = (static_cast<std::size_t>(key.tick) * 1031u + static_cast<std::size_t>(key.column)) * 8191u +
-                              static_cast<std::size_t>(key.y);
+    const std::size_t place =
+        (static_cast<std::size_t>(key.tick) * 1031u + static_cast<std::size_t>(key.column)) *
+            8191u +
+        static_cast<std::size_t>(key.y);
     return place ^ (std::hash<const TrackObject*>()(key.ride) << 1);
 }
 
 RoutePlanner::RoutePlanner(const Level& level, const Timing& timing, float secondsLeft)
-    : level(level), lanes(Forecast::LanesByRow(level)), timing(timing), secondsLeft(secondsLeft), worldWidth(level.grid.widthUnits()) {
+    : level(level), lanes(Forecast::LanesByRow(level)), timing(timing), secondsLeft(secondsLeft),
+      worldWidth(level.grid.widthUnits()) {
     if (const WaterLilyGoal* goal = level.getLevelObjects().getGoal()) {
         hasGoal = true;
         goalX = goal->getX();
@@ -98,7 +105,8 @@ RoutePlanner::Choice RoutePlanner::Choose(const Pose& start) {
         std::optional<Pose> next;
         if (step == Step::Wait) {
             if (Idles(start, start.t + kWaitStep))
-                next = Pose{start.t + kWaitStep, start.x + (start.ride ? start.ride->getSpeed() * kWaitStep : 0.0f),
+                next = Pose{start.t + kWaitStep,
+                            start.x + (start.ride ? start.ride->getSpeed() * kWaitStep : 0.0f),
                             start.y, start.ride, start.rideEnds};
         } else {
             next = Hop(start, step);
@@ -115,7 +123,8 @@ bool RoutePlanner::Survives(const Pose& start, float seconds) {
     if (!Idles(start, until))
         return false;
     const float drift = start.ride ? start.ride->getSpeed() * seconds : 0.0f;
-    return Choose({until, start.x + drift, start.y, start.ride, start.rideEnds}).value > kDead * 0.5f;
+    return Choose({until, start.x + drift, start.y, start.ride, start.rideEnds}).value >
+           kDead * 0.5f;
 }
 
 float RoutePlanner::Search(const Pose& pose) {
@@ -134,7 +143,8 @@ float RoutePlanner::Search(const Pose& pose) {
             best = std::max(best, Search(*next));
     if (Idles(pose, pose.t + kWaitStep)) {
         const float drift = pose.ride ? pose.ride->getSpeed() * kWaitStep : 0.0f;
-        best = std::max(best, Search({pose.t + kWaitStep, pose.x + drift, pose.y, pose.ride, pose.rideEnds}));
+        best = std::max(
+            best, Search({pose.t + kWaitStep, pose.x + drift, pose.y, pose.ride, pose.rideEnds}));
     }
     known.emplace(key, best);
     return best;
@@ -152,7 +162,8 @@ float RoutePlanner::Value(const Pose& pose) const {
 }
 
 bool RoutePlanner::AtGoal(const Pose& pose) const {
-    return hasGoal && !pose.ride && std::hypot(pose.x - goalX, static_cast<float>(pose.y) - goalY) <= goalReach;
+    return hasGoal && !pose.ride &&
+           std::hypot(pose.x - goalX, static_cast<float>(pose.y) - goalY) <= goalReach;
 }
 
 bool RoutePlanner::Idles(const Pose& pose, float until) const {
@@ -162,13 +173,15 @@ bool RoutePlanner::Idles(const Pose& pose, float until) const {
     const float x0 = pose.x - speed * pose.t;
     if (pose.ride) {
         const float end = x0 + speed * until;
-        if (until > pose.rideEnds || end < kEdgeMargin || end > static_cast<float>(worldWidth) - kEdgeMargin)
+        if (until > pose.rideEnds || end < kEdgeMargin ||
+            end > static_cast<float>(worldWidth) - kEdgeMargin)
             return false;
     } else if (Forecast::IsWater(level, RoundToInt(pose.x), pose.y)) {
         return false;
     }
     const ObjectTrack* lane = LaneAt(pose.y);
-    if (Forecast::BoxCatches(LaneAt(pose.y + WorldCellGrid::kCellHeight), x0, speed, pose.t, until) ||
+    if (Forecast::BoxCatches(LaneAt(pose.y + WorldCellGrid::kCellHeight), x0, speed, pose.t,
+                             until) ||
         Forecast::PiranhaBites(lane, x0, speed, pose.t, until))
         return false;
     // Nothing runs over a riding frog.
@@ -182,7 +195,8 @@ bool RoutePlanner::Idles(const Pose& pose, float until) const {
 
 const ObjectTrack* RoutePlanner::LaneAt(int y) const {
     const int row = y / WorldCellGrid::kCellHeight;
-    return y >= 0 && row < static_cast<int>(lanes.size()) ? lanes[static_cast<std::size_t>(row)] : nullptr;
+    return y >= 0 && row < static_cast<int>(lanes.size()) ? lanes[static_cast<std::size_t>(row)]
+                                                          : nullptr;
 }
 
 // The game refuses a hop into a place that is blocked now or when the hop ends; off the lanes
@@ -191,11 +205,13 @@ bool RoutePlanner::Refused(int x, int y, float t) const {
     if (level.grid.isOutside(x, y))
         return true;
     const ObjectTrack* lane = LaneAt(y);
-    return lane ? Forecast::RunOver(lane, x, y, t) : Singleton<BlockInfo>::Instance().isBlocked(x, y);
+    return lane ? Forecast::RunOver(lane, x, y, t)
+                : Singleton<BlockInfo>::Instance().isBlocked(x, y);
 }
 
 bool RoutePlanner::SteadyUnder(const TrackObject* object, int x, int y, float t) const {
-    return level.objectAtAfter(x - kLandingMargin, y, t) == object && level.objectAtAfter(x + kLandingMargin, y, t) == object;
+    return level.objectAtAfter(x - kLandingMargin, y, t) == object &&
+           level.objectAtAfter(x + kLandingMargin, y, t) == object;
 }
 
 std::optional<Pose> RoutePlanner::Hop(const Pose& from, Step step) const {
@@ -214,7 +230,11 @@ std::optional<Pose> RoutePlanner::Hop(const Pose& from, Step step) const {
     if (Refused(tx, ty, from.t) || Refused(tx, ty, from.t + look))
         return std::nullopt;
     const TrackObject* target = level.objectAtAfter(tx, ty, from.t + look);
-    Landing landing{target, sideways ? timing.side : step == Step::Up ? timing.up : timing.down, dy};
+    Landing landing{target,
+                    sideways           ? timing.side
+                    : step == Step::Up ? timing.up
+                                       : timing.down,
+                    dy};
     if (IsTruck(target)) {
         if (step != Step::Up)
             return std::nullopt;
@@ -234,8 +254,8 @@ std::optional<Pose> RoutePlanner::HopOffTruck(const Pose& from, Step step) const
         // Near the top of the world the game refuses the jump outright, short hop or not.
         if (level.grid.isOutside(rx, farY))
             return std::nullopt;
-        const bool farFails = Refused(rx, farY, from.t + timing.rocketLook) ||
-                              Forecast::IsWater(level, rx, farY);
+        const bool farFails =
+            Refused(rx, farY, from.t + timing.rocketLook) || Forecast::IsWater(level, rx, farY);
         if (!farFails) {
             const TrackObject* target = level.objectAtAfter(rx, farY, from.t + timing.rocketLook);
             if (IsTruck(target))
@@ -263,20 +283,24 @@ std::optional<Pose> RoutePlanner::HopOffTruck(const Pose& from, Step step) const
 
 // Where the frog comes down, if it comes down alive: not in the water without a ride, not on
 // a ride about to go, and not under a car on the way.
-std::optional<Pose> RoutePlanner::Land(const Pose& from, int dx, const Landing& landing, bool keepsRide) const {
+std::optional<Pose> RoutePlanner::Land(const Pose& from, int dx, const Landing& landing,
+                                       bool keepsRide) const {
     const float end = from.t + landing.seconds + kFrame;
     const float drift = keepsRide && from.ride ? from.ride->getSpeed() : 0.0f;
-    Pose to{end, from.x + drift * (end - from.t) + static_cast<float>(dx), from.y + landing.dy, landing.ride, 0.0f};
+    Pose to{end, from.x + drift * (end - from.t) + static_cast<float>(dx), from.y + landing.dy,
+            landing.ride, 0.0f};
     const int x = RoundToInt(to.x);
     if (level.grid.isOutside(x, to.y) || to.x < kEdgeMargin - kSideHop ||
         to.x > static_cast<float>(worldWidth) - kEdgeMargin + kSideHop)
         return std::nullopt;
     if (landing.ride) {
         if (landing.ride->hasFixedSeat())
-            to.x = static_cast<float>(TruncateToInt(landing.ride->getX() + landing.ride->getSpeed() * end +
+            to.x = static_cast<float>(TruncateToInt(landing.ride->getX() +
+                                                    landing.ride->getSpeed() * end +
                                                     landing.ride->getSeatOffsetX()));
-        to.rideEnds = landing.ride == from.ride ? from.rideEnds
-                                                : end + Forecast::SecondsAboardAfterBoarding(*landing.ride);
+        to.rideEnds = landing.ride == from.ride
+                          ? from.rideEnds
+                          : end + Forecast::SecondsAboardAfterBoarding(*landing.ride);
         if (to.rideEnds < end + kShortestRide)
             return std::nullopt;
     } else if (Forecast::IsWater(level, x, to.y)) {
@@ -289,7 +313,8 @@ std::optional<Pose> RoutePlanner::Land(const Pose& from, int dx, const Landing& 
 
 // Cars hit a frog that neither rides nor has a ride to land on, wherever it is seen on the way;
 // a rocket jump flies over them.
-bool RoutePlanner::SafeOnTheWay(const Pose& from, int dx, const Landing& landing, float drift) const {
+bool RoutePlanner::SafeOnTheWay(const Pose& from, int dx, const Landing& landing,
+                                float drift) const {
     const bool flying = landing.dy == kRocket || landing.dy == kRocketBoarding;
     const bool carried = drift != 0.0f;
     if (flying || carried || landing.ride)

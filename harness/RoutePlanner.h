@@ -23,7 +23,7 @@ struct Pose {
 // and picks the first step of the way that ends highest, or at the goal, with the frog alive.
 // One planner serves one look at the world: what it learns holds only for that moment.
 class RoutePlanner {
-public:
+  public:
     enum class Step { Wait, Up, Left, Right, Down };
 
     struct Choice {
@@ -65,7 +65,7 @@ public:
     // Where a step from `from` lands, or none if the game would refuse it or it kills the frog.
     std::optional<Pose> Hop(const Pose& from, Step step) const;
 
-private:
+  private:
     // A pose as the search tells poses apart: a few hundredths of a second and a few units
     // make no difference to what happens next.
     struct Key {
@@ -89,7 +89,8 @@ private:
     float Value(const Pose& pose) const;
     bool AtGoal(const Pose& pose) const;
     std::optional<Pose> HopOffTruck(const Pose& from, Step step) const;
-    std::optional<Pose> Land(const Pose& from, int dx, const Landing& landing, bool keepsRide) const;
+    std::optional<Pose> Land(const Pose& from, int dx, const Landing& landing,
+                             bool keepsRide) const;
     bool SafeOnTheWay(const Pose& from, int dx, const Landing& landing, float drift) const;
     bool Refused(int x, int y, float t) const;
     const ObjectTrack* LaneAt(int y) const;

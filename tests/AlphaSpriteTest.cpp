@@ -5,7 +5,7 @@
 namespace {
 
 class AlphaSpriteTest : public SpriteScreen {
-protected:
+  protected:
     std::unique_ptr<AlphaSprite> Make(std::uint32_t colour, std::uint8_t alpha, int width = 4,
                                       int height = 4) {
         auto sprite = std::make_unique<AlphaSprite>();
@@ -88,20 +88,23 @@ TEST_P(AlphaSpriteTest, LongRowsOfClearOpaqueAndSoftPixelsBlendPixelByPixel) {
             for (int x = 0; x < 60; ++x)
                 before[y][x] = Channels(x, y);
         auto sprite = std::make_unique<AlphaSprite>();
-        ASSERT_TRUE(sprite->Create(Picture(kWidth, 3, picture), AlphaMap(kWidth, 3, weight), kWidth, 3,
-                                   0, 0, false));
+        ASSERT_TRUE(sprite->Create(Picture(kWidth, 3, picture), AlphaMap(kWidth, 3, weight), kWidth,
+                                   3, 0, 0, false));
         const auto source = Picture(kWidth, 3, picture);
         sprite->Draw(3, 0);
         for (int y = 0; y < 3; ++y)
             for (int x = 3; x < 3 + kWidth; ++x) {
                 const int a = weight(x - 3, y);
                 const std::uint32_t raw = Raw(*source, x - 3, y);
-                const std::array<int, 3> s = Depth() == 16
-                    ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
-                    : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
+                const std::array<int, 3> s =
+                    Depth() == 16
+                        ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
+                        : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255),
+                                             int(raw & 255)};
                 std::array<int, 3> expected = before[y][x];
                 for (int c = 0; c < 3 && a != 0; ++c)
-                    expected[c] = a == 255 ? s[c] : before[y][x][c] + (((s[c] - before[y][x][c]) * a) >> 8);
+                    expected[c] =
+                        a == 255 ? s[c] : before[y][x][c] + (((s[c] - before[y][x][c]) * a) >> 8);
                 EXPECT_EQ(Channels(x, y), expected) << x << "," << y << " alpha " << a;
             }
     });
@@ -121,13 +124,15 @@ TEST_P(AlphaSpriteTest, DrawsThatCutRunsOfClearOpaqueAndSoftPixelsBlendPixelByPi
         };
         const auto colour = [](int x, int y) { return Tag(x, y) ^ 0x5A3C96u; };
         auto sprite = std::make_unique<AlphaSprite>();
-        ASSERT_TRUE(sprite->Create(Picture(kWidth, kHeight, colour), AlphaMap(kWidth, kHeight, weight),
-                                   kWidth, kHeight, 0, 0, false));
+        ASSERT_TRUE(sprite->Create(Picture(kWidth, kHeight, colour),
+                                   AlphaMap(kWidth, kHeight, weight), kWidth, kHeight, 0, 0,
+                                   false));
         const auto source = Picture(kWidth, kHeight, colour);
         const auto split = [this](std::uint32_t raw) {
             return Depth() == 16
-                ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
-                : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255), int(raw & 255)};
+                       ? std::array<int, 3>{int(raw >> 11 & 31), int(raw >> 6 & 31), int(raw & 31)}
+                       : std::array<int, 3>{int(raw >> 16 & 255), int(raw >> 8 & 255),
+                                            int(raw & 255)};
         };
         struct Cut {
             ImageUtil::Rect part;
@@ -208,8 +213,9 @@ TEST_P(AlphaSpriteTest, AnAlphaMapOfAnotherSizeEndsTheProgram) {
 // nearest picture pixel with its weight, clipped at the screen's edge.
 TEST_P(AlphaSpriteTest, ScaledDrawsBlendTheNearestPictureAndGoOn) {
     auto sprite = std::make_unique<AlphaSprite>();
-    ASSERT_TRUE(sprite->Create(Picture(8, 8, Tag), AlphaMap(8, 8, [](int x, int) { return x < 4 ? 255 : 0; }),
-                               8, 8, 0, 0, false));
+    ASSERT_TRUE(sprite->Create(Picture(8, 8, Tag),
+                               AlphaMap(8, 8, [](int x, int) { return x < 4 ? 255 : 0; }), 8, 8, 0,
+                               0, false));
     const auto picture = Picture(8, 8, Tag);
     sprite->DrawScaled(100, 100, 4, 2);
     EXPECT_TRUE(Quits().empty());

@@ -5,7 +5,7 @@
 namespace {
 
 class AnimatedRLESpriteTest : public SpriteScreen {
-protected:
+  protected:
     // Two frames of 40 x 10: long runs and tagged literals, so both kinds of packet are decoded.
     static std::uint32_t Frames(int x, int y) {
         if (y >= 10)

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sstream>
-
 #include "app/Application.h"
+
 #include "app/Game.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
@@ -11,16 +7,21 @@
 #include "support/GeneratedData.h"
 #include "support/ScratchFolder.h"
 
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
 namespace {
 
 // The whole program in this process, driven by a harness script, in a folder of its own.
 class ApplicationTest : public ::testing::Test {
-protected:
+  protected:
     ApplicationTest() {
         // The game's own data as the build drew it.
         std::filesystem::create_directories(folder.Path() / "data");
         for (const auto& file : std::filesystem::directory_iterator(GeneratedData::LooseFolder()))
-            std::filesystem::create_symlink(file.path(), folder.Path() / "data" / file.path().filename());
+            std::filesystem::create_symlink(file.path(),
+                                            folder.Path() / "data" / file.path().filename());
         platform::Platform::install(&headless);
     }
 
@@ -57,7 +58,8 @@ protected:
     int PreloadSteps() const {
         const std::string log = Log();
         int steps = 0;
-        for (size_t at = log.find("RelProg: "); at != std::string::npos; at = log.find("RelProg: ", at + 1))
+        for (size_t at = log.find("RelProg: "); at != std::string::npos;
+             at = log.find("RelProg: ", at + 1))
             ++steps;
         return steps;
     }
@@ -131,7 +133,8 @@ TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) 
     const std::string log = Log();
     EXPECT_EQ(PreloadSteps(), 145);
     EXPECT_LT(log.find("RelProg: 0.00\n"), log.find("RelProg: 0.01\n"));
-    EXPECT_NE(log.find("RelProg: 0.99\nLoading waterlilyswimming...\nRelProg: 0.99\n"), std::string::npos);
+    EXPECT_NE(log.find("RelProg: 0.99\nLoading waterlilyswimming...\nRelProg: 0.99\n"),
+              std::string::npos);
     EXPECT_EQ(log.find("Disabling Sound"), std::string::npos);
     // The theme has no ".wav": it comes from its ".ogg" and plays from the first menu frame.
     EXPECT_NE(log.find("SoundEngine::Load could not load filename data\\soundtheme.wav\n"
@@ -163,9 +166,10 @@ TEST_F(ApplicationTest, ClosingTheWindowDuringThePreloadSkipsTheMainLoop) {
     headless.window().push({platform::Message::Type::Destroy});
     EXPECT_EQ(Run("focus on\nrun 5\n"), 0);
     const std::string log = Log();
-    EXPECT_NE(log.find("RelProg: 0.00\nReceived WM_QUI.\nFailed to update after loading soundhighscore"
-                       "Exiting game.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        log.find("RelProg: 0.00\nReceived WM_QUI.\nFailed to update after loading soundhighscore"
+                 "Exiting game.\n"),
+        std::string::npos);
     EXPECT_EQ(PreloadSteps(), 1);
     EXPECT_TRUE(States().empty()) << "no turn of the main loop";
 }
@@ -186,8 +190,9 @@ TEST_F(ApplicationTest, ALogThatCannotBeCreatedEndsTheProgramWithCodeOne) {
 TEST_F(ApplicationTest, MissingConfigurationIsLoggedAndTheGameStillRuns) {
     std::filesystem::remove("data/config.txt");
     EXPECT_EQ(Run("focus on\nrun 1\n"), 0);
-    EXPECT_NE(Log().find("SettingsManager::LoadSettings: could not load settings <data\\config.txt>\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Log().find("SettingsManager::LoadSettings: could not load settings <data\\config.txt>\n"),
+        std::string::npos);
 }
 
 TEST_F(ApplicationTest, TheWindowShowsTheFrogIconWithItsMagentaTransparent) {

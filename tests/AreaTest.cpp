@@ -5,8 +5,8 @@
 #include "world/Randomizer.h"
 #include "world/WorldCellGrid.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -26,10 +26,11 @@ constexpr const char* kConfig =
     "MinSpawnInterval_13_00 2\nMaxSpawnInterval_13_00 4\n";
 
 class AreaTest : public ::testing::Test {
-protected:
+  protected:
     // Loads the configuration with the given object count and builds the grid.
     void Load(const std::string& maxObjects = "4.9") {
-        LoadWorldConfig(folder, std::string(kConfig) + "MaxNumObjectsPerTrack " + maxObjects + "\n");
+        LoadWorldConfig(folder,
+                        std::string(kConfig) + "MaxNumObjectsPerTrack " + maxObjects + "\n");
         Singleton<Randomizer>::Instance().seed(99);
         grid.build(40);
         level.areaTypes.assign(14, 0);
@@ -109,8 +110,7 @@ TEST_F(AreaTest, TheLaneFromTheLeftLetsObjectsInAtTheLeftEdge) {
 TEST_F(AreaTest, QueriesGoToTheLaneOfTheRow) {
     Load();
     ASSERT_TRUE(area.init(12, level, World()));
-    EXPECT_EQ(area.nearestObjectDistance(0.0f, 0.0f),
-              std::sqrt(std::numeric_limits<float>::max()));
+    EXPECT_EQ(area.nearestObjectDistance(0.0f, 0.0f), std::sqrt(std::numeric_limits<float>::max()));
     for (int i = 0; i < 30; ++i)
         area.update(0.1f, true);
     const ObjectTrack& quick = area.getTracks()[2];

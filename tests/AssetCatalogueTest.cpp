@@ -8,13 +8,14 @@
 #include "support/SpriteScreen.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 namespace {
 
-SpriteManager& Sprites() { return Singleton<SpriteManager>::Instance(); }
+SpriteManager& Sprites() {
+    return Singleton<SpriteManager>::Instance();
+}
 
 } // namespace
 
@@ -58,12 +59,13 @@ constexpr std::uint32_t kBackdrop = 0x2060A0;
 
 // A preload screen and a bar 20 wide and 202 high whose rows tell where they came from.
 class ShowProgressTest : public SpriteScreen {
-protected:
+  protected:
     ShowProgressTest() {
         LoadWorldConfig(folder, "");
         AddSprite("PRELOAD", 800, 600, kBackdrop);
         auto bar = std::make_unique<SurfaceSprite>();
-        EXPECT_TRUE(bar->Create(Picture(20, 202, [](int x, int y) { return Tag(x, y); }), 20, 202, 0, 0, false));
+        EXPECT_TRUE(bar->Create(Picture(20, 202, [](int x, int y) { return Tag(x, y); }), 20, 202,
+                                0, 0, false));
         Singleton<SpriteManager>::Instance().AddSprite(std::move(bar), "PROGRESS_BAR", false);
     }
 

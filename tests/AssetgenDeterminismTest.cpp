@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "AssetGenerator.h"
 #include "Paint.h"
 #include "support/GeneratedData.h"
@@ -7,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 
@@ -23,7 +22,8 @@ TEST(AssetgenDeterminismTest, ASecondRunWritesTheSameBytesAsTheBuild) {
     Paint::ReleaseFonts();
     int compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path() / "again")) {
-        const std::filesystem::path built = std::filesystem::path(GeneratedData::LooseFolder()) / entry.path().filename();
+        const std::filesystem::path built =
+            std::filesystem::path(GeneratedData::LooseFolder()) / entry.path().filename();
         ASSERT_TRUE(std::filesystem::exists(built)) << built;
         EXPECT_TRUE(Bytes(entry.path()) == Bytes(built)) << entry.path().filename();
         ++compared;

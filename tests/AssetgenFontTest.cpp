@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "FontAtlas.h"
 #include "core/FileLoader.h"
 #include "gfx/DirectDraw.h"
@@ -12,6 +10,7 @@
 #include "support/ScratchFolder.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -19,7 +18,7 @@ namespace {
 
 // The two generated fonts, read by the game's font reader from the packed container.
 class AssetgenFontTest : public ::testing::Test {
-protected:
+  protected:
     AssetgenFontTest() {
         const std::string base = Singleton<FileLoader>::Instance().GetBasePath();
         hud.Load(base + "HUDFont.fnt", "HUD_FONT");

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "actors/Frog.h"
 #include "app/AssetCatalogue.h"
 #include "core/FileLoader.h"
@@ -16,6 +14,7 @@
 #include "support/ScratchFolder.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -74,20 +73,25 @@ struct Seen {
 // The frog's pictures from the build's packed data, drawn through the game's own sprites onto
 // a 16-bit headless screen at the places the game draws them.
 class AssetgenFrogAnimationsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { AssetCatalogue::RegisterAssets(); }
 
     std::string Log() const { return folder.Read("debug.txt"); }
     static SettingsManager& Settings() { return Singleton<SettingsManager>::Instance(); }
-    static Sprite* Get(const std::string& label) { return Singleton<SpriteManager>::Instance().GetSprite(label); }
+    static Sprite* Get(const std::string& label) {
+        return Singleton<SpriteManager>::Instance().GetSprite(label);
+    }
     static const SpriteInfo& Info(const std::string& label) {
         return *Singleton<SpriteManager>::Instance().GetSpriteInfo(label);
     }
-    static platform::DisplaySurface& Back() { return *Singleton<DirectDraw>::Instance().GetBackBuffer(); }
+    static platform::DisplaySurface& Back() {
+        return *Singleton<DirectDraw>::Instance().GetBackBuffer();
+    }
 
     // The state's draw offset as the frog adds it up: the default plus the state's own.
     static std::pair<int, int> OffsetOf(int state) {
-        std::pair<int, int> offset{Settings().GetInt("frogDefaultOffsetX"), Settings().GetInt("frogDefaultOffsetY")};
+        std::pair<int, int> offset{Settings().GetInt("frogDefaultOffsetX"),
+                                   Settings().GetInt("frogDefaultOffsetY")};
         if (!Frog::OffsetKey(state, 'X').empty()) {
             offset.first += Settings().GetInt(Frog::OffsetKey(state, 'X'));
             offset.second += Settings().GetInt(Frog::OffsetKey(state, 'Y'));
@@ -97,7 +101,8 @@ protected:
 
     static void ShowFrame(Sprite& sprite, const std::string& label, int frame) {
         const SpriteInfo& info = Info(label);
-        sprite.time = (static_cast<float>(frame) + 0.5f) * info.duration / static_cast<float>(info.numFrames);
+        sprite.time =
+            (static_cast<float>(frame) + 0.5f) * info.duration / static_cast<float>(info.numFrames);
     }
 
     template <typename DrawIt>
@@ -112,8 +117,7 @@ protected:
     }
 
     // A pixel is the picture's own where it comes out the same over black and over white.
-    template <typename DrawIt>
-    static Seen Look(DrawIt draw) {
+    template <typename DrawIt> static Seen Look(DrawIt draw) {
         const std::vector<std::uint32_t> overBlack = Shot(0x0000, draw);
         const std::vector<std::uint32_t> overWhite = Shot(0xFFFF, draw);
         Seen seen;
@@ -216,7 +220,8 @@ TEST_F(AssetgenFrogAnimationsTest, AMoveIsSeenOnTheWayBetweenItsEnds) {
         const auto [dx, dy] = Frog::MoveDistance(move.state);
         const Seen first = FrogFrame(move.state, move.label, 0);
         const Seen halfway = FrogFrame(move.state, move.label, Info(move.label).numFrames / 2);
-        const double along = ((halfway.x - first.x) * dx - (halfway.y - first.y) * dy) / (dx * dx + dy * dy);
+        const double along =
+            ((halfway.x - first.x) * dx - (halfway.y - first.y) * dy) / (dx * dx + dy * dy);
         EXPECT_GT(along, 0.2) << move.label;
         EXPECT_LT(along, 0.9) << move.label;
     }
@@ -259,16 +264,20 @@ TEST_F(AssetgenFrogAnimationsTest, TheHammerStrikesTheFrogAndTheExplosionIsCentr
 }
 
 TEST_F(AssetgenFrogAnimationsTest, HopsAreQuickIdlingIsCalmAndDeathsCanBeFollowed) {
-    const auto seconds = [](const char* label) { return Info(label).duration / Frog::kMoveTimeFactor; };
+    const auto seconds = [](const char* label) {
+        return Info(label).duration / Frog::kMoveTimeFactor;
+    };
     for (const char* hop : {"FROG_MOVE_UP", "FROG_MOVE_DOWN", "FROG_MOVE_LEFT", "FROG_MOVE_RIGHT"})
         EXPECT_LT(seconds(hop), 0.45f) << hop;
     EXPECT_GT(seconds("FROG_ROCKET_JUMP"), seconds("FROG_MOVE_UP"));
-    EXPECT_FLOAT_EQ(Settings().GetFloat("frogRocketJumpInterval"), Info("FROG_ROCKET_JUMP").duration);
+    EXPECT_FLOAT_EQ(Settings().GetFloat("frogRocketJumpInterval"),
+                    Info("FROG_ROCKET_JUMP").duration);
     EXPECT_GE(Info("FROG_IDLE").duration, 2.0f);
     EXPECT_LE(Info("FROG_IDLE").duration, 3.0f);
-    for (const char* death : {"FROG_PIERCED", "FROG_DROWN", "FROG_KILL_TRUCK_LEFT", "FROG_KILL_BOX_DROWN",
-                              "FROG_KILL_BOX_HAMMER", "FROG_KILL_BOX_RED_BUTTON", "FROG_KILL_BOX_BOMB",
-                              "FROG_KILL_PIRANHA"}) {
+    for (const char* death :
+         {"FROG_PIERCED", "FROG_DROWN", "FROG_KILL_TRUCK_LEFT", "FROG_KILL_BOX_DROWN",
+          "FROG_KILL_BOX_HAMMER", "FROG_KILL_BOX_RED_BUTTON", "FROG_KILL_BOX_BOMB",
+          "FROG_KILL_PIRANHA"}) {
         EXPECT_GE(seconds(death), 0.9f) << death;
         EXPECT_LE(seconds(death), 2.0f) << death;
     }

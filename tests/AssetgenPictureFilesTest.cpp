@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "Canvas.h"
 #include "PictureExport.h"
 #include "PictureFiles.h"
@@ -11,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -46,7 +45,8 @@ TEST(AssetgenPictureFilesTest, SoftEdgesKeepTheirColourAndGiveTheCoverageToTheAl
     const std::vector<std::uint32_t> colour = PictureExport::SoftColour(*canvas);
     const std::vector<std::uint32_t> alpha = PictureExport::AlphaGrey(*canvas);
     EXPECT_EQ(colour[0], PictureExport::kMagenta);
-    EXPECT_TRUE(Near(colour[1], 0xC04020)) << std::hex << colour[1] << " must not be darkened by the edge";
+    EXPECT_TRUE(Near(colour[1], 0xC04020))
+        << std::hex << colour[1] << " must not be darkened by the edge";
     EXPECT_TRUE(Near(alpha[1], 0x808080)) << std::hex << alpha[1];
     EXPECT_EQ(alpha[0], 0u);
     EXPECT_EQ(alpha[3], 0xFFFFFFu);
@@ -64,14 +64,16 @@ TEST(AssetgenPictureFilesTest, HardEdgesDrawHalfCoveredPixelsAndNeverBlackOrMage
     Canvas opaque(1, 1);
     cairo_set_source_rgb(opaque.Context(), 1, 0, 1);
     cairo_paint(opaque.Context());
-    EXPECT_NE(PictureExport::HardColour(opaque)[0], PictureExport::kMagenta) << "art is never transparent";
+    EXPECT_NE(PictureExport::HardColour(opaque)[0], PictureExport::kMagenta)
+        << "art is never transparent";
 }
 
 TEST(AssetgenPictureFilesTest, TheGamesReadersGetBackWhatWasWritten) {
     ScratchFolder folder;
     HeadlessScreen screen{32};
     std::filesystem::create_directory("data");
-    const std::vector<std::uint32_t> pixels = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x123456};
+    const std::vector<std::uint32_t> pixels = {0x102030, 0x405060, 0x708090,
+                                               0xA0B0C0, 0xD0E0F0, 0x123456};
     ASSERT_TRUE(PictureFiles::WriteBmp24("data/tile.bmp", 3, 2, pixels));
     const auto bmp = Singleton<BmpLoader>::Instance().Load("data\\tile.bmp");
     ASSERT_NE(bmp, nullptr);

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "Buttons.h"
 #include "Icons.h"
 #include "MenuScreens.h"
@@ -17,6 +15,7 @@
 #include "support/ScratchFolder.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -25,9 +24,11 @@ namespace {
 // The still pictures of the build's data, loaded through the game's own loaders and sprite
 // manager from the packed container, on a 16-bit screen as the game asks for.
 class AssetgenPicturesTest : public ::testing::Test {
-protected:
+  protected:
     std::string Log() const { return folder.Read("debug.txt"); }
-    Sprite* Get(const std::string& label) { return Singleton<SpriteManager>::Instance().GetSprite(label); }
+    Sprite* Get(const std::string& label) {
+        return Singleton<SpriteManager>::Instance().GetSprite(label);
+    }
     std::unique_ptr<Image> Picture(const std::string& label) {
         return Singleton<FileLoader>::Instance().LoadImage(NormalizeLabel(label), true);
     }
@@ -35,7 +36,8 @@ protected:
     // Equal up to the dithering of the 16-bit screen.
     static bool Alike(std::uint32_t a, std::uint32_t b) {
         for (int shift : {0, 8, 16})
-            if (std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF)) > 12)
+            if (std::abs(static_cast<int>(a >> shift & 0xFF) -
+                         static_cast<int>(b >> shift & 0xFF)) > 12)
                 return false;
         return true;
     }
@@ -49,7 +51,8 @@ TEST_F(AssetgenPicturesTest, EveryStillPictureBuildsItsSpriteWithoutAFailure) {
     for (const SpriteInfo& info : PictureCatalogue::StillPictures()) {
         EXPECT_NE(Get(info.name), nullptr) << info.name;
         if (info.mirrored) {
-            EXPECT_NE(Singleton<SpriteManager>::Instance().GetSprite(info.name, true), nullptr) << info.name;
+            EXPECT_NE(Singleton<SpriteManager>::Instance().GetSprite(info.name, true), nullptr)
+                << info.name;
         }
     }
     EXPECT_EQ(CountOf(Log(), "Fail"), 0) << Log();
@@ -96,8 +99,11 @@ TEST_F(AssetgenPicturesTest, ScreensAreOpaqueAndTheCreditsMaskOpensItsWindow) {
     for (int y = MenuScreens::kCreditsTop; y < MenuScreens::kCreditsBottom; y += 7)
         for (int x = MenuScreens::kCreditsLeft; x < MenuScreens::kCreditsRight; x += 7)
             ASSERT_TRUE(Transparent(*mask, x, y)) << x << "," << y;
-    for (const auto& [x, y] : {std::pair{5, 5}, {400, MenuScreens::kCreditsTop - 2}, {400, 540},
-                               {MenuScreens::kCreditsLeft - 2, 300}, {MenuScreens::kCreditsRight + 1, 300}})
+    for (const auto& [x, y] : {std::pair{5, 5},
+                               {400, MenuScreens::kCreditsTop - 2},
+                               {400, 540},
+                               {MenuScreens::kCreditsLeft - 2, 300},
+                               {MenuScreens::kCreditsRight + 1, 300}})
         EXPECT_FALSE(Transparent(*mask, x, y)) << x << "," << y;
 }
 
@@ -127,11 +133,15 @@ TEST_F(AssetgenPicturesTest, TheProgressBarFitsTheGrooveFromRow111) {
     // The preload screen frames the groove: dark inside, frame around.
     const auto preload = Picture("PRELOAD");
     ASSERT_NE(preload, nullptr);
-    const std::uint32_t groove = preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop + 100);
-    EXPECT_TRUE(Alike(preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop + MenuScreens::kBarHeight - 1),
+    const std::uint32_t groove =
+        preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop + 100);
+    EXPECT_TRUE(Alike(preload->GetPixel(MenuScreens::kBarWidth / 2,
+                                        MenuScreens::kBarTop + MenuScreens::kBarHeight - 1),
                       groove));
-    EXPECT_FALSE(Alike(preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop - 4), groove));
-    EXPECT_FALSE(Alike(preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop + MenuScreens::kBarHeight + 4),
+    EXPECT_FALSE(
+        Alike(preload->GetPixel(MenuScreens::kBarWidth / 2, MenuScreens::kBarTop - 4), groove));
+    EXPECT_FALSE(Alike(preload->GetPixel(MenuScreens::kBarWidth / 2,
+                                         MenuScreens::kBarTop + MenuScreens::kBarHeight + 4),
                        groove));
 }
 

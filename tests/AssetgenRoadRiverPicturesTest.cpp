@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "app/AssetCatalogue.h"
 #include "core/FileLoader.h"
 #include "gfx/Image.h"
@@ -10,27 +8,55 @@
 #include "support/Probes.h"
 #include "support/ScratchFolder.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
 
 const char* const kAnimations[] = {
-    "RAGTOP_OPEN_DRIVE", "RAGTOP_CLOSED_DRIVE", "SMALL_CAR_DRIVE", "TRUCK_GARBAGE_DRIVE",
-    "TRUCK_GARBAGE_KILL", "TRUCK_CHEZ_FRED_DRIVE", "TRUCK_CHEZ_FRED_KILL", "TRUCK_ELECTRIC_DRIVE",
-    "TRUCK_ELECTRIC_KILL", "TRUCK_AQUARIUM_DRIVE", "TRUCK_AQUARIUM_KILL", "TRUCK_CEMENT_MIXER_DRIVE",
-    "TRUCK_CEMENT_MIXER_KILL", "FROG_LEG", "STAR_TRUCK", "TRUNK_SWIMMING", "BARREL_SWIMMING",
-    "HIPPO_SWIMMING", "HIPPO_DIVING", "WATER_LILY_SWIMMING", "WATER_LILY_DIVING", "BOX_SWIMMING",
-    "BOX_DROWN_KILL", "BOX_HAMMER_KILL", "BOX_RED_BUTTON_KILL", "BOX_BOMB_KILL", "PIRANHA_SWIMMING",
-    "INSECT_BIG_BUG_FLY_LEFT", "INSECT_BUSINESS_BUG_FLY_LEFT", "INSECT_BUTTERFLY_FLY_LEFT",
-    "INSECT_NEWS_BUG_FLY_LEFT", "INSECT_TAXI_BUG_FLY_LEFT", "INSECT_TOOL_BUG_FLY_LEFT",
-    "INSECT_VOYAGER_BUG_FLY_LEFT", "INSECT_BIG_BUG_PIERCING", "INSECT_TAXI_BUG_PIERCING",
+    "RAGTOP_OPEN_DRIVE",
+    "RAGTOP_CLOSED_DRIVE",
+    "SMALL_CAR_DRIVE",
+    "TRUCK_GARBAGE_DRIVE",
+    "TRUCK_GARBAGE_KILL",
+    "TRUCK_CHEZ_FRED_DRIVE",
+    "TRUCK_CHEZ_FRED_KILL",
+    "TRUCK_ELECTRIC_DRIVE",
+    "TRUCK_ELECTRIC_KILL",
+    "TRUCK_AQUARIUM_DRIVE",
+    "TRUCK_AQUARIUM_KILL",
+    "TRUCK_CEMENT_MIXER_DRIVE",
+    "TRUCK_CEMENT_MIXER_KILL",
+    "FROG_LEG",
+    "STAR_TRUCK",
+    "TRUNK_SWIMMING",
+    "BARREL_SWIMMING",
+    "HIPPO_SWIMMING",
+    "HIPPO_DIVING",
+    "WATER_LILY_SWIMMING",
+    "WATER_LILY_DIVING",
+    "BOX_SWIMMING",
+    "BOX_DROWN_KILL",
+    "BOX_HAMMER_KILL",
+    "BOX_RED_BUTTON_KILL",
+    "BOX_BOMB_KILL",
+    "PIRANHA_SWIMMING",
+    "INSECT_BIG_BUG_FLY_LEFT",
+    "INSECT_BUSINESS_BUG_FLY_LEFT",
+    "INSECT_BUTTERFLY_FLY_LEFT",
+    "INSECT_NEWS_BUG_FLY_LEFT",
+    "INSECT_TAXI_BUG_FLY_LEFT",
+    "INSECT_TOOL_BUG_FLY_LEFT",
+    "INSECT_VOYAGER_BUG_FLY_LEFT",
+    "INSECT_BIG_BUG_PIERCING",
+    "INSECT_TAXI_BUG_PIERCING",
 };
 
 const char* const kShadows[] = {"SHADOW_SMALL_CAR", "SHADOW_RAGTOP", "SHADOW_TRUCK"};
 
 // The objects' pictures from the build's packed data, loaded as the game loads them.
 class AssetgenRoadRiverPicturesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { AssetCatalogue::RegisterAssets(); }
 
     std::string Log() const { return folder.Read("debug.txt"); }
@@ -69,7 +95,8 @@ TEST_F(AssetgenRoadRiverPicturesTest, EveryAnimationStacksWholeFramesOfItsCatalo
 TEST_F(AssetgenRoadRiverPicturesTest, ShadowsAreOneBitMasksWithTheVehicleInsideAndClearEdges) {
     for (const char* label : kShadows) {
         // As the game reads a shadow: unconverted, in the file's own depth.
-        const std::unique_ptr<Image> mask = Singleton<FileLoader>::Instance().LoadImage(NormalizeLabel(label), false);
+        const std::unique_ptr<Image> mask =
+            Singleton<FileLoader>::Instance().LoadImage(NormalizeLabel(label), false);
         ASSERT_NE(mask, nullptr) << label;
         EXPECT_EQ(mask->GetDepth(), 1) << label;
         // The game darkens under the non-black pixels: the middle, never the corners.

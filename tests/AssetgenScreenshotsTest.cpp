@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "Buttons.h"
 #include "CreditsText.h"
 #include "core/FileLoader.h"
@@ -20,6 +18,7 @@
 #include "world/TopLayer.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,10 +29,10 @@ namespace {
 // sprites, fonts, background and top layers. With QUAGLEAPER_SHOTS set, each frame is kept there
 // as a PNG to look at.
 class AssetgenScreenshotsTest : public ::testing::Test {
-protected:
+  protected:
     AssetgenScreenshotsTest() {
-        Singleton<HUDFont>::Instance().Load(Singleton<FileLoader>::Instance().GetBasePath() + "HUDFont.fnt",
-                                            "HUD_FONT");
+        Singleton<HUDFont>::Instance().Load(
+            Singleton<FileLoader>::Instance().GetBasePath() + "HUDFont.fnt", "HUD_FONT");
         level.load();
     }
 
@@ -80,7 +79,8 @@ protected:
         const auto picture = Singleton<FileLoader>::Instance().LoadImage("backgroundworld00", true);
         ASSERT_NE(picture, nullptr);
         for (int x = 3; x < 800; x += 97)
-            EXPECT_EQ(Back().pixelAt(x, screenRow) & 0xFFFFFF, picture->GetPixel(x, pictureRow)) << x;
+            EXPECT_EQ(Back().pixelAt(x, screenRow) & 0xFFFFFF, picture->GetPixel(x, pictureRow))
+                << x;
     }
 
     ScratchFolder folder;
@@ -110,7 +110,8 @@ TEST_F(AssetgenScreenshotsTest, TheHelpScreen) {
 TEST_F(AssetgenScreenshotsTest, TheHighScoreTableFitsItsRows) {
     Draw("HIGH_SCORE", 0, 0);
     HUDFont& font = Singleton<HUDFont>::Instance();
-    const char* names[] = {"Quaki", "Hüpfer", "Lilly", "Frosch", "Kröte", "Grün", "Teich", "Sumpf", "Moos", "Unke"};
+    const char* names[] = {"Quaki", "Hüpfer", "Lilly", "Frosch", "Kröte",
+                           "Grün",  "Teich",  "Sumpf", "Moos",   "Unke"};
     for (int row = 0; row < 10; ++row) {
         const int y = 120 + 35 * row;
         EXPECT_TRUE(font.DrawText(200, y, CreditsText::ToLatin1(names[row]), false));

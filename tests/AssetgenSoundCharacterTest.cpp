@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "sound/EffectRecipes.h"
 #include "support/SoundMeasures.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 // What makes each effect recognisable, measured on the recipes themselves: the direction of its
 // pitch and where its energy lies.
@@ -27,10 +26,16 @@ TEST(AssetgenSoundCharacterTest, TheHopAndTheRocketJumpRiseWhileLosingALifeFalls
     EXPECT_GT(DominantHz(hop.data(), kRate, hop.indexAt(0.03f)), StartHz(hop));
 
     const Track jump = EffectRecipes::FrogJump(kRate);
-    EXPECT_GT(ShareBelow(std::vector<float>(jump.data().begin() + jump.indexAt(0.4f), jump.data().end()), kRate, 1000.0f),
-              0.0f);
-    EXPECT_LT(ShareBelow(std::vector<float>(jump.data().begin() + jump.indexAt(0.35f), jump.data().end()), kRate, 500.0f),
-              ShareBelow(std::vector<float>(jump.data().begin(), jump.data().begin() + jump.indexAt(0.2f)), kRate, 500.0f));
+    EXPECT_GT(
+        ShareBelow(std::vector<float>(jump.data().begin() + jump.indexAt(0.4f), jump.data().end()),
+                   kRate, 1000.0f),
+        0.0f);
+    EXPECT_LT(
+        ShareBelow(std::vector<float>(jump.data().begin() + jump.indexAt(0.35f), jump.data().end()),
+                   kRate, 500.0f),
+        ShareBelow(
+            std::vector<float>(jump.data().begin(), jump.data().begin() + jump.indexAt(0.2f)),
+            kRate, 500.0f));
 
     const Track lost = EffectRecipes::LoseLife(kRate);
     EXPECT_GT(StartHz(lost), EndHz(lost, 0.3f));
@@ -69,7 +74,8 @@ TEST(AssetgenSoundCharacterTest, TheCroakIsLowAndLeavesAPauseBeforeTheNext) {
 TEST(AssetgenSoundCharacterTest, TheCountDownTickAndTheClickAreShort) {
     EXPECT_LE(EffectRecipes::CountDown(kRate).seconds(), 0.2f);
     EXPECT_LE(EffectRecipes::MenuButtonClick(kRate).seconds(), 0.1f);
-    EXPECT_GE(EffectRecipes::LevelFinishedFullLevel(kRate).seconds(), EffectRecipes::LevelFinished(kRate).seconds() + 1.0f);
+    EXPECT_GE(EffectRecipes::LevelFinishedFullLevel(kRate).seconds(),
+              EffectRecipes::LevelFinished(kRate).seconds() + 1.0f);
 }
 
 } // namespace

@@ -1,13 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <map>
-#include <string>
-#include <vector>
-
 #include "SoundTestBed.h"
 #include "gfx/SpriteLabel.h"
 #include "sound/OggLoader.h"
@@ -17,6 +7,15 @@
 #include "support/GeneratedData.h"
 #include "support/SoundMeasures.h"
 #include "support/Spectrogram.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,23 +30,45 @@ struct Expected {
 };
 
 // The game's two sound lists; the croak and the high-score fanfare are played in loops.
-const Expected kSounds[] = {
-    {"SOUND_HIGHSCORE", Kind::LoopedEffect}, {"SOUND_FROG_DROWN", Kind::OneShot}, {"SOUND_FROG_EAT", Kind::OneShot},
-    {"SOUND_FROG_MOVE", Kind::OneShot}, {"SOUND_FROG_JUMP", Kind::OneShot}, {"SOUND_FROG_KNOCKED_OVER", Kind::OneShot},
-    {"SOUND_FROG_BLOCKED_MOVE", Kind::OneShot}, {"SOUND_FROG_PICK_STAR", Kind::OneShot}, {"SOUND_FROG_PIERCED", Kind::OneShot},
-    {"SOUND_FROG_IDLE", Kind::LoopedEffect}, {"SOUND_LEVEL_FINISHED", Kind::OneShot},
-    {"SOUND_LEVEL_FINISHED_FULL_LEVEL", Kind::OneShot}, {"SOUND_MENU_BUTTON_CLICK", Kind::OneShot},
-    {"SOUND_GAME_OVER", Kind::OneShot}, {"SOUND_BONUS_LIFE", Kind::OneShot}, {"SOUND_LOSE_LIFE", Kind::OneShot},
-    {"SOUND_COUNT_DOWN", Kind::OneShot}, {"SOUND_RAGTOP_CLOSED_CRASH", Kind::OneShot}, {"SOUND_RAGTOP_OPEN_CRASH", Kind::OneShot},
-    {"SOUND_SMALL_CAR_CRASH", Kind::OneShot}, {"SOUND_TRUCK_CRASH", Kind::OneShot}, {"SOUND_FROG_KILL_BOX_DROWN", Kind::OneShot},
-    {"SOUND_FROG_KILL_BOX_HAMMER", Kind::OneShot}, {"SOUND_FROG_KILL_CHEZ_FRED", Kind::OneShot},
-    {"SOUND_FROG_KILL_GARBAGE", Kind::OneShot}, {"SOUND_TRUCK_BREAK", Kind::OneShot}, {"SOUND_DIVE", Kind::OneShot},
-    {"SOUND_HIPPO_ANGRY", Kind::OneShot}, {"SOUND_FROG_KILL_BOX_RED_BUTTON", Kind::OneShot},
-    {"SOUND_FROG_KILL_AQUARIUM", Kind::OneShot}, {"SOUND_FROG_KILL_BOX_BOMB", Kind::OneShot},
-    {"SOUND_FROG_KILL_CEMENT_MIXER", Kind::OneShot}, {"SOUND_FROG_KILL_ELECTRIC", Kind::OneShot},
-    {"SOUND_FROG_KILL_PIRANHA", Kind::OneShot},
-    {"SOUND_THEME", Kind::Theme}, {"SOUND_AMBIENT_RIVER", Kind::Ambience}, {"SOUND_AMBIENT_ROAD", Kind::Ambience},
-    {"SOUND_AMBIENT_INSECTS", Kind::Ambience}, {"SOUND_AMBIENT_ROAD_UNDERGROUND", Kind::Ambience}};
+const Expected kSounds[] = {{"SOUND_HIGHSCORE", Kind::LoopedEffect},
+                            {"SOUND_FROG_DROWN", Kind::OneShot},
+                            {"SOUND_FROG_EAT", Kind::OneShot},
+                            {"SOUND_FROG_MOVE", Kind::OneShot},
+                            {"SOUND_FROG_JUMP", Kind::OneShot},
+                            {"SOUND_FROG_KNOCKED_OVER", Kind::OneShot},
+                            {"SOUND_FROG_BLOCKED_MOVE", Kind::OneShot},
+                            {"SOUND_FROG_PICK_STAR", Kind::OneShot},
+                            {"SOUND_FROG_PIERCED", Kind::OneShot},
+                            {"SOUND_FROG_IDLE", Kind::LoopedEffect},
+                            {"SOUND_LEVEL_FINISHED", Kind::OneShot},
+                            {"SOUND_LEVEL_FINISHED_FULL_LEVEL", Kind::OneShot},
+                            {"SOUND_MENU_BUTTON_CLICK", Kind::OneShot},
+                            {"SOUND_GAME_OVER", Kind::OneShot},
+                            {"SOUND_BONUS_LIFE", Kind::OneShot},
+                            {"SOUND_LOSE_LIFE", Kind::OneShot},
+                            {"SOUND_COUNT_DOWN", Kind::OneShot},
+                            {"SOUND_RAGTOP_CLOSED_CRASH", Kind::OneShot},
+                            {"SOUND_RAGTOP_OPEN_CRASH", Kind::OneShot},
+                            {"SOUND_SMALL_CAR_CRASH", Kind::OneShot},
+                            {"SOUND_TRUCK_CRASH", Kind::OneShot},
+                            {"SOUND_FROG_KILL_BOX_DROWN", Kind::OneShot},
+                            {"SOUND_FROG_KILL_BOX_HAMMER", Kind::OneShot},
+                            {"SOUND_FROG_KILL_CHEZ_FRED", Kind::OneShot},
+                            {"SOUND_FROG_KILL_GARBAGE", Kind::OneShot},
+                            {"SOUND_TRUCK_BREAK", Kind::OneShot},
+                            {"SOUND_DIVE", Kind::OneShot},
+                            {"SOUND_HIPPO_ANGRY", Kind::OneShot},
+                            {"SOUND_FROG_KILL_BOX_RED_BUTTON", Kind::OneShot},
+                            {"SOUND_FROG_KILL_AQUARIUM", Kind::OneShot},
+                            {"SOUND_FROG_KILL_BOX_BOMB", Kind::OneShot},
+                            {"SOUND_FROG_KILL_CEMENT_MIXER", Kind::OneShot},
+                            {"SOUND_FROG_KILL_ELECTRIC", Kind::OneShot},
+                            {"SOUND_FROG_KILL_PIRANHA", Kind::OneShot},
+                            {"SOUND_THEME", Kind::Theme},
+                            {"SOUND_AMBIENT_RIVER", Kind::Ambience},
+                            {"SOUND_AMBIENT_ROAD", Kind::Ambience},
+                            {"SOUND_AMBIENT_INSECTS", Kind::Ambience},
+                            {"SOUND_AMBIENT_ROAD_UNDERGROUND", Kind::Ambience}};
 
 constexpr float kCeilingDb = -1.0f;
 // A sample this near zero makes no audible click.
@@ -80,15 +101,17 @@ struct Measured {
 };
 
 class AssetgenSoundLibraryTest : public SoundTestBed {
-protected:
+  protected:
     // Writes each measured sound as a spectrogram picture when QUAGLEAPER_SPECTROGRAMS names a
     // folder, so that people can look at what they will hear.
     static void Picture(const std::string& name, const std::vector<float>& mono, int rate) {
         const char* folder = std::getenv("QUAGLEAPER_SPECTROGRAMS");
         if (folder == nullptr)
             return;
-        const int width = std::clamp(static_cast<int>(mono.size() / static_cast<std::size_t>(rate)) * 200, 400, 1600);
-        EXPECT_TRUE(Spectrogram::WritePng((fs::path(folder) / (name + ".png")).string(), mono, rate, width, 300));
+        const int width = std::clamp(
+            static_cast<int>(mono.size() / static_cast<std::size_t>(rate)) * 200, 400, 1600);
+        EXPECT_TRUE(Spectrogram::WritePng((fs::path(folder) / (name + ".png")).string(), mono, rate,
+                                          width, 300));
     }
 };
 
@@ -139,7 +162,8 @@ TEST_F(AssetgenSoundLibraryTest, EverySoundOfTheBuildLoadsInTheGameAtItsLevelAnd
         } else {
             // Played round, the last sample runs on into the first: no bigger step than the
             // sound itself takes all the time.
-            EXPECT_LE(std::fabs(mono.back() - mono.front()), std::max(kQuietEnd, StepPercentile(mono, 0.99f)));
+            EXPECT_LE(std::fabs(mono.back() - mono.front()),
+                      std::max(kQuietEnd, StepPercentile(mono, 0.99f)));
         }
         measured[name] = {sound.kind, seconds, LoudnessDb(mono, rate), RmsDb(mono)};
         Picture(name, mono, rate);

@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "sound/LoopMixer.h"
 #include "sound/Mastering.h"
 #include "sound/NoiseGenerator.h"
 #include "sound/Synth.h"
 #include "support/SoundMeasures.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -68,10 +67,12 @@ TEST(AssetgenSoundMasteringTest, FiltersOverALoopKeepItsJoinSeamless) {
     SoundClip clip{kRate, std::vector<float>(kRate), {}};
     // A whole number of periods, with an offset the filters must remove.
     for (std::size_t i = 0; i < clip.left.size(); ++i)
-        clip.left[i] = 0.3f + 0.5f * std::sin(2.0f * 3.14159265f * 50.0f * static_cast<float>(i) / kRate);
+        clip.left[i] =
+            0.3f + 0.5f * std::sin(2.0f * 3.14159265f * 50.0f * static_cast<float>(i) / kRate);
     Mastering::RemoveDc(clip, true);
     Mastering::BandLimit(clip, 5000.0f, true);
-    EXPECT_LT(std::fabs(clip.left.back() - clip.left.front()), 2.0f * SoundMeasures::StepPercentile(clip.left, 0.99f));
+    EXPECT_LT(std::fabs(clip.left.back() - clip.left.front()),
+              2.0f * SoundMeasures::StepPercentile(clip.left, 0.99f));
     double sum = 0.0;
     for (const float sample : clip.left)
         sum += sample;
@@ -97,12 +98,16 @@ TEST(AssetgenSoundMasteringTest, WhatRingsPastTheEndOfALoopComesBackAtItsStart) 
 
 TEST(AssetgenSoundMasteringTest, ABedLongerThanTheLoopIsFoldedInWithoutAStep) {
     LoopMixer mix(kRate, 4000);
-    Track bed = Synth::Noise(kRate, {.seconds = 6000.0f / kRate, .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f},
-                                     .fromHz = 500.0f, .seed = 9});
+    Track bed = Synth::Noise(
+        kRate, {.seconds = 6000.0f / kRate,
+                .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f},
+                .fromHz = 500.0f,
+                .seed = 9});
     mix.addBed(bed, 1.0f);
     const SoundClip loop = mix.clip(false);
     ASSERT_EQ(loop.frames(), 4000u);
-    EXPECT_LE(std::fabs(loop.left.back() - loop.left.front()), SoundMeasures::StepPercentile(loop.left, 0.99f));
+    EXPECT_LE(std::fabs(loop.left.back() - loop.left.front()),
+              SoundMeasures::StepPercentile(loop.left, 0.99f));
     // The middle of the loop is the bed itself.
     EXPECT_FLOAT_EQ(loop.left[3000], bed[3000]);
 }

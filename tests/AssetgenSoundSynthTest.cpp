@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "sound/Biquad.h"
 #include "sound/Envelope.h"
 #include "sound/NoiseGenerator.h"
 #include "sound/Oscillator.h"
 #include "sound/Synth.h"
 #include "support/SoundMeasures.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +20,8 @@ int RisingZeroCrossings(const Track& track) {
 }
 
 TEST(AssetgenSoundSynthTest, EveryWaveformRunsAtItsPitchWithinFullScale) {
-    for (const Waveform shape : {Waveform::Sine, Waveform::Triangle, Waveform::Saw, Waveform::Square, Waveform::Pulse25}) {
+    for (const Waveform shape :
+         {Waveform::Sine, Waveform::Triangle, Waveform::Saw, Waveform::Square, Waveform::Pulse25}) {
         SCOPED_TRACE(static_cast<int>(shape));
         Oscillator oscillator(shape, kRate);
         Track second(kRate, 1.0f);
@@ -71,11 +71,15 @@ TEST(AssetgenSoundSynthTest, AnEnvelopeRisesDecaysToItsSustainAndEndsAtZero) {
 
 TEST(AssetgenSoundSynthTest, FiltersPassTheirBandAndStopTheRest) {
     const auto gainDb = [](Biquad::Kind kind, float cutoff, float toneHz) {
-        const Track tone = Synth::Tone(kRate, {.wave = Waveform::Sine, .fromHz = toneHz, .seconds = 0.5f,
-                                               .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
+        const Track tone = Synth::Tone(
+            kRate, {.wave = Waveform::Sine,
+                    .fromHz = toneHz,
+                    .seconds = 0.5f,
+                    .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
         const Track out = Synth::Filtered(tone, kind, cutoff);
         const std::vector<float> settled(out.data().begin() + 2000, out.data().end());
-        return SoundMeasures::RmsDb(settled) - SoundMeasures::RmsDb(std::vector<float>(tone.data().begin() + 2000, tone.data().end()));
+        return SoundMeasures::RmsDb(settled) - SoundMeasures::RmsDb(std::vector<float>(
+                                                   tone.data().begin() + 2000, tone.data().end()));
     };
     EXPECT_NEAR(gainDb(Biquad::Kind::LowPass, 1000.0f, 100.0f), 0.0f, 0.5f);
     EXPECT_LT(gainDb(Biquad::Kind::LowPass, 1000.0f, 8000.0f), -30.0f);
@@ -86,10 +90,15 @@ TEST(AssetgenSoundSynthTest, FiltersPassTheirBandAndStopTheRest) {
 }
 
 TEST(AssetgenSoundSynthTest, AGlideMovesThePitchFromStartToEnd) {
-    const Track glide = Synth::Tone(kRate, {.wave = Waveform::Sine, .fromHz = 200.0f, .toHz = 1600.0f, .seconds = 1.0f,
-                                            .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
+    const Track glide = Synth::Tone(
+        kRate, {.wave = Waveform::Sine,
+                .fromHz = 200.0f,
+                .toHz = 1600.0f,
+                .seconds = 1.0f,
+                .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
     EXPECT_NEAR(SoundMeasures::DominantHz(glide.data(), kRate, 0), 220.0f, 25.0f);
-    EXPECT_NEAR(SoundMeasures::DominantHz(glide.data(), kRate, glide.size() - 2048), 1455.0f, 60.0f);
+    EXPECT_NEAR(SoundMeasures::DominantHz(glide.data(), kRate, glide.size() - 2048), 1455.0f,
+                60.0f);
 }
 
 TEST(AssetgenSoundSynthTest, ATrackGrowsToHoldWhatIsMixedPastItsEnd) {

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "sound/OggLoader.h"
 #include "sound/OggVorbisWriter.h"
 #include "sound/WavLoader.h"
@@ -9,12 +5,16 @@
 #include "support/ScratchFolder.h"
 #include "support/SoundMeasures.h"
 
+#include <cmath>
+#include <gtest/gtest.h>
+
 namespace {
 
 SoundClip Sine(int rate, std::size_t frames, bool stereo) {
     SoundClip clip{rate, std::vector<float>(frames), {}};
     for (std::size_t i = 0; i < frames; ++i)
-        clip.left[i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(i) / static_cast<float>(rate));
+        clip.left[i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(i) /
+                                       static_cast<float>(rate));
     if (stereo)
         for (const float sample : clip.left)
             clip.right.push_back(-sample);
@@ -63,8 +63,10 @@ TEST(AssetgenSoundWriterTest, AFormatTheEncoderRefusesGivesNoBytes) {
     SoundClip rateless = Sine(22050, 100, true);
     rateless.sampleRate = 0;
     EXPECT_TRUE(OggVorbisWriter::Encode(rateless, 0.3f).empty());
-    EXPECT_NE(folder.Read("debug.txt").find("OggVorbisWriter: the encoder refuses quality 0.30 for 2 channels at 0 Hz\n"),
-              std::string::npos);
+    EXPECT_NE(
+        folder.Read("debug.txt")
+            .find("OggVorbisWriter: the encoder refuses quality 0.30 for 2 channels at 0 Hz\n"),
+        std::string::npos);
 }
 
 } // namespace

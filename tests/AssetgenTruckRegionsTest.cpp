@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "ObjectLane.h"
 #include "RoadRiverStrips.h"
 #include "RoadTrucks.h"
@@ -11,6 +9,7 @@
 #include "world/Truck.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -68,13 +67,12 @@ std::vector<Pixel> OpaquePixels(const char* label, int cx, int cy, bool mirrored
 }
 
 class AssetgenTruckRegionsTest : public ::testing::TestWithParam<bool> {
-protected:
+  protected:
     AssetgenTruckRegionsTest() : world(GeneratedData::ReadLoose("config.txt")) {}
 
     bool FromLeft() const { return GetParam(); }
 
-    template <typename Object>
-    void Put(Object& object) {
+    template <typename Object> void Put(Object& object) {
         object.attach(world.Lane(track, ObjectLane::kRoad, 3, 100.0f, FromLeft()), false);
         object.setX(kCentreX);
     }
@@ -98,11 +96,14 @@ TEST_P(AssetgenTruckRegionsTest, TheCabAndLoadBlockAndThePlatformCarries) {
             const bool ahead = FromLeft() ? p.x >= kCentreX : p.x <= kCentreX;
             if (ahead) {
                 ++front;
-                EXPECT_TRUE(truck.blocksPoint(p.x, p.y)) << kind.drive << " cab at " << p.x << "," << p.y;
+                EXPECT_TRUE(truck.blocksPoint(p.x, p.y))
+                    << kind.drive << " cab at " << p.x << "," << p.y;
             } else {
                 ++rear;
-                EXPECT_FALSE(truck.blocksPoint(p.x, p.y)) << kind.drive << " platform at " << p.x << "," << p.y;
-                EXPECT_TRUE(truck.containsPoint(p.x, p.y)) << kind.drive << " platform at " << p.x << "," << p.y;
+                EXPECT_FALSE(truck.blocksPoint(p.x, p.y))
+                    << kind.drive << " platform at " << p.x << "," << p.y;
+                EXPECT_TRUE(truck.containsPoint(p.x, p.y))
+                    << kind.drive << " platform at " << p.x << "," << p.y;
             }
         }
         // Both halves drawn solidly, not a few stray pixels.

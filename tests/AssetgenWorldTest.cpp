@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/FileLoader.h"
-#include "core/StringUtil.h"
 #include "core/SettingsManager.h"
+#include "core/StringUtil.h"
 #include "gfx/Image.h"
 #include "gfx/SpriteLabel.h"
 #include "support/GeneratedData.h"
@@ -11,6 +9,7 @@
 #include "world/LevelSettings.h"
 
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -37,7 +36,7 @@ struct Obstacle {
 // The world of the build's data, read back as the game reads it: the configuration, the
 // world picture and the obstacle files, from the packed container.
 class AssetgenWorldTest : public ::testing::Test {
-protected:
+  protected:
     AssetgenWorldTest() { level.load(); }
 
     static SettingsManager& Config() { return Singleton<SettingsManager>::Instance(); }
@@ -53,11 +52,13 @@ protected:
     // The lines of one obstacle file, as "%d, %d, %d, %d, %d" reads them.
     static std::vector<Obstacle> ObstacleFile(int area) {
         std::vector<Obstacle> obstacles;
-        std::istringstream lines(GeneratedData::ReadLoose(StringUtil::Format("ArbitraryObjects_00_%02d.txt", area)));
+        std::istringstream lines(
+            GeneratedData::ReadLoose(StringUtil::Format("ArbitraryObjects_00_%02d.txt", area)));
         for (std::string line; std::getline(lines, line);) {
             Obstacle o{};
             if (line.empty() || line[0] == '#' ||
-                std::sscanf(line.c_str(), "%d, %d, %d, %d, %d", &o.type, &o.column, &o.row, &o.width, &o.height) != 5)
+                std::sscanf(line.c_str(), "%d, %d, %d, %d, %d", &o.type, &o.column, &o.row,
+                            &o.width, &o.height) != 5)
                 continue;
             obstacles.push_back(o);
         }
@@ -101,7 +102,9 @@ protected:
 };
 
 // The levels of one group: (levelInWorld, visible areas) of every level counter up to 14.
-std::vector<int> LevelCounters() { return {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}; }
+std::vector<int> LevelCounters() {
+    return {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+}
 
 TEST_F(AssetgenWorldTest, TheConfiguredGeometryIsTheOneThePictureIsDrawnFor) {
     EXPECT_EQ(level.startStripCells, 1);
@@ -112,8 +115,10 @@ TEST_F(AssetgenWorldTest, TheConfiguredGeometryIsTheOneThePictureIsDrawnFor) {
     EXPECT_EQ(Config().GetInt("gridWidthUnits") / Config().GetInt("numLatCells"), kCellWidth);
     ASSERT_EQ(level.areaTypes.size(), 7u);
     for (std::size_t area = 1; area < level.areaTypes.size(); ++area)
-        EXPECT_NE(level.areaTypes[area] == kRiver, level.areaTypes[area - 1] == kRiver) << "areas alternate";
-    EXPECT_EQ(std::set<int>(level.areaTypes.begin(), level.areaTypes.end()), (std::set<int>{0, 1, 2}));
+        EXPECT_NE(level.areaTypes[area] == kRiver, level.areaTypes[area - 1] == kRiver)
+            << "areas alternate";
+    EXPECT_EQ(std::set<int>(level.areaTypes.begin(), level.areaTypes.end()),
+              (std::set<int>{0, 1, 2}));
 }
 
 TEST_F(AssetgenWorldTest, ThePictureHoldsTheWindowOfEveryLevelAndOfTheShowdown) {
@@ -124,13 +129,15 @@ TEST_F(AssetgenWorldTest, ThePictureHoldsTheWindowOfEveryLevelAndOfTheShowdown) 
     EXPECT_GE(height, 4200);
     for (int n : LevelCounters()) {
         const LevelSettings settings = LevelAt(n);
-        const int top = height - settings.backgroundHeight() - settings.levelInWorld * settings.cellsPerArea * kCellHeight;
+        const int top = height - settings.backgroundHeight() -
+                        settings.levelInWorld * settings.cellsPerArea * kCellHeight;
         EXPECT_GE(top, 0) << "level " << n;
     }
     LevelSettings showdown = level;
     showdown.visibleAreas = 3;
     showdown.levelInWorld = 6;
-    EXPECT_EQ(height - showdown.backgroundHeight() - 6 * 450, 0) << "the showdown shows the picture's top";
+    EXPECT_EQ(height - showdown.backgroundHeight() - 6 * 450, 0)
+        << "the showdown shows the picture's top";
 }
 
 TEST_F(AssetgenWorldTest, EachAreaLiesAtTheSamePictureRowsAndLooksLikeItsType) {
@@ -138,7 +145,8 @@ TEST_F(AssetgenWorldTest, EachAreaLiesAtTheSamePictureRowsAndLooksLikeItsType) {
     ASSERT_NE(picture, nullptr);
     const int height = picture->GetHeight();
     for (int area = 0; area < 7; ++area) {
-        // Rows height - 450 a - 525 to height - 450 a - 75: its tracks from the bottom, grass on top.
+        // Rows height - 450 a - 525 to height - 450 a - 75: its tracks from the bottom, grass on
+        // top.
         const int top = height - 450 * area - 525;
         for (int track = 0; track < 5; ++track) {
             const int row = height - 450 * area - 75 - kCellHeight * track - kCellHeight / 2;
@@ -192,7 +200,8 @@ TEST_F(AssetgenWorldTest, EveryGoalStandsOnDryFreeLandOfTheLevelsTopGrassStrip) 
     for (int n : LevelCounters()) {
         const LevelSettings settings = LevelAt(n);
         const int lat = Config().GetInt(StringUtil::Format("GoalCellLat_00_%02d", kKey[n]));
-        const int row = Config().GetInt(StringUtil::Format("GoalCellLong_00_%02d", kKey[n])) + 6 * kShift[n];
+        const int row =
+            Config().GetInt(StringUtil::Format("GoalCellLong_00_%02d", kKey[n])) + 6 * kShift[n];
         EXPECT_GE(lat, 0);
         EXPECT_LT(lat, 16);
         EXPECT_EQ(row, settings.worldRows() - 1) << "level " << n;
@@ -231,7 +240,8 @@ TEST_F(AssetgenWorldTest, DecorationsLieInsideThePictureOverTheirLanes) {
             EXPECT_GE(x, 0);
             EXPECT_LE(x + sprite->GetWidth(), picture->GetWidth());
             EXPECT_GE(bottom, 0);
-            EXPECT_LE(bottom + sprite->GetHeight(), picture->GetHeight() - 975) << "below the showdown stage";
+            EXPECT_LE(bottom + sprite->GetHeight(), picture->GetHeight() - 975)
+                << "below the showdown stage";
         }
     }
 }

@@ -1,10 +1,11 @@
+#include "world/Background.h"
+
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
 #include "support/BmpWriter.h"
 #include "support/SpriteScreen.h"
-#include "world/Background.h"
 #include "world/LevelSettings.h"
 
 #include <filesystem>
@@ -29,7 +30,7 @@ std::uint32_t RowColour(int row) {
 }
 
 class BackgroundTest : public SpriteScreen {
-protected:
+  protected:
     BackgroundTest() {
         folder.Write("data/config.txt", kConfig);
         Singleton<SettingsManager>::Instance().LoadSettings(

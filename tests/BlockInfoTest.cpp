@@ -10,7 +10,7 @@ namespace {
 
 // A square that moves right at `speed` units a second and counts the questions it gets.
 class MovingSquare : public BlockingObject {
-public:
+  public:
     MovingSquare(int x, int y, int half, float speed) : x(x), y(y), half(half), speed(speed) {
         Singleton<BlockInfo>::Instance().add(this);
     }
@@ -26,7 +26,7 @@ public:
 
     mutable int questions = 0;
 
-private:
+  private:
     int x, y, half;
     float speed;
 };

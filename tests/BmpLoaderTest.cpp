@@ -4,18 +4,19 @@
 #include "support/BmpWriter.h"
 #include "support/Pictures.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
 class BmpLoaderTest : public DataFolderTest {
-protected:
-    static std::unique_ptr<Image> Load(const std::string& path) { return Singleton<BmpLoader>::Instance().Load(path); }
+  protected:
+    static std::unique_ptr<Image> Load(const std::string& path) {
+        return Singleton<BmpLoader>::Instance().Load(path);
+    }
     static std::unique_ptr<Image> Decode(const std::string& path) {
         return Singleton<BmpLoader>::Instance().Decode(path);
     }
@@ -34,8 +35,8 @@ protected:
 };
 
 std::uint32_t Colour(int x, int y) {
-    return static_cast<std::uint32_t>((x * 53 + y * 19) % 256) << 16 | static_cast<std::uint32_t>((x * 7 + 101) % 256)
-                                                                           << 8 |
+    return static_cast<std::uint32_t>((x * 53 + y * 19) % 256) << 16 |
+           static_cast<std::uint32_t>((x * 7 + 101) % 256) << 8 |
            static_cast<std::uint32_t>((y * 31 + x + 5) % 256);
 }
 
@@ -74,7 +75,9 @@ void ExpectColours(const Image& image, int width, int height) {
             EXPECT_EQ(BgrAt(image, x, y), Colour(x, y)) << x << "," << y;
 }
 
-std::string ColourBmp(int width, int height) { return BmpWriter(width, height, 24, Picture(width, height)).Bytes(); }
+std::string ColourBmp(int width, int height) {
+    return BmpWriter(width, height, 24, Picture(width, height)).Bytes();
+}
 
 TEST_F(BmpLoaderTest, ReadsTrueColourPicturesOfEveryRowPaddingEitherWayUp) {
     for (int width = 1; width <= 8; ++width) {
@@ -85,7 +88,8 @@ TEST_F(BmpLoaderTest, ReadsTrueColourPicturesOfEveryRowPaddingEitherWayUp) {
     WriteFile("data/top.bmp", BmpWriter(5, 4, 24, Picture(5, 4)).TopDown().Bytes());
     ExpectColours(*Load("data\\top.bmp"), 5, 4);
     // A palette named by a true-colour picture is passed over.
-    WriteFile("data/extra.bmp", BmpWriter(3, 2, 24, Picture(3, 2), Palette(4)).ColoursUsed(4).Bytes());
+    WriteFile("data/extra.bmp",
+              BmpWriter(3, 2, 24, Picture(3, 2), Palette(4)).ColoursUsed(4).Bytes());
     ExpectColours(*Load("data\\extra.bmp"), 3, 2);
 }
 
@@ -101,16 +105,19 @@ TEST_F(BmpLoaderTest, ReadsPalettePicturesOfAnyWidthWithoutTheirRowPadding) {
         EXPECT_EQ(image->GetDataSize(), static_cast<std::size_t>(width) * 4);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < width; ++x)
-                EXPECT_EQ(image->GetPixel(x, y), palette[indices[static_cast<std::size_t>(y * width + x)]]);
+                EXPECT_EQ(image->GetPixel(x, y),
+                          palette[indices[static_cast<std::size_t>(y * width + x)]]);
     }
 }
 
 TEST_F(BmpLoaderTest, LongerInformationHeadersAndAGapBeforeThePixelsAreHonoured) {
-    WriteFile("data/v5.bmp", BmpWriter(5, 3, 24, Picture(5, 3)).InfoHeaderSize(124).GapBeforePixels(6).Bytes());
+    WriteFile("data/v5.bmp",
+              BmpWriter(5, 3, 24, Picture(5, 3)).InfoHeaderSize(124).GapBeforePixels(6).Bytes());
     ExpectColours(*Load("data\\v5.bmp"), 5, 3);
     const std::vector<std::uint32_t> palette = Palette(256);
     const std::vector<std::uint32_t> indices = Indices(3, 2, 256);
-    WriteFile("data/v4.bmp", BmpWriter(3, 2, 8, indices, palette).InfoHeaderSize(108).GapBeforePixels(2).Bytes());
+    WriteFile("data/v4.bmp",
+              BmpWriter(3, 2, 8, indices, palette).InfoHeaderSize(108).GapBeforePixels(2).Bytes());
     const auto image = Load("data\\v4.bmp");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetPixel(2, 1), palette[indices[5]]);
@@ -124,8 +131,10 @@ TEST_F(BmpLoaderTest, ASixteenColourPaletteLeavesTheOtherEntriesMagenta) {
     ASSERT_NE(image, nullptr);
     const std::uint8_t* entries = image->GetPalette();
     for (int entry = 0; entry < 256; ++entry) {
-        const std::uint32_t colour = entries[entry * 4] | entries[entry * 4 + 1] << 8 | entries[entry * 4 + 2] << 16;
-        EXPECT_EQ(colour, entry < 16 ? palette[static_cast<std::size_t>(entry)] : 0xFF00FFu) << entry;
+        const std::uint32_t colour =
+            entries[entry * 4] | entries[entry * 4 + 1] << 8 | entries[entry * 4 + 2] << 16;
+        EXPECT_EQ(colour, entry < 16 ? palette[static_cast<std::size_t>(entry)] : 0xFF00FFu)
+            << entry;
     }
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
@@ -143,13 +152,15 @@ TEST_F(BmpLoaderTest, ReadsOneBitPicturesOfAnyWidthAsOneRunOfBits) {
         EXPECT_EQ(image->GetDataSize(), (static_cast<std::size_t>(width) * 5 + 7) / 8);
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < width; ++x)
-                EXPECT_EQ(image->GetPixel(x, y), bits[static_cast<std::size_t>(y * width + x)] ? 0u : 0xFFFFFFu);
+                EXPECT_EQ(image->GetPixel(x, y),
+                          bits[static_cast<std::size_t>(y * width + x)] ? 0u : 0xFFFFFFu);
     }
 }
 
 TEST_F(BmpLoaderTest, ReadsContainerEntriesNoFurtherThanTheirEnd) {
     const std::string picture = ColourBmp(5, 3);
-    const std::string gap = BmpWriter(5, 3, 24, Picture(5, 3)).InfoHeaderSize(124).GapBeforePixels(6).Bytes();
+    const std::string gap =
+        BmpWriter(5, 3, 24, Picture(5, 3)).InfoHeaderSize(124).GapBeforePixels(6).Bytes();
     SaveContainer(RawContainer()
                       .Header()
                       .Put(1, "data\\frog.bmp", picture)
@@ -178,8 +189,10 @@ TEST_F(BmpLoaderTest, DecodeReadsWhatLoadReadsAndGoesOnAfterADamagedPicture) {
     const auto loaded = Load("data\\colour.bmp");
     const auto decoded = Decode("data\\colour.bmp");
     ASSERT_EQ(loaded->GetDataSize(), decoded->GetDataSize());
-    EXPECT_TRUE(std::equal(loaded->GetData(), loaded->GetData() + loaded->GetDataSize(), decoded->GetData()));
-    EXPECT_EQ(LogText(), "Bitmap data\\cut.bmp is damaged: its pixels reach past the end of the file\n");
+    EXPECT_TRUE(std::equal(loaded->GetData(), loaded->GetData() + loaded->GetDataSize(),
+                           decoded->GetData()));
+    EXPECT_EQ(LogText(),
+              "Bitmap data\\cut.bmp is damaged: its pixels reach past the end of the file\n");
 }
 
 TEST_F(BmpLoaderTest, PicturesOfOtherKindsEndTheProgram) {
@@ -195,13 +208,14 @@ TEST_F(BmpLoaderTest, PicturesOfOtherKindsEndTheProgram) {
 }
 
 TEST_F(BmpLoaderTest, HeadersThatDoNotFitTheFileEndTheProgram) {
-    ExpectFatal(ColourBmp(4, 2).substr(0, 30), "Bitmap data\\bad.bmp is damaged: its headers are cut short\n");
+    ExpectFatal(ColourBmp(4, 2).substr(0, 30),
+                "Bitmap data\\bad.bmp is damaged: its headers are cut short\n");
     ExpectFatal("", "Bitmap data\\bad.bmp is damaged: its headers are cut short\n");
 
     const std::string outOfRange = "Bitmap data\\bad.bmp is damaged: its size is out of range\n";
     const std::vector<std::pair<std::size_t, std::uint32_t>> sizes = {
-        {BmpWriter::kWidthOffset, 0},          {BmpWriter::kWidthOffset, 0xFFFFFFFC},
-        {BmpWriter::kWidthOffset, 16385},      {BmpWriter::kHeightOffset, 0},
+        {BmpWriter::kWidthOffset, 0},           {BmpWriter::kWidthOffset, 0xFFFFFFFC},
+        {BmpWriter::kWidthOffset, 16385},       {BmpWriter::kHeightOffset, 0},
         {BmpWriter::kHeightOffset, 0xFFFFBFFF}, {BmpWriter::kHeightOffset, 0x80000000}};
     for (const auto& [offset, value] : sizes) {
         std::string bytes = ColourBmp(4, 2);
@@ -211,15 +225,18 @@ TEST_F(BmpLoaderTest, HeadersThatDoNotFitTheFileEndTheProgram) {
 
     std::string palette = BmpWriter(4, 2, 8, Indices(4, 2, 256), Palette(256)).Bytes();
     BmpWriter::Put32(palette, BmpWriter::kColoursUsedOffset, 257);
-    ExpectFatal(palette, "Bitmap data\\bad.bmp is damaged: its palette has more than 256 colours\n");
+    ExpectFatal(palette,
+                "Bitmap data\\bad.bmp is damaged: its palette has more than 256 colours\n");
 
-    const std::string pastTheEnd = "Bitmap data\\bad.bmp is damaged: its pixels reach past the end of the file\n";
+    const std::string pastTheEnd =
+        "Bitmap data\\bad.bmp is damaged: its pixels reach past the end of the file\n";
     const std::string whole = ColourBmp(5, 3);
     ExpectFatal(whole.substr(0, whole.size() - 1), pastTheEnd);
     std::string tall = ColourBmp(5, 3);
     BmpWriter::Put32(tall, BmpWriter::kHeightOffset, 16384);
     ExpectFatal(tall, pastTheEnd);
-    std::string paletteCut = BmpWriter(4, 2, 8, Indices(4, 2, 16), Palette(16)).ColoursUsed(16).Bytes();
+    std::string paletteCut =
+        BmpWriter(4, 2, 8, Indices(4, 2, 16), Palette(16)).ColoursUsed(16).Bytes();
     BmpWriter::Put32(paletteCut, BmpWriter::kColoursUsedOffset, 256);
     ExpectFatal(paletteCut, pastTheEnd);
     std::string hugeHeader = ColourBmp(5, 3);
@@ -231,7 +248,8 @@ TEST_F(BmpLoaderTest, HeadersThatDoNotFitTheFileEndTheProgram) {
 
     std::string shortHeader = ColourBmp(4, 2);
     BmpWriter::Put32(shortHeader, 14, 12);
-    ExpectFatal(shortHeader, "Bitmap data\\bad.bmp is damaged: its information header is too short\n");
+    ExpectFatal(shortHeader,
+                "Bitmap data\\bad.bmp is damaged: its information header is too short\n");
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 constexpr int kBoxRow = 8;
 
 class BoxTest : public ::testing::Test {
-protected:
+  protected:
     BoxTest()
         : world("boxWaitBeforeKillInterval 3\nboxObjectWidth 60\nboxObjectHeight 60\n"
                 "boxOffsetX 2.9\nboxOffsetY 1\nboxKillDrownOffsetX -7.5\nboxKillDrownOffsetY 4\n") {
@@ -110,8 +110,8 @@ TEST_F(BoxTest, TheCatchTakesEachKindsCommandAndOnlyAWaitingFrogJustBelow) {
         int row;
         int frogState;
     };
-    for (const Miss miss : {Miss{kBoxRow - 2, FS_IDLE}, Miss{kBoxRow, FS_IDLE},
-                            Miss{kBoxRow - 1, FS_MOVE_UP}}) {
+    for (const Miss miss :
+         {Miss{kBoxRow - 2, FS_IDLE}, Miss{kBoxRow, FS_IDLE}, Miss{kBoxRow - 1, FS_MOVE_UP}}) {
         auto box = Make(12, 300.0f);
         FrogAt(310.0f, miss.row);
         world.frog.setState(miss.frogState);

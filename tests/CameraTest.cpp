@@ -1,8 +1,7 @@
 #include "world/Camera.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 

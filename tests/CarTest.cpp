@@ -22,7 +22,7 @@ constexpr const char* kConfig =
     "smallCarShadowOffsetX 30\nsmallCarShadowOffsetY 0\n";
 
 class CarTest : public ::testing::Test {
-protected:
+  protected:
     CarTest() : world(kConfig) {}
 
     void Put(Car& car, bool fromLeft = true) {

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "app/CommandLine.h"
 
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <tuple>
-
-#include "app/CommandLine.h"
 
 namespace {
 
@@ -34,7 +33,8 @@ TEST(CommandLineTest, AnswersGoToTheirStreamsWithTheirExitCodes) {
     for (const auto& [argument, code, toOut, toErr] :
          {std::tuple{"--help", 0, CommandLine::Usage(), std::string()},
           std::tuple{"-v", 0, CommandLine::Version() + "\n", std::string()},
-          std::tuple{"--bogus", 2, std::string(), "quagleaper: unknown option --bogus\n" + CommandLine::Usage()}}) {
+          std::tuple{"--bogus", 2, std::string(),
+                     "quagleaper: unknown option --bogus\n" + CommandLine::Usage()}}) {
         std::FILE* out = std::tmpfile();
         std::FILE* err = std::tmpfile();
         EXPECT_EQ(CommandLine({argument}).Answer(out, err), code) << argument;

@@ -1,7 +1,7 @@
-#include "DataFolderFixture.h"
-
-#include "core/StringUtil.h"
 #include "pack/ContainerWriter.h"
+
+#include "DataFolderFixture.h"
+#include "core/StringUtil.h"
 
 #include <cstdint>
 #include <string>
@@ -25,7 +25,7 @@ std::string EveryByteValue() {
 }
 
 class ContainerWriterTest : public DataFolderTest {
-protected:
+  protected:
     static void WriteSampleData() {
         WriteFile("data/Config.txt", "levelTimeSeconds 90\r\n");
         WriteFile("data/sub/Deep/FrogIdle.BMP", EveryByteValue());
@@ -45,7 +45,8 @@ TEST_F(ContainerWriterTest, PackedFilesReadBackByteForByte) {
 
     ASSERT_TRUE(Loader().ReadDirectory());
     EXPECT_EQ(ReadThroughFile("data\\config.txt"), ReadDiskFile("data/Config.txt"));
-    EXPECT_EQ(ReadThroughFile("data\\sub\\deep\\FrogIdle.bmp"), ReadDiskFile("data/sub/Deep/FrogIdle.BMP"));
+    EXPECT_EQ(ReadThroughFile("data\\sub\\deep\\FrogIdle.bmp"),
+              ReadDiskFile("data/sub/Deep/FrogIdle.BMP"));
     std::vector<int> frames;
     EXPECT_TRUE(Loader().ReadFrames("frogidle", frames));
     EXPECT_EQ(frames, (std::vector<int>{3, 1, 2}));
@@ -67,7 +68,8 @@ TEST_F(ContainerWriterTest, DirectoryHasHeaderSortedLowerCaseNamesAndEndRecord) 
     EXPECT_EQ(bytes.substr(offset(0), length(0)), ContainerWriter::kHeaderName);
     const std::vector<std::string> expected{"data\\config.txt", "data\\frogidleframes.txt",
                                             "data\\sub\\deep\\frogidle.bmp"};
-    const std::vector<std::string> disk{"data/Config.txt", "data/frogidleFrames.txt", "data/sub/Deep/FrogIdle.BMP"};
+    const std::vector<std::string> disk{"data/Config.txt", "data/frogidleFrames.txt",
+                                        "data/sub/Deep/FrogIdle.BMP"};
     for (std::size_t index = 0; index < expected.size(); ++index) {
         EXPECT_EQ(name(index + 1), expected[index]);
         EXPECT_GE(offset(index + 1), FileLoader::kDirectoryBytes);
@@ -129,7 +131,9 @@ TEST_F(ContainerWriterTest, HoldsAtMostFourHundredNinetyEightFiles) {
     ContainerWriter full;
     ASSERT_TRUE(Pack(full)) << full.Message();
     ASSERT_TRUE(Loader().ReadDirectory());
-    EXPECT_EQ(ReadThroughFile(StringUtil::Format("data\\f%03zu.txt", ContainerWriter::kMaxFiles - 1)), "x");
+    EXPECT_EQ(
+        ReadThroughFile(StringUtil::Format("data\\f%03zu.txt", ContainerWriter::kMaxFiles - 1)),
+        "x");
 
     WriteFile("data/one-more.txt", "x");
     ContainerWriter over;

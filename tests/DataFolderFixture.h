@@ -5,10 +5,9 @@
 #include "core/FileLoader.h"
 #include "support/ScratchFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -16,13 +15,14 @@
 
 // Builds a container byte by byte, so that tests can build damaged ones too.
 class RawContainer {
-public:
+  public:
     RawContainer() : directory(FileLoader::kDirectoryRecords, ContainerEntry{}) {}
 
     // Appends the bytes after the directory and points record `index` at them.
     RawContainer& Put(std::size_t index, std::string_view name, std::string_view bytes) {
         EXPECT_TRUE(directory[index].SetName(name));
-        directory[index].SetOffset(static_cast<std::uint32_t>(FileLoader::kDirectoryBytes + body.size()));
+        directory[index].SetOffset(
+            static_cast<std::uint32_t>(FileLoader::kDirectoryBytes + body.size()));
         directory[index].SetLength(static_cast<std::uint32_t>(bytes.size()));
         body += bytes;
         return *this;
@@ -33,25 +33,27 @@ public:
     ContainerEntry& Record(std::size_t index) { return directory[index]; }
 
     std::string Bytes() const {
-        std::string bytes(reinterpret_cast<const char*>(directory.data()), FileLoader::kDirectoryBytes);
+        std::string bytes(reinterpret_cast<const char*>(directory.data()),
+                          FileLoader::kDirectoryBytes);
         return bytes + body;
     }
 
-private:
+  private:
     std::vector<ContainerEntry> directory;
     std::string body;
 };
 
 // Each test runs in a fresh folder of its own: the game finds data/ there and logs to debug.txt.
 class DataFolderTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr const char* kContainerFile = "data/Quagleaper.dat";
 
     DataFolderTest() { std::filesystem::create_directory("data"); }
 
     static void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
     static std::string ReadDiskFile(const std::filesystem::path& path) {
@@ -59,7 +61,9 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    static void SaveContainer(const RawContainer& container) { WriteFile(kContainerFile, container.Bytes()); }
+    static void SaveContainer(const RawContainer& container) {
+        WriteFile(kContainerFile, container.Bytes());
+    }
 
     static std::string LogText() { return ReadDiskFile("debug.txt"); }
 
@@ -75,6 +79,6 @@ protected:
 
     static FileLoader& Loader() { return Singleton<FileLoader>::Instance(); }
 
-private:
+  private:
     ScratchFolder folder;
 };

@@ -1,15 +1,15 @@
-#include <gtest/gtest.h>
-
-#include <cctype>
-#include <cstdlib>
-#include <sstream>
+#include "gfx/DirectDraw.h"
 
 #include "app/Game.h"
-#include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/ScratchFolder.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -29,8 +29,10 @@ int CountErrorLines(const std::string& log, const std::string& prefix, const std
     for (std::string line; std::getline(lines, line);) {
         if (!line.starts_with(prefix) || !line.ends_with(suffix))
             continue;
-        const std::string number = line.substr(prefix.size(), line.size() - prefix.size() - suffix.size());
-        if (!number.empty() && std::all_of(number.begin(), number.end(), [](unsigned char c) { return std::isdigit(c); }))
+        const std::string number =
+            line.substr(prefix.size(), line.size() - prefix.size() - suffix.size());
+        if (!number.empty() && std::all_of(number.begin(), number.end(),
+                                           [](unsigned char c) { return std::isdigit(c); }))
             ++count;
     }
     return count;
@@ -42,7 +44,7 @@ uint32_t Place(int x, int y) {
 }
 
 class DirectDrawTest : public ::testing::Test {
-protected:
+  protected:
     DirectDrawTest() { platform::Platform::install(&headless); }
 
     bool Init(int depth, bool fullscreen) {
@@ -180,16 +182,17 @@ TEST_P(DirectDrawInitFailureTest, EachStepFailsWithItsErrorLineAndMessageBox) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, DirectDrawInitFailureTest,
-    ::testing::Values(InitFailure{true, DisplayCall::Open, "DirectDrawCreate FAILED"},
-                      InitFailure{false, DisplayCall::Open, "DirectDrawCreate FAILED"},
-                      InitFailure{true, DisplayCall::CooperativeLevel, "SetCooperativeLevel FAILED"},
-                      InitFailure{false, DisplayCall::CooperativeLevel, "SetCooperativeLevel FAILED"},
-                      InitFailure{true, DisplayCall::DisplayMode, "SetDisplayMode FAILED"},
-                      InitFailure{true, DisplayCall::CreatePrimary, "CreateSurface (primary) FAILED"},
-                      InitFailure{false, DisplayCall::CreatePrimary, "CreateSurface (primary) FAILED"},
-                      InitFailure{true, DisplayCall::AttachedSurface, "GetAttachedSurface FAILED"},
-                      InitFailure{false, DisplayCall::CreateSurface, "CreateSurface (backbuffer) FAILED"},
-                      InitFailure{true, DisplayCall::CreateSurface, "CreateSurface (fadeBackbuffer) FAILED"}));
+    ::testing::Values(
+        InitFailure{true, DisplayCall::Open, "DirectDrawCreate FAILED"},
+        InitFailure{false, DisplayCall::Open, "DirectDrawCreate FAILED"},
+        InitFailure{true, DisplayCall::CooperativeLevel, "SetCooperativeLevel FAILED"},
+        InitFailure{false, DisplayCall::CooperativeLevel, "SetCooperativeLevel FAILED"},
+        InitFailure{true, DisplayCall::DisplayMode, "SetDisplayMode FAILED"},
+        InitFailure{true, DisplayCall::CreatePrimary, "CreateSurface (primary) FAILED"},
+        InitFailure{false, DisplayCall::CreatePrimary, "CreateSurface (primary) FAILED"},
+        InitFailure{true, DisplayCall::AttachedSurface, "GetAttachedSurface FAILED"},
+        InitFailure{false, DisplayCall::CreateSurface, "CreateSurface (backbuffer) FAILED"},
+        InitFailure{true, DisplayCall::CreateSurface, "CreateSurface (fadeBackbuffer) FAILED"}));
 
 TEST_F(DirectDrawTest, AnUnsupportedFullScreenDepthFailsAtTheDisplayMode) {
     EXPECT_FALSE(Init(8, true));
@@ -203,11 +206,12 @@ TEST_F(DirectDrawTest, CheckResultNamesKnownCodesAndHexForOthers) {
     EXPECT_TRUE(display.CheckResult(dd::InvalidRect, ".\\AlphaSprite", 345));
     EXPECT_TRUE(display.CheckResult(0x8876FFFF, ".\\ShadowSprite", 7));
     EXPECT_TRUE(display.CheckResult(dd::Generic, ".\\DirectDraw", 1));
-    EXPECT_EQ(Log(),
-              "DirectX Error (887601c2) in file .\\Surface in line 12: \"DDERR_SURFACELOST\"\n"
-              "DirectX Error (88760096) in file .\\AlphaSprite in line 345: \"DDERR_INVALIDRECT\"\n"
-              "DirectX Error (8876ffff) in file .\\ShadowSprite in line 7: \"Unknown error (8876ffff)\"\n"
-              "DirectX Error (80004005) in file .\\DirectDraw in line 1: \"DDERR_GENERIC\"\n");
+    EXPECT_EQ(
+        Log(),
+        "DirectX Error (887601c2) in file .\\Surface in line 12: \"DDERR_SURFACELOST\"\n"
+        "DirectX Error (88760096) in file .\\AlphaSprite in line 345: \"DDERR_INVALIDRECT\"\n"
+        "DirectX Error (8876ffff) in file .\\ShadowSprite in line 7: \"Unknown error (8876ffff)\"\n"
+        "DirectX Error (80004005) in file .\\DirectDraw in line 1: \"DDERR_GENERIC\"\n");
 }
 
 TEST_F(DirectDrawTest, ShutdownBeforeInitWritesAllFiveLinesAndReleasesNothing) {
@@ -399,8 +403,8 @@ TEST_F(DirectDrawTest, TheShownAreaIsAllOfTheNewScreenThatTheFramesPresentShows)
     ASSERT_TRUE(Init(32, true));
     EXPECT_EQ(display.ShownArea(), (Rect{0, 0, kWidth, kHeight}));
     PaintScreens();
-    for (const int effect : {DirectDraw::FadeZoom, DirectDraw::FadeSlideFromRight,
-                             DirectDraw::FadeSlideFromLeft})
+    for (const int effect :
+         {DirectDraw::FadeZoom, DirectDraw::FadeSlideFromRight, DirectDraw::FadeSlideFromLeft})
         for (const float time : {0.0f, 0.1f, 0.33f, 0.48f}) {
             StartFadeWith(effect);
             display.GetBackBuffer()->fill(nullptr, 0x123456);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/DisplaySurface.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,7 +18,7 @@ uint32_t Tag(int x, int y) {
 }
 
 class DisplaySurfaceTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     DisplaySurface Make(int width, int height) const {
         return DisplaySurface(width, height, SurfaceFormat::ForDepth(GetParam()), losses);
     }
@@ -46,7 +46,8 @@ TEST_P(DisplaySurfaceTest, LockedRowsArePitchApartAndLandWhereTheSurfaceReadsThe
         EXPECT_EQ(locked.height, 3);
         EXPECT_EQ(locked.format.bitsPerPixel, GetParam());
         for (int y = 0; y < 3; ++y)
-            locked.format.write(locked.bits + y * locked.pitch + (width - 1) * bytes, Tag(width - 1, y));
+            locked.format.write(locked.bits + y * locked.pitch + (width - 1) * bytes,
+                                Tag(width - 1, y));
         ASSERT_EQ(surface.unlock(), dd::Ok);
         for (int y = 0; y < 3; ++y)
             EXPECT_EQ(surface.pixelAt(width - 1, y), Tag(width - 1, y)) << "width " << width;
@@ -81,7 +82,8 @@ TEST_P(DisplaySurfaceTest, LockingAndBlittingAreRefusedInTheWaysOfTheDisplay) {
     EXPECT_EQ(other.blitFast(1, 0, surface, nullptr, BlitKey::Opaque), dd::InvalidRect);
     EXPECT_EQ(other.blitFast(-1, 0, surface, &empty, BlitKey::Opaque), dd::InvalidRect);
     EXPECT_EQ(other.blit(nullptr, surface, nullptr, BlitKey::SourceColorKey), dd::NoColorKey);
-    const DisplaySurface otherDepth(10, 8, SurfaceFormat::ForDepth(GetParam() == 16 ? 32 : 16), losses);
+    const DisplaySurface otherDepth(10, 8, SurfaceFormat::ForDepth(GetParam() == 16 ? 32 : 16),
+                                    losses);
     EXPECT_EQ(other.blit(nullptr, otherDepth, nullptr, BlitKey::Opaque), dd::InvalidPixelFormat);
     EXPECT_EQ(surface.setColorKey(2, 1), dd::InvalidParams);
 }
@@ -170,8 +172,8 @@ TEST_P(DisplaySurfaceTest, KeyedBlitsFollowTheSourceWhenItsPixelsOrItsKeyChange)
             for (int x = 0; x < 12; ++x) {
                 const int sourceX = x - 2 + part.left;
                 const int sourceY = y - 1;
-                const bool inPart = sourceX >= part.left && sourceX < part.right && sourceY >= 0 &&
-                                    sourceY < 3;
+                const bool inPart =
+                    sourceX >= part.left && sourceX < part.right && sourceY >= 0 && sourceY < 3;
                 const uint32_t pixel = inPart ? source.pixelAt(sourceX, sourceY) : 0;
                 const bool shown = inPart && (pixel < low || pixel > high);
                 EXPECT_EQ(target.pixelAt(x, y), shown ? pixel : backdrop)
@@ -182,7 +184,8 @@ TEST_P(DisplaySurfaceTest, KeyedBlitsFollowTheSourceWhenItsPixelsOrItsKeyChange)
 
     platform::SurfaceDescription locked;
     ASSERT_EQ(source.lock(nullptr, locked), dd::Ok);
-    locked.format.write(locked.bits + 2 * locked.pitch + 4 * locked.format.bytesPerPixel(), Tag(4, 2));
+    locked.format.write(locked.bits + 2 * locked.pitch + 4 * locked.format.bytesPerPixel(),
+                        Tag(4, 2));
     locked.format.write(locked.bits + 6 * locked.format.bytesPerPixel(), 0);
     ASSERT_EQ(source.unlock(), dd::Ok);
     expectPart(blitPart(), 0, 0, "after the pixels changed");
@@ -230,8 +233,8 @@ TEST_P(DisplaySurfaceTest, StretchedRowsOfAnyWidthLeaveThePixelsBesideThemAlone)
         ASSERT_EQ(target.blit(&area, source, nullptr, BlitKey::Opaque), dd::Ok);
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 20; ++x) {
-                const bool inside = x >= area.left && x < area.right && y >= area.top &&
-                                    y < area.bottom;
+                const bool inside =
+                    x >= area.left && x < area.right && y >= area.top && y < area.bottom;
                 const int column = (2 * (x - area.left) + 1) * 5 / (2 * width);
                 const int row = (2 * (y - area.top) + 1) * 3 / 8;
                 ASSERT_EQ(target.pixelAt(x, y), inside ? Tag(column, row) : backdrop)
@@ -258,8 +261,9 @@ TEST_P(DisplaySurfaceTest, EnlargedPartsTakeThePixelUnderEachDestinationPixel) {
                     ASSERT_EQ(target.pixelAt(0, y), backdrop);
                     ASSERT_EQ(target.pixelAt(wide + 1, y), backdrop);
                     for (int x = 0; x < wide; ++x)
-                        ASSERT_EQ(target.pixelAt(1 + x, y),
-                                  Tag(left + (2 * x + 1) * width / (2 * wide), 2 + (2 * y + 1) * 3 / 14))
+                        ASSERT_EQ(
+                            target.pixelAt(1 + x, y),
+                            Tag(left + (2 * x + 1) * width / (2 * wide), 2 + (2 * y + 1) * 3 / 14))
                             << "part " << left << "+" << width << " to " << wide << " at " << x
                             << "," << y;
                 }

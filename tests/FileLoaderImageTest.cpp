@@ -1,23 +1,21 @@
-#include "core/FileLoader.h"
-
 #include "DataFolderFixture.h"
+#include "core/FileLoader.h"
 #include "gfx/Image.h"
-#include "support/Probes.h"
 #include "support/BmpWriter.h"
 #include "support/HeadlessScreen.h"
 #include "support/JpegWriter.h"
 #include "support/Pictures.h"
-
-#include <gtest/gtest.h>
+#include "support/Probes.h"
 
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
 class FileLoaderImageTest : public DataFolderTest {
-protected:
+  protected:
     std::vector<int> QueuedQuits() { return TakeQuitCodes(screen.Window()); }
 
     HeadlessScreen screen{16};
@@ -31,7 +29,9 @@ std::vector<std::uint32_t> Uniform(std::uint32_t colour) {
 }
 
 // Pixels on the diagonals are masked.
-bool Masked(int x, int y) { return (x + y) % 4 == 0; }
+bool Masked(int x, int y) {
+    return (x + y) % 4 == 0;
+}
 
 std::string Mask() {
     std::vector<std::uint32_t> bits;
@@ -87,7 +87,8 @@ TEST_F(FileLoaderImageTest, TheScreenFormatKeepsBlackVisibleAndMakesMagentaTrans
 
 TEST_F(FileLoaderImageTest, APictureFoundNowhereAsksTheGameToQuit) {
     EXPECT_EQ(Loader().LoadImage("nothing", true), nullptr);
-    EXPECT_NE(LogText().find("Failed to load image nothing from bmp or jpeg.\n"), std::string::npos);
+    EXPECT_NE(LogText().find("Failed to load image nothing from bmp or jpeg.\n"),
+              std::string::npos);
     EXPECT_EQ(QueuedQuits(), std::vector<int>{-1});
 
     WriteFile("data/broken.jpg", "no picture in here");
@@ -98,10 +99,11 @@ TEST_F(FileLoaderImageTest, APictureFoundNowhereAsksTheGameToQuit) {
 
 TEST_F(FileLoaderImageTest, PicturesComeFromTheContainerWhenThereIsOne) {
     WriteFile("data/lily.bmp", BmpWriter(kWidth, kHeight, 24, Uniform(0xFFFFFF)).Bytes());
-    SaveContainer(RawContainer()
-                      .Header()
-                      .Put(1, "data\\lily.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0x2060A0)))
-                      .Put(2, "data\\lily_mask.bmp", Mask()));
+    SaveContainer(
+        RawContainer()
+            .Header()
+            .Put(1, "data\\lily.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0x2060A0)))
+            .Put(2, "data\\lily_mask.bmp", Mask()));
     ASSERT_TRUE(Loader().ReadDirectory());
     const auto image = Loader().LoadImage("Lily", true);
     ASSERT_NE(image, nullptr);

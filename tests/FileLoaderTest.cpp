@@ -1,5 +1,4 @@
 #include "DataFolderFixture.h"
-
 #include "core/StringUtil.h"
 
 #include <cstdio>
@@ -71,7 +70,10 @@ TEST_F(FileLoaderTest, LookupLowerCasesThePath) {
 
 TEST_F(FileLoaderTest, FirstRecordOfLengthZeroEndsTheDirectory) {
     RawContainer container;
-    container.Header().Put(1, "data\\a.txt", "a").Put(2, "data\\b.txt", "b").Put(3, "data\\c.txt", "");
+    container.Header()
+        .Put(1, "data\\a.txt", "a")
+        .Put(2, "data\\b.txt", "b")
+        .Put(3, "data\\c.txt", "");
     container.Put(4, "data\\d.txt", "d");
     SaveContainer(container);
 
@@ -103,12 +105,14 @@ TEST_F(FileLoaderTest, StarPrefixOpensTheEndRecord) {
 
 TEST_F(FileLoaderTest, UnreadableDirectoryFallsBackToLooseFiles) {
     WriteFile("data/config.txt", "from disk");
-    const std::string valid = RawContainer().Header().Put(1, "data\\config.txt", "from container").Bytes();
+    const std::string valid =
+        RawContainer().Header().Put(1, "data\\config.txt", "from container").Bytes();
 
     // Short: the file holds less than a whole directory.
     WriteFile(kContainerFile, valid.substr(0, FileLoader::kDirectoryBytes - 1));
     EXPECT_FALSE(Loader().ReadDirectory());
-    EXPECT_NE(LogText().find("FileLoader::ReadDirectory: data\\Quagleaper.dat is shorter than its directory"),
+    EXPECT_NE(LogText().find(
+                  "FileLoader::ReadDirectory: data\\Quagleaper.dat is shorter than its directory"),
               std::string::npos);
     EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
     EXPECT_TRUE(Loader().Exists("data\\config.txt"));
@@ -141,7 +145,10 @@ TEST_F(FileLoaderTest, ReadingTheDirectoryAgainFollowsTheContainerOnDisk) {
     EXPECT_FALSE(Loader().ReadDirectory());
     EXPECT_EQ(ReadThroughFile("data\\config.txt"), "from disk");
 
-    SaveContainer(RawContainer().Header().Put(1, "data\\other.txt", "other").Put(2, "data\\config.txt", "2nd"));
+    SaveContainer(RawContainer()
+                      .Header()
+                      .Put(1, "data\\other.txt", "other")
+                      .Put(2, "data\\config.txt", "2nd"));
     ASSERT_TRUE(Loader().ReadDirectory());
     EXPECT_EQ(ReadThroughFile("data\\config.txt"), "2nd");
     EXPECT_EQ(ReadThroughFile("data\\other.txt"), "other");
@@ -172,12 +179,16 @@ TEST_F(FileLoaderTest, NameWithoutEndNeverMatches) {
     EXPECT_FALSE(Loader().Exists(fullField));
     EXPECT_FALSE(Loader().Exists(fullField.substr(0, ContainerEntry::kMaxNameLength)));
     EXPECT_TRUE(Loader().Exists("data\\b.txt"));
-    EXPECT_NE(LogText().find("record 1 of data\\Quagleaper.dat has an unterminated name"), std::string::npos);
+    EXPECT_NE(LogText().find("record 1 of data\\Quagleaper.dat has an unterminated name"),
+              std::string::npos);
 }
 
 TEST_F(FileLoaderTest, RecordsReachingPastTheEndOfTheFileAreAbsent) {
     RawContainer container;
-    container.Header().Put(1, "data\\good.txt", "good").Put(2, "data\\wrap.txt", "w").Put(3, "data\\far.txt", "f");
+    container.Header()
+        .Put(1, "data\\good.txt", "good")
+        .Put(2, "data\\wrap.txt", "w")
+        .Put(3, "data\\far.txt", "f");
     container.Put(4, "data\\tail.txt", "tail");
     const std::uint32_t size = static_cast<std::uint32_t>(container.Bytes().size());
     container.Record(4).SetLength(container.Record(4).Length() + 1);
@@ -191,10 +202,12 @@ TEST_F(FileLoaderTest, RecordsReachingPastTheEndOfTheFileAreAbsent) {
     for (const char* path : {"data\\tail.txt", "data\\wrap.txt", "data\\far.txt"}) {
         EXPECT_FALSE(Loader().Exists(path)) << path;
         EXPECT_EQ(ReadThroughFile(path), "<missing>") << path;
-        EXPECT_NE(LogText().find(std::string(path) + " reaches past the end of data\\Quagleaper.dat"),
-                  std::string::npos)
+        EXPECT_NE(
+            LogText().find(std::string(path) + " reaches past the end of data\\Quagleaper.dat"),
+            std::string::npos)
             << path;
-        EXPECT_NE(LogText().find(std::string("Could not find file in container ") + path + "\n"), std::string::npos)
+        EXPECT_NE(LogText().find(std::string("Could not find file in container ") + path + "\n"),
+                  std::string::npos)
             << path;
     }
     EXPECT_EQ(ReadThroughFile("data\\good.txt"), "good");
@@ -204,7 +217,8 @@ TEST_F(FileLoaderTest, DirectoryWithoutEndRecordStopsAfterTheLastRecord) {
     RawContainer container;
     container.Header();
     for (std::size_t index = 1; index < FileLoader::kDirectoryRecords; ++index)
-        container.Put(index, StringUtil::Format("data\\f%03zu.txt", index), StringUtil::Format("%zu", index));
+        container.Put(index, StringUtil::Format("data\\f%03zu.txt", index),
+                      StringUtil::Format("%zu", index));
     SaveContainer(container);
 
     ASSERT_TRUE(Loader().ReadDirectory());
@@ -251,12 +265,16 @@ TEST_F(FileLoaderTest, FrameListLongerLineThanTheBufferStaysBounded) {
 
 // The frame list 3, 1, 2 in every shape it is stored: with and without a final line feed,
 // with Windows line ends, loose and in the container followed by another entry.
-class FrameListTest : public DataFolderTest, public ::testing::WithParamInterface<std::tuple<std::string, bool>> {};
+class FrameListTest : public DataFolderTest,
+                      public ::testing::WithParamInterface<std::tuple<std::string, bool>> {};
 
 TEST_P(FrameListTest, ReadsThreeOneTwo) {
     const auto& [text, inContainer] = GetParam();
     if (inContainer)
-        SaveContainer(RawContainer().Header().Put(1, "data\\frogidleframes.txt", text).Put(2, "data\\next.txt", "9\n8\n"));
+        SaveContainer(RawContainer()
+                          .Header()
+                          .Put(1, "data\\frogidleframes.txt", text)
+                          .Put(2, "data\\next.txt", "9\n8\n"));
     else
         WriteFile("data/frogidleFrames.txt", text);
     ASSERT_TRUE(Loader().ReadDirectory());
@@ -267,7 +285,8 @@ TEST_P(FrameListTest, ReadsThreeOneTwo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, FrameListTest,
-                         ::testing::Combine(::testing::Values("3\n1\n2\n", "3\n1\n2", "3\r\n1\r\n2\r\n"),
+                         ::testing::Combine(::testing::Values("3\n1\n2\n", "3\n1\n2",
+                                                              "3\r\n1\r\n2\r\n"),
                                             ::testing::Bool()));
 
 } // namespace

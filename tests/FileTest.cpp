@@ -1,5 +1,4 @@
 #include "DataFolderFixture.h"
-
 #include "core/FileUtil.h"
 
 #include <string>
@@ -8,7 +7,7 @@ namespace {
 
 // Two neighbouring entries: whatever reads the first must never see the second's bytes.
 class FileTest : public DataFolderTest {
-protected:
+  protected:
     void SaveTwoEntries() {
         SaveContainer(RawContainer()
                           .Header()
@@ -199,7 +198,8 @@ TEST_F(FileTest, FileLengthAndExistsFollowTheLoader) {
     EXPECT_TRUE(FileUtil::FileExists("data\\next.txt"));
     EXPECT_FALSE(FileUtil::FileExists("data\\none.txt"));
     EXPECT_EQ(FileUtil::FileLength("data\\none.txt"), 0u);
-    EXPECT_NE(LogText().find("FileUtil::FileLength: file not found: data\\none.txt\n"), std::string::npos);
+    EXPECT_NE(LogText().find("FileUtil::FileLength: file not found: data\\none.txt\n"),
+              std::string::npos);
 }
 
 TEST(FileUtil, NativePathUsesSlashes) {

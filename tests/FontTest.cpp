@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
+#include "gfx/Font.h"
 
 #include "WorldConfig.h"
 #include "gfx/DirectDraw.h"
-#include "gfx/Font.h"
 #include "gfx/HUDFont.h"
 #include "gfx/ScoreFont.h"
 #include "gfx/SpriteManager.h"
@@ -13,6 +12,7 @@
 #include "support/ScratchFolder.h"
 
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -23,14 +23,14 @@ constexpr std::uint32_t kGreen = 0x00F800;
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
 class TestFont : public Font {
-public:
+  public:
     TestFont() = default;
 };
 
 // A font picture 64 x 32 with lines of 16: "1" red in columns 0-9 and "2" green in columns
 // 10-19 of the bottom row, everything else transparent.
 class FontTest : public ::testing::Test {
-protected:
+  protected:
     FontTest() {
         LoadWorldConfig(folder, "smallFontSizeFactor 0.5\n");
         std::vector<std::uint32_t> pixels(64 * 32, kMagenta);
@@ -45,7 +45,8 @@ protected:
 
     // The definition lines after the header, with W 64, H 32 and L 16.
     bool LoadGlyphs(const std::string& glyphLines, int count) {
-        folder.Write("data/test.fnt", "0 1\n64 32\n0 16\n" + std::to_string(count) + "\n0 0\n" + glyphLines);
+        folder.Write("data/test.fnt",
+                     "0 1\n64 32\n0 16\n" + std::to_string(count) + "\n0 0\n" + glyphLines);
         return font.Load("data\\test.fnt", "font");
     }
     bool LoadDigits() { return LoadGlyphs("31 0 0 0 9 0\n32 0 10 0 19 0\n", 2); }
@@ -61,7 +62,8 @@ protected:
 };
 
 TEST_F(FontTest, GlyphRowsCountFromTheBottomAndTheTopRowMovesFourPixelsRight) {
-    folder.Write("data/big.fnt", "0 1\n256 64\n0 16\n3\n0 0\n41 0 10 48 19 0\n42 0 10 0 19 0\n43 1 300 16 310 0\n");
+    folder.Write("data/big.fnt",
+                 "0 1\n256 64\n0 16\n3\n0 0\n41 0 10 48 19 0\n42 0 10 0 19 0\n43 1 300 16 310 0\n");
     ASSERT_TRUE(font.Load("data\\big.fnt", "font"));
     EXPECT_EQ(font.ImageWidth(), 256);
     EXPECT_EQ(font.ImageHeight(), 64);
@@ -114,7 +116,8 @@ TEST_F(FontTest, NaturalTextDrawsPastACarriageReturnAndScaledTextStopsThere) {
 
 TEST_F(FontTest, AMissingDefinitionFileIsFatal) {
     EXPECT_FALSE(font.Load("data\\none.fnt", "font"));
-    EXPECT_NE(Log().find("Failed to open font definition file data\\none.fnt.\n"), std::string::npos);
+    EXPECT_NE(Log().find("Failed to open font definition file data\\none.fnt.\n"),
+              std::string::npos);
     EXPECT_EQ(TakeQuitCodes(screen.Window()), std::vector<int>{-1});
 }
 

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-
 #include "gfx/FrameSequence.h"
+
 #include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -25,7 +25,8 @@ TEST(FrameSequenceTest, WithoutListTheFramesPlayInOrderEachForAnEqualShare) {
 
 TEST(FrameSequenceTest, NonLoopingHoldsTheLastStepFromThreeQuartersAndTheFirstBeforeZero) {
     const FrameSequence sequence(4, 1.0f, false);
-    EXPECT_EQ(FramesOver(sequence, {0.75f, 0.99f, 1.0f, 7.3f, 1e30f}), (std::vector<int>{3, 3, 3, 3, 3}));
+    EXPECT_EQ(FramesOver(sequence, {0.75f, 0.99f, 1.0f, 7.3f, 1e30f}),
+              (std::vector<int>{3, 3, 3, 3, 3}));
     EXPECT_EQ(FramesOver(sequence, {-0.01f, -0.5f, -1e30f}), (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(sequence.StepAt(0.74f), 2);
 }
@@ -43,7 +44,8 @@ TEST(FrameSequenceTest, TheListGivesTheFrameOfEachStep) {
     FrameSequence sequence(3, 1.0f, true);
     sequence.SetFrameList({0, 1, 2, 1}, "hop");
     EXPECT_EQ(sequence.StepCount(), 4);
-    EXPECT_EQ(FramesOver(sequence, {0.0f, 0.25f, 0.5f, 0.75f, 1.0f}), (std::vector<int>{0, 1, 2, 1, 0}));
+    EXPECT_EQ(FramesOver(sequence, {0.0f, 0.25f, 0.5f, 0.75f, 1.0f}),
+              (std::vector<int>{0, 1, 2, 1, 0}));
 }
 
 TEST(FrameSequenceTest, ListEntriesOutsideTheFramesAreDroppedWithALogLine) {

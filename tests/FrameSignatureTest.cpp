@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "gfx/FrameSignature.h"
 
+#include "gfx/Image.h"
+
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-#include "gfx/FrameSignature.h"
-#include "gfx/Image.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ DisplaySurface Surface(int width, int height) {
 
 // Counts what it hears.
 class Listener final : public DrawRecorder {
-public:
+  public:
     void Copy(const DisplaySurface&, const DisplaySurface&, const Rect& from, const Rect& to,
               BlitKey) override {
         copies.push_back({from, to});
@@ -34,7 +34,7 @@ public:
 };
 
 class FrameSignatureTest : public ::testing::Test {
-protected:
+  protected:
     // The frame of a sprite at `x` over the whole background.
     void DrawFrame(int x) {
         signature.Copy(screen, background, {0, 0, 8, 8}, {0, 0, 8, 8}, BlitKey::Opaque);

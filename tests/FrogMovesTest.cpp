@@ -1,5 +1,4 @@
 #include "FrogWorld.h"
-
 #include "actors/HazardCheck.h"
 #include "core/Singleton.h"
 #include "score/GameScore.h"
@@ -13,7 +12,7 @@
 namespace {
 
 class FrogMovesTest : public ::testing::Test {
-protected:
+  protected:
     // Puts the frog idle on the centre of `row` at x, riding nothing.
     void PlaceFrog(float x, int row) {
         w.frog.reset();

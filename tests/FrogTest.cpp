@@ -3,8 +3,8 @@
 #include "FrogWorld.h"
 #include "ObjectLane.h"
 #include "world/Box.h"
-#include "world/Trunk.h"
 #include "world/Truck.h"
+#include "world/Trunk.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -12,7 +12,7 @@
 namespace {
 
 class FrogTest : public ::testing::Test {
-protected:
+  protected:
     FrogTest() : world("") {}
 
     ObjectLane world;
@@ -94,7 +94,7 @@ TEST_F(FrogTest, AFrogThatEndsFirstLeavesNothingPointingAtIt) {
 namespace {
 
 class FrogStateTest : public ::testing::Test {
-protected:
+  protected:
     FrogStateTest()
         : w("frogDefaultOffsetX 3\nfrogmoveupOffsetX 2\nfrogDefaultOffsetY -1\n"
             "frogStartCellLat_0_6 2\nfrogStartCellLong_0_6 1\n"

@@ -21,7 +21,7 @@
 // Lanes move 10 units a second to the right and are filled before the test begins. Every
 // animation lasts `kAnimation` seconds unless a test says otherwise.
 class FrogWorld {
-public:
+  public:
     static constexpr float kAnimation = 0.5f;
     static constexpr int kTruckRoadRow = 3;
     static constexpr int kRiverRow = 9;
@@ -58,8 +58,10 @@ public:
             "numCellsPerTrack 1\nnumFrogsToGoal 3\nfrogSpeedFactor00 1\nlevelTimeSeconds 60\n"
             "MaxNumObjectsPerTrack 3\ninitInterval 20\nsmallCarObjectWidth 100\n"
             "smallCarObjectHeight 60\ntrunkObjectWidth 200\ntrunkObjectHeight 60\n"
-            "truckObjectWidth 200\ntruckObjectHeight 60\ntruckGarbageFrogOffsetX 60\ntruckChezFredFrogOffsetX 60\n"
-            "truckElectricFrogOffsetX 60\ntruckAquariumFrogOffsetX 60\ntruckCementMixerFrogOffsetX 60\n"
+            "truckObjectWidth 200\ntruckObjectHeight 60\ntruckGarbageFrogOffsetX "
+            "60\ntruckChezFredFrogOffsetX 60\n"
+            "truckElectricFrogOffsetX 60\ntruckAquariumFrogOffsetX 60\ntruckCementMixerFrogOffsetX "
+            "60\n"
             "truckKillTimerInterval 100\nfrogObjectWidth 40\nfrogObjectHeight 40\n"
             "frogStartCellLat_0_0 8\nfrogStartCellLong_0_0 0\ncatchInsectsDistance 50\n"
             "frogRocketJumpInterval 0.5\ntruckToTruckTravelScore 250\nmessageInterval 2\n"
@@ -101,7 +103,7 @@ public:
     Frog frog;
     Level level;
 
-private:
+  private:
     static void AddSlab(const std::string& label, bool mirrored) {
         auto slab = std::make_unique<SurfaceSprite>();
         auto picture = std::make_unique<Image>();

@@ -1,16 +1,19 @@
 #include "SoundTestBed.h"
-
 #include "app/Game.h"
 
 namespace {
 
 // The title menu's music switch and the way back from the high-score screen.
 class GameMusicTest : public SoundTestBed {
-protected:
+  protected:
     GameMusicTest() {
         const std::string tone = SoundFixtures::Tone16(22050, 1, 22050, 440.0, 8000);
-        engine.createSfx("soundtheme", DataFile("soundtheme.wav", SoundFixtures::Wav(1, 22050, 16, tone)), 0, false);
-        engine.createSfx("soundhighscore", DataFile("soundhighscore.wav", SoundFixtures::Wav(1, 22050, 16, tone)), 0, false);
+        engine.createSfx("soundtheme",
+                         DataFile("soundtheme.wav", SoundFixtures::Wav(1, 22050, 16, tone)), 0,
+                         false);
+        engine.createSfx("soundhighscore",
+                         DataFile("soundhighscore.wav", SoundFixtures::Wav(1, 22050, 16, tone)), 0,
+                         false);
     }
 
     bool ThemePlaying() const { return engine.find("soundtheme")->isPlaying(); }

@@ -5,9 +5,8 @@
 #include "support/ScratchFolder.h"
 #include "world/Level.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -19,7 +18,7 @@ constexpr const char* kConfig =
     "numFrogLifes 3\nstarScoreBonus 200\nnumFrogsToGoal 1\n";
 
 class GameScoreTest : public ::testing::Test {
-protected:
+  protected:
     void Start(const std::string& config = kConfig) {
         LoadWorldConfig(folder, config);
         level.settings.load();

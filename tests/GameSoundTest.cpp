@@ -1,6 +1,5 @@
-#include "SoundTestBed.h"
-
 #include "FrogWorld.h"
+#include "SoundTestBed.h"
 #include "app/Game.h"
 #include "app/SoundMix.h"
 #include "gfx/SpriteLabel.h"
@@ -12,12 +11,12 @@ namespace {
 // The sounds of a running level: the countdown of the level clock, the theme's volume and the
 // ambient mix, heard through the headless sound device.
 class GameSoundTest : public SoundTestBed {
-protected:
+  protected:
     GameSoundTest() {
         const std::string beep = SoundFixtures::Tone16(2205, 1, 22050, 880.0, 8000);
-        for (const char* label : {"SOUND_COUNT_DOWN", "SOUND_THEME", "SOUND_AMBIENT_RIVER",
-                                  "SOUND_AMBIENT_ROAD", "SOUND_AMBIENT_ROAD_UNDERGROUND",
-                                  "SOUND_AMBIENT_INSECTS"}) {
+        for (const char* label :
+             {"SOUND_COUNT_DOWN", "SOUND_THEME", "SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD",
+              "SOUND_AMBIENT_ROAD_UNDERGROUND", "SOUND_AMBIENT_INSECTS"}) {
             const std::string name = NormalizeLabel(label);
             engine.createSfx(name, DataFile(name + ".wav", SoundFixtures::Wav(1, 22050, 16, beep)),
                              SfxFlag::VolumeControl, false);
@@ -25,8 +24,12 @@ protected:
     }
 
     // Hundredths of a decibel below full volume.
-    int Volume(const char* label) const { return engine.find(NormalizeLabel(label))->buffer()->volume(); }
-    bool Playing(const char* label) const { return engine.find(NormalizeLabel(label))->isPlaying(); }
+    int Volume(const char* label) const {
+        return engine.find(NormalizeLabel(label))->buffer()->volume();
+    }
+    bool Playing(const char* label) const {
+        return engine.find(NormalizeLabel(label))->isPlaying();
+    }
 };
 
 TEST_F(GameSoundTest, TheLastTenSecondsCountDownAloudAndTheEndIsSilent) {

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
-
 #include "app/Game.h"
 #include "gfx/DirectDraw.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/Probes.h"
 #include "support/ScratchFolder.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 // The frame clock alone: a reserved state number never gets a handler, so every frame that
 // runs leaves one "Invalid GameState" line, and the transition clock shows the frame's dt.
 class GameTickTest : public ::testing::Test {
-protected:
+  protected:
     GameTickTest() {
         platform::Platform::install(&headless);
         game.state = static_cast<GameState>(3);

@@ -11,7 +11,7 @@ namespace {
 using Grid = Grid2D<int, WorldCell>;
 
 class Grid2DTest : public ::testing::Test {
-protected:
+  protected:
     Grid2DTest() { EXPECT_TRUE(grid.init(16, 19, 50, 75)); }
 
     ScratchFolder folder;

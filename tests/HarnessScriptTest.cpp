@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/HarnessScript.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,8 +15,9 @@ std::optional<HarnessScript> Parse(const std::string& source, std::string* error
 }
 
 TEST(HarnessScriptTest, ReadsEveryCommand) {
-    const auto script = Parse("# a comment\n\nseed 42\nstep 35\nfocus on\nkey ESC\nkey Q\n"
-                              "char 13\nchar x\nmouse 1 2\nclick 3 4\nclose\ntrace t.jsonl\nrun 2\r\n");
+    const auto script =
+        Parse("# a comment\n\nseed 42\nstep 35\nfocus on\nkey ESC\nkey Q\n"
+              "char 13\nchar x\nmouse 1 2\nclick 3 4\nclose\ntrace t.jsonl\nrun 2\r\n");
     ASSERT_TRUE(script);
     EXPECT_EQ(script->Seed(), 42u);
     const auto& commands = script->Commands();
@@ -43,8 +44,9 @@ TEST(HarnessScriptTest, TypeSendsEachByteIncludingSpaces) {
 }
 
 TEST(HarnessScriptTest, MalformedLinesAreRejectedWithTheirLineNumber) {
-    const char* bad[] = {"jump 3", "run", "run -1", "run 2x", "key F1", "focus maybe",
-                         "char 256", "mouse 1", "close now", "seed 99999999999", "step 1 2"};
+    const char* bad[] = {"jump 3",      "run",      "run -1",  "run 2x",    "key F1",
+                         "focus maybe", "char 256", "mouse 1", "close now", "seed 99999999999",
+                         "step 1 2"};
     for (const char* line : bad) {
         std::string error;
         EXPECT_FALSE(Parse(std::string("run 1\n") + line + "\n", &error)) << line;

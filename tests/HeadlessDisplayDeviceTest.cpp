@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/headless/HeadlessDisplayDevice.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -9,7 +9,7 @@ using platform::DisplaySurface;
 namespace dd = platform::dd;
 
 class HeadlessDisplayDeviceTest : public ::testing::Test {
-protected:
+  protected:
     void OpenFullscreen(int depth) {
         ASSERT_EQ(device.open(), dd::Ok);
         ASSERT_EQ(device.setCooperativeLevel(true), dd::Ok);

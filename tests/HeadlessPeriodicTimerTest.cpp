@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
 
 class HeadlessPeriodicTimerTest : public ::testing::Test {
-protected:
+  protected:
     // Lets the timeline catch up as any use of a buffer would.
     void Touch() { probe->status(); }
 
@@ -29,7 +29,8 @@ TEST_F(HeadlessPeriodicTimerTest, TicksWhenTheVirtualClockPassesEachPeriod) {
     EXPECT_TRUE(ticks.empty());
     headless.clock().advance(251);
     Touch();
-    EXPECT_EQ(ticks, (std::vector<uint32_t>{350, 350, 350})) << "the ticks of 100, 200 and 300 ms were due";
+    EXPECT_EQ(ticks, (std::vector<uint32_t>{350, 350, 350}))
+        << "the ticks of 100, 200 and 300 ms were due";
     headless.clock().advance(50);
     Touch();
     EXPECT_EQ(ticks.size(), 4u);

@@ -1,17 +1,16 @@
 #include "score/HighScore.h"
 
 #include "core/FileLoader.h"
-#include "pack/ContainerWriter.h"
 #include "gfx/DirectDraw.h"
+#include "pack/ContainerWriter.h"
 #include "platform/DisplaySurface.h"
 #include "support/GlyphFont.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -19,12 +18,14 @@ namespace {
 constexpr const char* kFile = "data/HighScore.txt";
 
 class HighScoreTest : public ::testing::Test {
-protected:
+  protected:
     HighScoreTest() { std::filesystem::create_directories(folder.Path() / "data"); }
 
     HighScore& Table() { return Singleton<HighScore>::Instance(); }
     std::string Log() const { return folder.Read("debug.txt"); }
-    bool Cheated() const { return Log().find("You cheated you high scores! - lets reset.\n") != std::string::npos; }
+    bool Cheated() const {
+        return Log().find("You cheated you high scores! - lets reset.\n") != std::string::npos;
+    }
 
     // A table file as the game writes it, for ten entries of the given lines.
     static std::string FileWith(const std::string& entryLines) {
@@ -77,7 +78,8 @@ TEST_F(HighScoreTest, AnAlteredFileIsReplacedAndKeptAside) {
     Table().init();
     EXPECT_TRUE(Cheated());
     EXPECT_EQ(Table().entries()[0].score, 1000);
-    EXPECT_EQ(folder.Read("data/HighScore.txt.rejected"), altered) << "nothing the player had is lost";
+    EXPECT_EQ(folder.Read("data/HighScore.txt.rejected"), altered)
+        << "nothing the player had is lost";
 
     folder.Write(kFile, FileWith(Entries(5000)) + "\n");
     EXPECT_FALSE(Table().load()) << "a newline after the checksum";
@@ -121,7 +123,7 @@ TEST_F(HighScoreTest, OnlyABetterScoreEntersAndEqualScoresKeepTheirOrder) {
 }
 
 TEST_F(HighScoreTest, OfTwoEqualLowestOnlyTheLastLeaves) {
-    std::string lines = Entries(900).substr(0, 8 * 9);  // *900:Pat ... *893:Pat
+    std::string lines = Entries(900).substr(0, 8 * 9); // *900:Pat ... *893:Pat
     lines += "*10:First\n*10:Second\n";
     folder.Write(kFile, FileWith(lines));
     ASSERT_TRUE(Table().load());
@@ -153,7 +155,8 @@ TEST_F(HighScoreTest, TypingANameAndReturnSavesItAndTheNameStaysForNextTime) {
 TEST_F(HighScoreTest, TheTableLivesOnDiskBesideTheDataContainer) {
     folder.Write("data/config.txt", "numFrogLifes 3\n");
     ContainerWriter writer;
-    ASSERT_TRUE(writer.AddFolder("data", "data/Quagleaper.dat") && writer.WriteTo("data/Quagleaper.dat"));
+    ASSERT_TRUE(writer.AddFolder("data", "data/Quagleaper.dat") &&
+                writer.WriteTo("data/Quagleaper.dat"));
     ASSERT_TRUE(Singleton<FileLoader>::Instance().ReadDirectory());
     Table().init();
     ASSERT_TRUE(Table().addScore(5000));
@@ -192,7 +195,7 @@ namespace {
 
 // The table drawn with a font whose only glyph is "1": scores of ones show where each row is.
 class HighScoreDrawTest : public HighScoreTest {
-protected:
+  protected:
     HighScoreDrawTest() {
         GlyphFont::LoadGameFonts(folder);
         std::string lines;

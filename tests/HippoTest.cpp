@@ -7,7 +7,7 @@
 namespace {
 
 class HippoTest : public ::testing::Test {
-protected:
+  protected:
     HippoTest() : world("hippoWaitBeforeDiveInterval 2\nhippoObjectWidth 150\nhippoOffsetY 5\n") {
         ObjectLane::SetDuration("HIPPO_DIVING", 0.5f);
         hippo.attach(world.Lane(track, ObjectLane::kRiver, 8, 50.0f, true), false);

@@ -16,9 +16,10 @@ constexpr std::uint32_t kStar = 0xF0E020;
 
 // Icons of 40 x 30; the fonts draw only "1", as a red block.
 class HudTest : public SpriteScreen {
-protected:
+  protected:
     HudTest() {
-        LoadWorldConfig(folder, "numFrogLifes 3\nnumFrogsToGoal 3\nscoreDisplayTime 5\nscoreCountSpeed 100\n");
+        LoadWorldConfig(
+            folder, "numFrogLifes 3\nnumFrogsToGoal 3\nscoreDisplayTime 5\nscoreCountSpeed 100\n");
         GlyphFont::LoadGameFonts(folder);
         AddSprite("FROG_HEAD", 40, 30, kHead);
         AddSprite("FROG_TO_GOAL", 40, 30, kHome);
@@ -34,7 +35,9 @@ protected:
         FillBack(kWhite);
         hud.DrawHud(level.settings, paused, 0.0f, blinkLives, blinkGoals);
     }
-    bool Shows(int x, int y, std::uint32_t colour) { return Back().pixelAt(x, y) == ScreenValue(colour); }
+    bool Shows(int x, int y, std::uint32_t colour) {
+        return Back().pixelAt(x, y) == ScreenValue(colour);
+    }
     int HeadsShown() {
         int count = 0;
         for (int x = 10; x < 800; x += 50)

@@ -4,20 +4,20 @@
 #include "support/Pictures.h"
 #include "support/ScratchFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
-
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <fstream>
-#include <string>
 #include <vector>
 
 namespace {
 
 using namespace pictures;
 
-ImageConverter& Converter() { return Singleton<ImageConverter>::Instance(); }
+ImageConverter& Converter() {
+    return Singleton<ImageConverter>::Instance();
+}
 
 std::unique_ptr<Image> PalettePicture(int width, int height) {
     auto image = std::make_unique<Image>();
@@ -37,7 +37,9 @@ std::unique_ptr<Image> Uniform(std::uint32_t colour) {
 }
 
 // The five-bit value of one channel of a 5-6-5 pixel.
-int Channel565(std::uint32_t pixel, int shift) { return static_cast<int>(pixel >> shift & 0x1F); }
+int Channel565(std::uint32_t pixel, int shift) {
+    return static_cast<int>(pixel >> shift & 0x1F);
+}
 
 TEST(ImageConverter, FullChannelsNeverCarryIntoTheirNeighbours) {
     const auto white = Converter().ConvertTo16Bit(Uniform(0xFFFFFF), k565);
@@ -45,11 +47,13 @@ TEST(ImageConverter, FullChannelsNeverCarryIntoTheirNeighbours) {
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 64; ++x)
             EXPECT_EQ(Word16(*white, x, y), 0xFFDFu);
-    const auto alone = Converter().ConvertTo16Bit(TrueColour(3, 2, [](int x, int) { return 0xFFu << (16 - 8 * x); }), k565);
+    const auto alone = Converter().ConvertTo16Bit(
+        TrueColour(3, 2, [](int x, int) { return 0xFFu << (16 - 8 * x); }), k565);
     EXPECT_EQ(Word16(*alone, 0, 1), 0xF800u);
     EXPECT_EQ(Word16(*alone, 1, 1), 0x07C0u);
     EXPECT_EQ(Word16(*alone, 2, 1), 0x001Fu);
-    EXPECT_EQ(Bytes(*Converter().ConvertTo16Bit(Uniform(0), k555)), std::vector<std::uint8_t>(64 * 6 * 2, 0));
+    EXPECT_EQ(Bytes(*Converter().ConvertTo16Bit(Uniform(0), k555)),
+              std::vector<std::uint8_t>(64 * 6 * 2, 0));
     EXPECT_EQ(Word16(*Converter().ConvertTo16Bit(Uniform(0xFFFFFF), k555), 7, 2), 0x7FFFu);
 }
 
@@ -60,7 +64,8 @@ TEST(ImageConverter, DiffusionSpreadsTheDroppedBitsAlongEachRow) {
         int roundedUp[3] = {};
         for (int x = 0; x < 64; ++x) {
             const std::uint32_t pixel = Word16(*converted, x, y);
-            const int extra[3] = {Channel565(pixel, 11) - (0x44 >> 3), Channel565(pixel, 6) - (0x83 >> 3),
+            const int extra[3] = {Channel565(pixel, 11) - (0x44 >> 3),
+                                  Channel565(pixel, 6) - (0x83 >> 3),
                                   Channel565(pixel, 0) - (0x21 >> 3)};
             for (int channel = 0; channel < 3; ++channel) {
                 EXPECT_TRUE(extra[channel] == 0 || extra[channel] == 1);
@@ -81,13 +86,16 @@ TEST(ImageConverter, TheDiffusionGoesOnFromOnePictureToTheNext) {
 
 TEST(ImageConverter, TheDiffusionIsTheSameOnEveryRunFromProgramStart) {
     ScratchFolder folder;
-    const auto picture = [] { return TrueColour(16, 16, [](int x, int y) { return 0x030507u * (x + y + 1); }); };
+    const auto picture = [] {
+        return TrueColour(16, 16, [](int x, int y) { return 0x030507u * (x + y + 1); });
+    };
     const pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
         const auto converted = Converter().ConvertTo16Bit(picture(), k565);
         std::ofstream(folder.Path() / "child.bin", std::ios::binary)
-            .write(reinterpret_cast<const char*>(converted->GetData()), static_cast<std::streamsize>(converted->GetDataSize()));
+            .write(reinterpret_cast<const char*>(converted->GetData()),
+                   static_cast<std::streamsize>(converted->GetDataSize()));
         _exit(0);
     }
     int status = 0;
@@ -110,7 +118,9 @@ TEST(ImageConverter, PalettePicturesGoThroughOneColourTable) {
 }
 
 TEST(ImageConverter, ThirtyTwoBitScreensGetTheChannelBytesAtTheirIndices) {
-    const auto colour = [](int x, int y) { return static_cast<std::uint32_t>(x * 0x112233 + y * 0x030201) & 0xFFFFFF; };
+    const auto colour = [](int x, int y) {
+        return static_cast<std::uint32_t>(x * 0x112233 + y * 0x030201) & 0xFFFFFF;
+    };
     for (const PixelFormat& format : {kXrgb, kXbgr}) {
         const auto converted = Converter().ConvertTo16Bit(TrueColour(5, 3, colour), format);
         ASSERT_EQ(converted->GetDepth(), 32);
@@ -133,10 +143,11 @@ TEST(ImageConverter, PicturesInTheScreenFormatOrUnconvertibleComeBackAsTheyAre) 
     ScratchFolder folder;
     platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);
-    const auto comesBack = [](const PixelFormat& layout, const PixelFormat& screen, bool toAlpha = false) {
+    const auto comesBack = [](const PixelFormat& layout, const PixelFormat& screen,
+                              bool toAlpha = false) {
         auto image = std::make_unique<Image>();
         EXPECT_TRUE(layout.depth == 16 || layout.depth == 32 ? image->Create(3, 3, layout)
-                                                              : image->Create(3, 3, layout.depth));
+                                                             : image->Create(3, 3, layout.depth));
         const Image* before = image.get();
         auto result = toAlpha ? Converter().ConvertTo8BitAlpha(std::move(image))
                               : Converter().ConvertTo16Bit(std::move(image), screen);
@@ -153,22 +164,26 @@ TEST(ImageConverter, PicturesInTheScreenFormatOrUnconvertibleComeBackAsTheyAre) 
     EXPECT_TRUE(comesBack(k565, kXrgb));
     EXPECT_TRUE(comesBack(twentyFour, twentyFour));
     EXPECT_TRUE(comesBack(k565, k565, true));
-    const std::vector<std::string> boxes = {"ERROR: ImageConverter::ConvertTo16Bit: illegal source image",
-                                            "ERROR: ImageConverter::ConvertTo16Bit: illegal source image",
-                                            "ERROR: not supported screen depth",
-                                            "ERROR: ImageConverter::ConvertTo8BitAlpha: illegal source image"};
+    const std::vector<std::string> boxes = {
+        "ERROR: ImageConverter::ConvertTo16Bit: illegal source image",
+        "ERROR: ImageConverter::ConvertTo16Bit: illegal source image",
+        "ERROR: not supported screen depth",
+        "ERROR: ImageConverter::ConvertTo8BitAlpha: illegal source image"};
     EXPECT_EQ(headless.window().messageBoxes(), boxes);
     EXPECT_NE(folder.Read("debug.txt").find("not supported screen depth\n"), std::string::npos);
     platform::Platform::install(nullptr);
 }
 
 TEST(ImageConverter, AlphaMapsAreTheGreyLevelOfEachPixel) {
-    const auto colour = [](int x, int y) { return static_cast<std::uint32_t>(0x0A1421 * (x + 1) + 0x3F0000 * y); };
+    const auto colour = [](int x, int y) {
+        return static_cast<std::uint32_t>(0x0A1421 * (x + 1) + 0x3F0000 * y);
+    };
     const auto alpha = Converter().ConvertTo8BitAlpha(TrueColour(4, 3, colour));
     ASSERT_EQ(alpha->GetDepth(), 8);
     for (int index = 0; index < 12; ++index) {
         const std::uint32_t value = colour(index % 4, index / 4);
-        const std::uint32_t grey = ((value >> 16 & 0xFF) + (value >> 8 & 0xFF) + (value & 0xFF)) / 3;
+        const std::uint32_t grey =
+            ((value >> 16 & 0xFF) + (value >> 8 & 0xFF) + (value & 0xFF)) / 3;
         EXPECT_EQ(alpha->GetData()[index], grey);
         // The grey ramp makes the index its own colour.
         EXPECT_EQ(alpha->GetPixel(index % 4, index / 4), grey * 0x010101u);
@@ -186,7 +201,8 @@ TEST(ImageConverter, AlphaMapsAreTheGreyLevelOfEachPixel) {
 TEST(ImageConverter, ConvertsIntoTheFormatTheDisplayFound) {
     ScratchFolder folder;
     HeadlessScreen screen(32);
-    const auto converted = Converter().ConvertTo16Bit(TrueColour(3, 2, [](int x, int) { return 0x123456u * x; }));
+    const auto converted =
+        Converter().ConvertTo16Bit(TrueColour(3, 2, [](int x, int) { return 0x123456u * x; }));
     ASSERT_EQ(converted->GetDepth(), 32);
     EXPECT_EQ(converted->GetPixel(2, 1), 0x2468ACu);
 }

@@ -3,9 +3,8 @@
 #include "support/Pictures.h"
 #include "support/ScratchFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -34,7 +33,9 @@ TEST(Image, CreateSizesTheBufferByDepthAndRefusesWhatNoPictureIs) {
     EXPECT_EQ(image.GetPalette(), nullptr);
     EXPECT_FALSE(image.Create(4, Image::kMaxSide + 1, 24));
     EXPECT_FALSE(image.Create(4, 4, 4));
-    EXPECT_NE(folder.Read("debug.txt").find("Image::Create: no picture is 4 x 4 pixels of 4 bits\n"), std::string::npos);
+    EXPECT_NE(
+        folder.Read("debug.txt").find("Image::Create: no picture is 4 x 4 pixels of 4 bits\n"),
+        std::string::npos);
     EXPECT_TRUE(image.Create(0, 0, 24));
 }
 
@@ -103,7 +104,8 @@ TEST(Image, UnreadableDepthsAndPlacesLogAndChangeNothing) {
     EXPECT_EQ(image.GetPixel(0, 0), 0u);
     image.SetPixel(0, 0, 1, 2, 3);
     EXPECT_EQ(image.GetData()[0], 0x55);
-    EXPECT_NE(folder.Read("debug.txt").find("Unsuported image depth. GetPixel() failed.\n"), std::string::npos);
+    EXPECT_NE(folder.Read("debug.txt").find("Unsuported image depth. GetPixel() failed.\n"),
+              std::string::npos);
 
     ASSERT_TRUE(image.Create(3, 2, kXrgb));
     for (const auto& [x, y] : std::vector<std::pair<int, int>>{{-1, 0}, {3, 0}, {0, 2}, {0, -1}}) {
@@ -118,21 +120,25 @@ TEST(Image, MirrorFlipsEveryDepthLeftToRight) {
         for (const int width : {1, 4, 5, 9, 17}) {
             SCOPED_TRACE("depth " + std::to_string(depth) + ", width " + std::to_string(width));
             Image image;
-            ASSERT_TRUE(depth == 16 ? image.Create(width, 3, k565)
-                                    : depth == 32 ? image.Create(width, 3, kXrgb) : image.Create(width, 3, depth));
+            ASSERT_TRUE(depth == 16   ? image.Create(width, 3, k565)
+                        : depth == 32 ? image.Create(width, 3, kXrgb)
+                                      : image.Create(width, 3, depth));
             for (std::size_t byte = 0; byte < image.GetDataSize(); ++byte)
                 image.GetData()[byte] = static_cast<std::uint8_t>(byte * 37 + 11);
             const std::vector<std::uint8_t> original = Bytes(image);
             const auto pixel = [&](const std::uint8_t* data, int x, int y) {
                 const int index = x + y * width;
                 if (depth == 1)
-                    return std::vector<std::uint8_t>{static_cast<std::uint8_t>(data[index / 8] >> (7 - index % 8) & 1)};
-                return std::vector<std::uint8_t>(data + index * depth / 8, data + (index + 1) * depth / 8);
+                    return std::vector<std::uint8_t>{
+                        static_cast<std::uint8_t>(data[index / 8] >> (7 - index % 8) & 1)};
+                return std::vector<std::uint8_t>(data + index * depth / 8,
+                                                 data + (index + 1) * depth / 8);
             };
             image.Mirror();
             for (int y = 0; y < 3; ++y)
                 for (int x = 0; x < width; ++x)
-                    EXPECT_EQ(pixel(image.GetData(), x, y), pixel(original.data(), width - 1 - x, y));
+                    EXPECT_EQ(pixel(image.GetData(), x, y),
+                              pixel(original.data(), width - 1 - x, y));
             image.Mirror();
             EXPECT_EQ(Bytes(image), original);
         }

@@ -4,10 +4,9 @@
 #include "support/Pictures.h"
 #include "support/ScratchFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,9 @@ namespace {
 
 using namespace pictures;
 
-ImageUtil& Util() { return Singleton<ImageUtil>::Instance(); }
+ImageUtil& Util() {
+    return Singleton<ImageUtil>::Instance();
+}
 
 using Rect = ImageUtil::Rect;
 
@@ -66,7 +67,8 @@ TEST(ImageUtil, RemapTurnsBlackIntoNearBlackAndMagentaIntoBlack) {
         SetBgr(image, static_cast<int>(index), 0, cases[index].first);
     ASSERT_TRUE(Util().RemapTransparentColor(image));
     for (std::size_t index = 0; index < cases.size(); ++index)
-        EXPECT_EQ(Bgr(image.GetData() + index * 3), cases[index].second) << std::hex << cases[index].first;
+        EXPECT_EQ(Bgr(image.GetData() + index * 3), cases[index].second)
+            << std::hex << cases[index].first;
 
     Image palette;
     ASSERT_TRUE(palette.Create(2, 1, 8));
@@ -75,7 +77,9 @@ TEST(ImageUtil, RemapTurnsBlackIntoNearBlackAndMagentaIntoBlack) {
     palette.GetPalette()[200 * 4 + 2] = 255;
     ASSERT_TRUE(Util().RemapTransparentColor(palette));
     for (int entry = 0; entry < Image::kPaletteEntries; ++entry) {
-        const std::uint32_t expected = entry < 8 ? 0x080808u : entry == 200 ? 0u : entry * 0x010101u;
+        const std::uint32_t expected = entry < 8      ? 0x080808u
+                                       : entry == 200 ? 0u
+                                                      : entry * 0x010101u;
         EXPECT_EQ(Bgr(palette.GetPalette() + entry * 4), expected) << entry;
     }
 }
@@ -87,8 +91,9 @@ TEST(ImageUtil, RemapRefusesPicturesWithoutColourBytes) {
     Image image;
     ASSERT_TRUE(image.Create(2, 2, k565));
     EXPECT_FALSE(Util().RemapTransparentColor(image));
-    EXPECT_EQ(headless.window().messageBoxes(),
-              std::vector<std::string>{"ERROR: ImageUtil::RemapTransparentColor: unsupported depth"});
+    EXPECT_EQ(
+        headless.window().messageBoxes(),
+        std::vector<std::string>{"ERROR: ImageUtil::RemapTransparentColor: unsupported depth"});
     platform::Platform::install(nullptr);
 }
 
@@ -158,7 +163,8 @@ TEST(ImageUtil, CopyRectCopiesRowsOfEqualDepth) {
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 4; ++x) {
             const bool copied = x >= 1 && y <= 2;
-            const std::uint32_t expected = copied ? Bgr(source.GetData() + ((x + 1) + (y + 1) * 6) * 3) : 0;
+            const std::uint32_t expected =
+                copied ? Bgr(source.GetData() + ((x + 1) + (y + 1) * 6) * 3) : 0;
             EXPECT_EQ(Bgr(destination.GetData() + (x + y * 4) * 3), expected) << x << "," << y;
         }
     }
@@ -176,7 +182,8 @@ TEST(ImageUtil, CopyRectIntoBitsMarksTheBlackPixels) {
     ASSERT_TRUE(Util().CopyRect(source, mask, Rect{1, 1, 3, 2}, 0, 0));
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
-            EXPECT_EQ(mask.GetPixel(x, y) == 0, source.GetPixel(x + 1, y + 1) == 0) << x << "," << y;
+            EXPECT_EQ(mask.GetPixel(x, y) == 0, source.GetPixel(x + 1, y + 1) == 0)
+                << x << "," << y;
 }
 
 TEST(ImageUtil, CopyRectRefusesWhatDoesNotFit) {
@@ -186,15 +193,17 @@ TEST(ImageUtil, CopyRectRefusesWhatDoesNotFit) {
     Image other;
     ASSERT_TRUE(other.Create(6, 5, 8));
     EXPECT_FALSE(Util().CopyRect(source, other, Rect{0, 0, 1, 1}, 0, 0));
-    EXPECT_NE(folder.Read("debug.txt").find("Image depths are different. Cant copy.\n"), std::string::npos);
+    EXPECT_NE(folder.Read("debug.txt").find("Image depths are different. Cant copy.\n"),
+              std::string::npos);
 
     Image small;
     ASSERT_TRUE(small.Create(3, 3, 24));
     EXPECT_FALSE(Util().CopyRect(source, small, Rect{0, 0, 3, 1}, 0, 0));
     EXPECT_FALSE(Util().CopyRect(source, small, Rect{0, 0, 1, 1}, 2, 0));
     EXPECT_FALSE(Util().CopyRect(source, small, Rect{0, 0, 1, 1}, -1, 0));
-    EXPECT_NE(folder.Read("debug.txt").find("Src image rect dimensions do not fit to destination.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        folder.Read("debug.txt").find("Src image rect dimensions do not fit to destination.\n"),
+        std::string::npos);
 
     // Rectangles reaching outside the source would read past its pixels.
     EXPECT_FALSE(Util().CopyRect(source, small, Rect{5, 4, 6, 5}, 0, 0));
@@ -226,7 +235,8 @@ TEST(ImageUtil, RleEncodePacketsHoldAtMost127Pixels) {
         Image image;
         EXPECT_TRUE(image.Create(width, 1, k565));
         for (int x = 0; x < width; ++x)
-            image.SetPixel(x, 0, static_cast<std::uint8_t>(colour(x)), static_cast<std::uint8_t>(colour(x) >> 8), 64);
+            image.SetPixel(x, 0, static_cast<std::uint8_t>(colour(x)),
+                           static_cast<std::uint8_t>(colour(x) >> 8), 64);
         const std::vector<std::uint8_t> pixels = Bytes(image);
         EXPECT_TRUE(Util().RleEncode(image));
         EXPECT_TRUE(image.IsRle());
@@ -236,7 +246,8 @@ TEST(ImageUtil, RleEncodePacketsHoldAtMost127Pixels) {
     EXPECT_EQ(encode(200, [](int) { return 0x2010u; }), (std::vector<int>{127, 73}));
     EXPECT_EQ(encode(5, [](int x) { return x * 8u; }), std::vector<int>{-5});
     // Blue and green step through 200 different 5-bit pairs.
-    EXPECT_EQ(encode(200, [](int x) { return (x / 32u * 8u) << 8 | (x % 32u * 8u); }), (std::vector<int>{-127, -73}));
+    EXPECT_EQ(encode(200, [](int x) { return (x / 32u * 8u) << 8 | (x % 32u * 8u); }),
+              (std::vector<int>{-127, -73}));
 }
 
 TEST(ImageUtil, RleEncodeRoundTripsMixedPictures) {
@@ -244,7 +255,8 @@ TEST(ImageUtil, RleEncodeRoundTripsMixedPictures) {
     ASSERT_TRUE(image.Create(37, 23, k565));
     for (int y = 0; y < 23; ++y)
         for (int x = 0; x < 37; ++x)
-            image.SetPixel(x, y, static_cast<std::uint8_t>((x / 6) * 40), static_cast<std::uint8_t>(y % 3 ? 0 : x * 9),
+            image.SetPixel(x, y, static_cast<std::uint8_t>((x / 6) * 40),
+                           static_cast<std::uint8_t>(y % 3 ? 0 : x * 9),
                            static_cast<std::uint8_t>(x > 30 ? 255 : 0));
     // A few pixels that differ only where the colour read drops the bit.
     image.GetData()[2 * 100] ^= 0x20;

@@ -1,15 +1,16 @@
-#include "InsectWorld.h"
-
 #include "actors/InsectFactory.h"
 
-#include <gtest/gtest.h>
+#include "InsectWorld.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
 namespace {
 
-InsectFactory& Factory() { return Singleton<InsectFactory>::Instance(); }
+InsectFactory& Factory() {
+    return Singleton<InsectFactory>::Instance();
+}
 
 // Runs `frames` game steps of `dt` and returns the insect count after each.
 std::vector<std::size_t> CountsWhileStepping(InsectWorld& world, int frames, float dt) {
@@ -96,9 +97,14 @@ TEST(InsectFactoryTest, FrequenciesAddingUpToNothingMakeAQuietLevelWithoutInsect
 TEST(InsectFactoryTest, CountsOutOfRangeAreBoundedWithALogLine) {
     InsectWorld world("numInitialInsects 2000000000\nminNumInsects -4\nmaxNumInsects -1\n");
     EXPECT_EQ(world.level().insects.size(), static_cast<std::size_t>(InsectFactory::kMaxInsects));
-    EXPECT_EQ(world.LogCount("SettingsManager: numInitialInsects 2000000000 is outside [0, 1000], using 1000\n"), 1);
-    EXPECT_EQ(world.LogCount("SettingsManager: minNumInsects -4 is outside [0, 1000], using 0\n"), 1);
-    EXPECT_EQ(world.LogCount("SettingsManager: maxNumInsects -1 is outside [0, 1000], using 0\n"), 1);
+    EXPECT_EQ(
+        world.LogCount(
+            "SettingsManager: numInitialInsects 2000000000 is outside [0, 1000], using 1000\n"),
+        1);
+    EXPECT_EQ(world.LogCount("SettingsManager: minNumInsects -4 is outside [0, 1000], using 0\n"),
+              1);
+    EXPECT_EQ(world.LogCount("SettingsManager: maxNumInsects -1 is outside [0, 1000], using 0\n"),
+              1);
 }
 
 TEST(InsectFactoryTest, ASpawnIntervalThatIsNotPositiveBecomesOneSecond) {
@@ -110,7 +116,8 @@ TEST(InsectFactoryTest, ASpawnIntervalThatIsNotPositiveBecomesOneSecond) {
 TEST(InsectFactoryTest, SettingUpALevelReplacesTheInsectsOfTheLastOne) {
     InsectWorld world("numInitialInsects 4\nminNumInsects 5\n");
     for (int i = 0; i < 3; ++i)
-        world.level().insects.push_back(world.Make(Insect::kButterfly, 400.0f, 300.0f, Insect::kStateFlyUp));
+        world.level().insects.push_back(
+            world.Make(Insect::kButterfly, 400.0f, 300.0f, Insect::kStateFlyUp));
     // Half a second is on the spawn clock of the last level.
     Factory().stepInsects(0.5f, world.level().insects, world.World());
     Factory().setUpInsects(world.level().insects, world.World());

@@ -1,11 +1,10 @@
-#include "InsectWorld.h"
-
 #include "actors/Insect.h"
+
+#include "InsectWorld.h"
 #include "core/Rounding.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <set>
 #include <tuple>
 
@@ -15,7 +14,9 @@ namespace {
 constexpr float kFrogX = 425.0f;
 constexpr float kFrogY = 37.0f;
 
-bool IsFlight(int state) { return state >= Insect::kStateFlyLeft && state <= Insect::kStateFlyDown; }
+bool IsFlight(int state) {
+    return state >= Insect::kStateFlyLeft && state <= Insect::kStateFlyDown;
+}
 
 TEST(InsectTest, EachFlightMovesAlongItsAxisAtTheInsectsSpeedAndTracksItsCell) {
     InsectWorld world;
@@ -76,7 +77,8 @@ TEST(InsectTest, AFlyingInsectMayTurnOnlyOnceMoreThanASecondHasPassed) {
     for (auto& insect : insects) {
         insect->update(0.5f);
         insect->update(0.5f);
-        EXPECT_EQ(insect->getState(), Insect::kStateFlyRight) << "a second is not more than a second";
+        EXPECT_EQ(insect->getState(), Insect::kStateFlyRight)
+            << "a second is not more than a second";
     }
     int turned = 0;
     for (auto& insect : insects) {
@@ -89,8 +91,9 @@ TEST(InsectTest, AFlyingInsectMayTurnOnlyOnceMoreThanASecondHasPassed) {
 
 TEST(InsectTest, TheLabelNamesTheTypeAndWhetherItFliesOrPierces) {
     const std::pair<int, std::string> stems[] = {
-        {1, "INSECT_BIG_BUG"},  {2, "INSECT_BUSINESS_BUG"}, {3, "INSECT_BUTTERFLY"}, {4, "INSECT_NEWS_BUG"},
-        {5, "INSECT_TAXI_BUG"}, {6, "INSECT_TOOL_BUG"},     {7, "INSECT_VOYAGER_BUG"}};
+        {1, "INSECT_BIG_BUG"},    {2, "INSECT_BUSINESS_BUG"}, {3, "INSECT_BUTTERFLY"},
+        {4, "INSECT_NEWS_BUG"},   {5, "INSECT_TAXI_BUG"},     {6, "INSECT_TOOL_BUG"},
+        {7, "INSECT_VOYAGER_BUG"}};
     for (const auto& [type, stem] : stems) {
         Insect insect(type);
         for (int state = Insect::kStateFlyLeft; state <= Insect::kStateApproach; ++state) {
@@ -185,7 +188,8 @@ TEST(InsectTest, TheAnimationClockRunsOnAcrossCyclesAndDrivesTheSprite) {
     EXPECT_FLOAT_EQ(insect->getAnimationTime(), 0.75f);
     insect->update(0.75f);
     EXPECT_FLOAT_EQ(insect->getAnimationTime(), 0.5f) << "one cycle of a second is taken off";
-    EXPECT_FLOAT_EQ(Singleton<SpriteManager>::Instance().GetSprite("INSECT_VOYAGER_BUG_FLY_LEFT")->time, 0.5f);
+    EXPECT_FLOAT_EQ(
+        Singleton<SpriteManager>::Instance().GetSprite("INSECT_VOYAGER_BUG_FLY_LEFT")->time, 0.5f);
     EXPECT_FLOAT_EQ(insect->getStateTime(), 1.5f);
 }
 
@@ -221,7 +225,8 @@ TEST(InsectTest, AnEatenBusinessBugScoresOnceShrinksIntoTheFrogsMouthAndIsThenRe
     EXPECT_TRUE(insect->isRemoved());
     for (int y = 500; y < 600; ++y)
         for (int x = 380; x < 480; ++x)
-            ASSERT_EQ(InsectWorld::PixelAt(x, y), 0u) << "nothing is left to draw at " << x << "," << y;
+            ASSERT_EQ(InsectWorld::PixelAt(x, y), 0u)
+                << "nothing is left to draw at " << x << "," << y;
     EXPECT_EQ(world.Score(), 100);
 }
 
@@ -237,7 +242,8 @@ TEST(InsectTest, AnEatenInsectWithoutShrinkTimeIsRemovedAtItsNextUpdate) {
 
 TEST(InsectTest, ABigBugCaughtByTheFrogIsNotEatenButFliesAtIt) {
     InsectWorld world;
-    world.level().insects.push_back(world.Make(Insect::kBigBug, kFrogX + 30.0f, kFrogY, Insect::kStateFlyRight));
+    world.level().insects.push_back(
+        world.Make(Insect::kBigBug, kFrogX + 30.0f, kFrogY, Insect::kStateFlyRight));
     Insect& bug = *world.level().insects.back();
     world.frog().keySpace();
     world.w.Step(0.0f);
@@ -319,7 +325,8 @@ TEST(InsectTest, AnApproachingInsectGivesUpAfterItsMaxApproachTimeAndFliesOff) {
     auto taxi = world.Make(Insect::kTaxiBug, kFrogX - 150.0f, kFrogY, Insect::kStateApproach);
     for (int frame = 0; frame < 5; ++frame) {
         taxi->update(0.5f);
-        EXPECT_EQ(taxi->getState(), Insect::kStateApproach) << "after " << (frame + 1) * 0.5f << " s";
+        EXPECT_EQ(taxi->getState(), Insect::kStateApproach)
+            << "after " << (frame + 1) * 0.5f << " s";
     }
     // Seven whole units a step.
     EXPECT_FLOAT_EQ(taxi->getX(), kFrogX - 150.0f + 35.0f);

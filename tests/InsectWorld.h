@@ -16,7 +16,7 @@
 // seconds a cycle, a piercing `kPiercingAnimation`. The frog stands idle on its start cell.
 // Settings given to the constructor come first and so win over the ones here.
 class InsectWorld {
-public:
+  public:
     static constexpr int kSpriteWidth = 20;
     static constexpr int kSpriteHeight = 16;
     static constexpr std::uint32_t kBlue = 0x2040F0;
@@ -25,9 +25,9 @@ public:
     static constexpr float kPiercingAnimation = 0.5f;
 
     explicit InsectWorld(const std::string& settings = "") : w(settings + Defaults()) {
-        for (const char* stem : {"INSECT_BIG_BUG", "INSECT_BUSINESS_BUG", "INSECT_BUTTERFLY",
-                                 "INSECT_NEWS_BUG", "INSECT_TAXI_BUG", "INSECT_TOOL_BUG",
-                                 "INSECT_VOYAGER_BUG"}) {
+        for (const char* stem :
+             {"INSECT_BIG_BUG", "INSECT_BUSINESS_BUG", "INSECT_BUTTERFLY", "INSECT_NEWS_BUG",
+              "INSECT_TAXI_BUG", "INSECT_TOOL_BUG", "INSECT_VOYAGER_BUG"}) {
             AddLabel(std::string(stem) + "_FLY_LEFT", kFlyAnimation);
             AddLabel(std::string(stem) + "_PIERCING", kPiercingAnimation);
         }
@@ -65,7 +65,9 @@ public:
     int LogCount(const std::string& line) const { return w.LogCount(line); }
     std::vector<int> Quits() { return TakeQuitCodes(w.screen.Window()); }
 
-    static platform::DisplaySurface& Back() { return *Singleton<DirectDraw>::Instance().GetBackBuffer(); }
+    static platform::DisplaySurface& Back() {
+        return *Singleton<DirectDraw>::Instance().GetBackBuffer();
+    }
     static void ClearScreen() { Back().fill(nullptr, 0); }
     static std::uint32_t PixelAt(int x, int y) { return Back().pixelAt(x, y); }
     // The raw value the screen stores for a colour.
@@ -78,7 +80,7 @@ public:
 
     FrogWorld w;
 
-private:
+  private:
     static std::unique_ptr<Image> Picture(int width, int height, std::uint32_t colour) {
         auto image = std::make_unique<Image>();
         image->Create(width, height, PixelFormat::Screen());
@@ -92,8 +94,8 @@ private:
         FrogWorld::SetDuration(label, duration);
         for (bool mirrored : {false, true}) {
             auto sprite = std::make_unique<SurfaceSprite>();
-            sprite->Create(Picture(kSpriteWidth, kSpriteHeight, mirrored ? kRed : kBlue), kSpriteWidth,
-                           kSpriteHeight, 0, 0, false);
+            sprite->Create(Picture(kSpriteWidth, kSpriteHeight, mirrored ? kRed : kBlue),
+                           kSpriteWidth, kSpriteHeight, 0, 0, false);
             Singleton<SpriteManager>::Instance().AddSprite(std::move(sprite), label, mirrored);
         }
     }

@@ -4,18 +4,17 @@
 #include "support/JpegWriter.h"
 #include "support/Pictures.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
 class JpegLoaderTest : public DataFolderTest {
-protected:
+  protected:
     static std::unique_ptr<Image> Load(const std::string& path) {
         return Singleton<JpegLoader>::Instance().Load(path);
     }
@@ -43,7 +42,8 @@ using pictures::BgrAt;
 
 bool Close(std::uint32_t actual, std::uint32_t expected) {
     for (int shift = 0; shift < 24; shift += 8) {
-        const int difference = static_cast<int>(actual >> shift & 0xFF) - static_cast<int>(expected >> shift & 0xFF);
+        const int difference =
+            static_cast<int>(actual >> shift & 0xFF) - static_cast<int>(expected >> shift & 0xFF);
         if (std::abs(difference) > kTolerance)
             return false;
     }
@@ -57,7 +57,8 @@ void ExpectPicture(const Image& image, int width, int height) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             EXPECT_TRUE(Close(BgrAt(image, x, y), Colour(x, y, width, height)))
-                << x << "," << y << ": " << std::hex << BgrAt(image, x, y) << " for " << Colour(x, y, width, height);
+                << x << "," << y << ": " << std::hex << BgrAt(image, x, y) << " for "
+                << Colour(x, y, width, height);
 }
 
 // The frame header of a baseline picture: height and width follow the marker, length and precision.
@@ -78,7 +79,8 @@ std::size_t MiddleOfTheRows(const std::string& jpeg) {
 }
 
 TEST_F(JpegLoaderTest, ReadsColourPicturesAsBlueGreenRedFromTheTopRow) {
-    for (const auto& [width, height] : std::vector<std::pair<int, int>>{{13, 7}, {32, 16}, {1, 2}}) {
+    for (const auto& [width, height] :
+         std::vector<std::pair<int, int>>{{13, 7}, {32, 16}, {1, 2}}) {
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
         WriteFile("data/colour.jpg", JpegWriter::Colour(width, height, Picture(width, height)));
         const auto image = Load("data\\colour.jpg");
@@ -99,7 +101,8 @@ TEST_F(JpegLoaderTest, ReadsGreyPicturesAsColourPictures) {
     for (int y = 0; y < 6; ++y) {
         for (int x = 0; x < 11; ++x) {
             const std::uint32_t level = levels[static_cast<std::size_t>(y * 11 + x)];
-            EXPECT_TRUE(Close(BgrAt(*image, x, y), level << 16 | level << 8 | level)) << x << "," << y;
+            EXPECT_TRUE(Close(BgrAt(*image, x, y), level << 16 | level << 8 | level))
+                << x << "," << y;
         }
     }
 }
@@ -111,7 +114,8 @@ TEST_F(JpegLoaderTest, AMissingPictureGivesNone) {
 
 TEST_F(JpegLoaderTest, UndecodablePicturesGiveNone) {
     const std::string picture = JpegWriter::Colour(16, 8, Picture(16, 8));
-    for (const std::string& bytes : {std::string(), std::string("not a picture at all"), picture.substr(0, 20)}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("not a picture at all"), picture.substr(0, 20)}) {
         WriteFile("data/bad.jpg", bytes);
         EXPECT_EQ(Load("data\\bad.jpg"), nullptr);
     }
@@ -139,7 +143,8 @@ TEST_F(JpegLoaderTest, PicturesThatEndEarlyOrLieAboutTheirSizeNeverReachOutside)
     PatchSize(huge, 20000, 16);
     WriteFile("data/huge.jpg", huge);
     EXPECT_EQ(Load("data\\huge.jpg"), nullptr);
-    EXPECT_NE(LogText().find("JpegLoader: a picture of 20000 x 16 pixels is too large\n"), std::string::npos);
+    EXPECT_NE(LogText().find("JpegLoader: a picture of 20000 x 16 pixels is too large\n"),
+              std::string::npos);
 }
 
 TEST_F(JpegLoaderTest, ReadsAContainerEntryAndNothingAfterIt) {
@@ -158,8 +163,10 @@ TEST_F(JpegLoaderTest, ReadsAContainerEntryAndNothingAfterIt) {
 
     const auto firstHalf = Load("data\\half.jpg");
     ASSERT_NE(firstHalf, nullptr);
-    const std::vector<std::uint8_t> wholeBytes(whole->GetData(), whole->GetData() + whole->GetDataSize());
-    const std::vector<std::uint8_t> halfBytes(firstHalf->GetData(), firstHalf->GetData() + firstHalf->GetDataSize());
+    const std::vector<std::uint8_t> wholeBytes(whole->GetData(),
+                                               whole->GetData() + whole->GetDataSize());
+    const std::vector<std::uint8_t> halfBytes(firstHalf->GetData(),
+                                              firstHalf->GetData() + firstHalf->GetDataSize());
     EXPECT_NE(halfBytes, wholeBytes);
 }
 

@@ -2,15 +2,14 @@
 
 #include "WorldConfig.h"
 #include "core/Singleton.h"
+#include "support/Probes.h"
 #include "world/BlockInfo.h"
 #include "world/Camera.h"
 #include "world/LevelSettings.h"
 #include "world/Randomizer.h"
 #include "world/WorldCellGrid.h"
-#include "support/Probes.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -20,7 +19,7 @@ constexpr const char* kRandomGoal = "GoalCellLat_00_00 -1\nGoalCellLong_00_00 -1
 
 // Cells of 50 x 75 units, 16 columns.
 class LevelObjectsTest : public ::testing::Test {
-protected:
+  protected:
     LevelObjectsTest() { Configure(""); }
 
     // Settings keep the first value a key was given, so each test adds keys of its own.

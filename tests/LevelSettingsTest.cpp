@@ -1,10 +1,10 @@
+#include "world/LevelSettings.h"
+
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "support/ScratchFolder.h"
-#include "world/LevelSettings.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -18,7 +18,7 @@ const std::string kExampleConfig =
     "areaType06 2\nfrogSpeedFactor00 1.0\nfrogSpeedFactor01 1.2\nfrogSpeedFactor02 1.5\n";
 
 class LevelSettingsTest : public ::testing::Test {
-protected:
+  protected:
     LevelSettings Load(const std::string& config) {
         folder.Write("data/config.txt", config);
         Singleton<SettingsManager>::Instance().LoadSettings(
@@ -136,7 +136,7 @@ TEST_F(LevelSettingsTest, UpToLevelFourteenTheSpeedUpIsTheFrogsFactorAlone) {
 
 TEST_F(LevelSettingsTest, TheTableTimesHoldFromTheirFirstLevelOn) {
     LevelSettings settings = Load(kExampleConfig);
-    const std::pair<int, float> expected[] = {{8, 135.0f}, {9, 180.0f}, {11, 180.0f},
+    const std::pair<int, float> expected[] = {{8, 135.0f},  {9, 180.0f},  {11, 180.0f},
                                               {12, 225.0f}, {13, 225.0f}, {14, 270.0f}};
     for (const auto& [level, time] : expected) {
         AdvanceTo(settings, level);

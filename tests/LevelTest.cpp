@@ -12,9 +12,8 @@
 #include "world/TrackObject.h"
 #include "world/TrackObjectFactory.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -42,13 +41,14 @@ std::string Config(const std::string& extra) {
 }
 
 const char* const kObjectLabels[] = {
-    "RAGTOP_OPEN_DRIVE", "RAGTOP_CLOSED_DRIVE", "SMALL_CAR_DRIVE", "TRUCK_GARBAGE_DRIVE",
-    "TRUCK_CHEZ_FRED_DRIVE", "TRUCK_ELECTRIC_DRIVE", "TRUCK_AQUARIUM_DRIVE",
-    "TRUCK_CEMENT_MIXER_DRIVE", "TRUNK_SWIMMING", "BARREL_SWIMMING", "HIPPO_SWIMMING",
-    "WATER_LILY_SWIMMING", "BOX_SWIMMING"};
+    "RAGTOP_OPEN_DRIVE",    "RAGTOP_CLOSED_DRIVE",      "SMALL_CAR_DRIVE",
+    "TRUCK_GARBAGE_DRIVE",  "TRUCK_CHEZ_FRED_DRIVE",    "TRUCK_ELECTRIC_DRIVE",
+    "TRUCK_AQUARIUM_DRIVE", "TRUCK_CEMENT_MIXER_DRIVE", "TRUNK_SWIMMING",
+    "BARREL_SWIMMING",      "HIPPO_SWIMMING",           "WATER_LILY_SWIMMING",
+    "BOX_SWIMMING"};
 
 class LevelTest : public ::testing::Test {
-protected:
+  protected:
     LevelTest() : screen(32) {
         // The lanes draw their objects; a plain slab stands in for each picture.
         for (const char* label : kObjectLabels)

@@ -1,7 +1,6 @@
-#include "app/MenuScreens.h"
-
 #include "WorldConfig.h"
 #include "app/Game.h"
+#include "app/MenuScreens.h"
 #include "app/WindowProcedure.h"
 #include "gfx/SpriteLabel.h"
 #include "platform/VirtualKey.h"
@@ -34,19 +33,22 @@ constexpr Highlight kExit{"BUTTON_EXIT_HIGH_LIGHT", 610, 512, 0xF010F0};
 constexpr Highlight kHelpBack{"BUTTON_BACK_HELP_HIGH_LIGHT", 416, 522, 0x808010};
 constexpr Highlight kCredits{"BUTTON_CREDITS_HIGH_LIGHT", 281, 522, 0x108080};
 constexpr Highlight kCreditsBack{"BUTTON_BACK_CREDITS_HIGH_LIGHT", 359, 523, 0x801080};
-constexpr Highlight kAll[] = {kMusic, kShadow, kStart, kHelp, kHighScores, kExit, kHelpBack, kCredits, kCreditsBack};
+constexpr Highlight kAll[] = {kMusic, kShadow,   kStart,   kHelp,       kHighScores,
+                              kExit,  kHelpBack, kCredits, kCreditsBack};
 
 // The menus steered by a game controller, as its messages reach the window procedure, drawn on
 // a headless screen and heard through the headless sound device.
 class MenuPadNavigationTest : public SpriteScreen {
-protected:
+  protected:
     MenuPadNavigationTest() {
         LoadWorldConfig(folder, "");
         for (const Highlight& highlight : kAll)
             AddSprite(highlight.label, 8, 8, highlight.colour);
         EXPECT_TRUE(sound.init(screen.Window()));
         sound.setSoundEnabled(true);
-        folder.Write("data/click.wav", SoundFixtures::Wav(1, 22050, 16, SoundFixtures::Tone16(22050, 1, 22050, 660.0, 8000)));
+        folder.Write(
+            "data/click.wav",
+            SoundFixtures::Wav(1, 22050, 16, SoundFixtures::Tone16(22050, 1, 22050, 660.0, 8000)));
         EXPECT_TRUE(sound.createSfx(click, "data\\click.wav", 0, false));
         game.state = GameState::TitleMenu;
     }
@@ -64,7 +66,8 @@ protected:
         game.menus.DrawButtonHighlights(game.state);
         std::vector<std::string> shown;
         for (const Highlight& highlight : kAll)
-            if (target.pixelAt(highlight.left + 2, highlight.top + 2) == ScreenValue(highlight.colour))
+            if (target.pixelAt(highlight.left + 2, highlight.top + 2) ==
+                ScreenValue(highlight.colour))
                 shown.emplace_back(highlight.label);
         return shown;
     }
@@ -102,11 +105,11 @@ TEST_P(MenuPadNavigationTest, TheFirstPressOnlyShowsTheHighlightOnTheWayOut) {
 TEST_P(MenuPadNavigationTest, TheDpadFollowsTheLayoutOfTheTitleMenu) {
     Key(vk::PadDown);
     const std::vector<std::pair<int, Highlight>> walk = {
-        {vk::PadLeft, kStart},   {vk::PadUp, kStart},      {vk::PadRight, kHelp},
-        {vk::PadRight, kHighScores}, {vk::PadUp, kShadow}, {vk::PadUp, kMusic},
-        {vk::PadUp, kMusic},     {vk::PadRight, kMusic},   {vk::PadDown, kShadow},
-        {vk::PadDown, kExit},    {vk::PadRight, kExit},    {vk::PadLeft, kHighScores},
-        {vk::PadLeft, kHelp},    {vk::PadLeft, kStart}};
+        {vk::PadLeft, kStart},       {vk::PadUp, kStart},    {vk::PadRight, kHelp},
+        {vk::PadRight, kHighScores}, {vk::PadUp, kShadow},   {vk::PadUp, kMusic},
+        {vk::PadUp, kMusic},         {vk::PadRight, kMusic}, {vk::PadDown, kShadow},
+        {vk::PadDown, kExit},        {vk::PadRight, kExit},  {vk::PadLeft, kHighScores},
+        {vk::PadLeft, kHelp},        {vk::PadLeft, kStart}};
     for (const auto& [key, expected] : walk) {
         Key(key);
         EXPECT_EQ(Highlighted(), Only(expected)) << "after key " << key;

@@ -15,7 +15,7 @@ constexpr std::uint32_t kPointerDown = 0x40E020;
 constexpr std::uint32_t kLogo = 0x8040C0;
 
 class MenuScreensTest : public SpriteScreen {
-protected:
+  protected:
     MenuScreensTest() {
         LoadWorldConfig(folder, "");
         AddSprite("BUTTON_SHADOW_HIGH_LIGHT", 20, 20, kHighlight);
@@ -26,12 +26,16 @@ protected:
         game.state = GameState::TitleMenu;
     }
 
-    void Pointer(platform::Message::Type type, int x, int y) { screen.Window().push({type, 0, x, y}); }
+    void Pointer(platform::Message::Type type, int x, int y) {
+        screen.Window().push({type, 0, x, y});
+    }
     void Click(int x, int y) {
         game.menus.OnMouseDown(game.state, x, y);
         game.menus.OnMouseUp(game.state, x, y);
     }
-    bool Shows(int x, int y, std::uint32_t colour) { return Back().pixelAt(x, y) == ScreenValue(colour); }
+    bool Shows(int x, int y, std::uint32_t colour) {
+        return Back().pixelAt(x, y) == ScreenValue(colour);
+    }
 
     Game& game = Singleton<Game>::Instance();
 };
@@ -106,7 +110,8 @@ TEST_P(MenuScreensTest, CreditsAreReadLineByLineAndAMissingFileSaysNothing) {
     EXPECT_EQ(folder.Read("debug.txt").find("credits"), std::string::npos);
     folder.Write("data/credits.txt", "Quagleaper\n\nMusic\n");
     game.menus.LoadCredits();
-    EXPECT_EQ(game.menus.CreditsLines(), (std::vector<std::string>{"Quagleaper\n", "\n", "Music\n"}));
+    EXPECT_EQ(game.menus.CreditsLines(),
+              (std::vector<std::string>{"Quagleaper\n", "\n", "Music\n"}));
 }
 
 TEST_P(MenuScreensTest, WhileANameIsTypedTheLetterMIsPartOfIt) {

@@ -1,15 +1,14 @@
-#include <gtest/gtest.h>
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <cstring>
-
-#include "platform/headless/HeadlessPlatform.h"
+#include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
 
 class MixBufferTest : public ::testing::Test {
-protected:
+  protected:
     MixBufferTest() { headless.audio().open(); }
 
     std::unique_ptr<AudioBuffer> Create(const AudioFormat& format, int bytes, unsigned caps = 0) {

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "platform/Mixer.h"
+
+#include "platform/AudioGuard.h"
 
 #include <cmath>
 #include <cstring>
-
-#include "platform/AudioGuard.h"
-#include "platform/Mixer.h"
+#include <gtest/gtest.h>
 
 using namespace platform;
 
@@ -14,20 +14,21 @@ constexpr int kOutputRate = 22050;
 
 // Tests mix on the calling thread, so nothing needs keeping out.
 class SameThread final : public AudioGuard {
-public:
+  public:
     void enter() override {}
     void leave() override {}
 };
 
 class MixerTest : public ::testing::Test {
-protected:
+  protected:
     MixerTest() { mixer.prepare(kOutputRate, 256); }
 
     // A buffer whose every sample is `level`.
-    std::unique_ptr<AudioBuffer> Constant(const AudioFormat& format, int frames, const std::vector<uint8_t>& frame,
-                                          unsigned caps = 0) {
+    std::unique_ptr<AudioBuffer> Constant(const AudioFormat& format, int frames,
+                                          const std::vector<uint8_t>& frame, unsigned caps = 0) {
         std::unique_ptr<AudioBuffer> buffer;
-        EXPECT_EQ(mixer.createBuffer(format, frames * format.blockAlign(), caps, buffer), AudioError::None);
+        EXPECT_EQ(mixer.createBuffer(format, frames * format.blockAlign(), caps, buffer),
+                  AudioError::None);
         LockedRegions regions;
         buffer->lock(0, buffer->size(), regions);
         for (int i = 0; i < frames; ++i)

@@ -4,18 +4,18 @@
 #include "actors/Frog.h"
 #include "gfx/SpriteInfo.h"
 #include "gfx/SpriteManager.h"
+#include "support/Probes.h"
 #include "world/Area.h"
 #include "world/LevelSettings.h"
 #include "world/ObjectTrack.h"
 #include "world/WorldCellGrid.h"
-#include "support/Probes.h"
 
 #include <string>
 
 // One road or river lane of a small world, for driving objects directly: the objects learn its
 // speed, direction and the frog from it. Area 0 is road, area 1 river.
 class ObjectLane {
-public:
+  public:
     static constexpr int kRoad = 0;
     static constexpr int kRiver = 1;
 

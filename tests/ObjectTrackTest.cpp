@@ -3,13 +3,13 @@
 #include "ObjectLane.h"
 #include "WorldConfig.h"
 #include "actors/Frog.h"
+#include "support/Probes.h"
 #include "world/Area.h"
 #include "world/LevelSettings.h"
 #include "world/ObjectType.h"
 #include "world/Randomizer.h"
 #include "world/TrackObjectFactory.h"
 #include "world/WorldCellGrid.h"
-#include "support/Probes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ struct Lane {
 };
 
 class ObjectTrackTest : public ::testing::Test {
-protected:
+  protected:
     ObjectTrackTest() {
         LoadWorldConfig(folder, kConfig);
         Singleton<TrackObjectFactory>::Instance().load();
@@ -64,9 +64,9 @@ protected:
 
     bool Init(ObjectTrack& track, const Lane& lane, int area = kRoad, int row = 3,
               int trackIndex = 1) {
-        return track.init(trackIndex, &areas[area], row, lane.fromLeft, lane.speed,
-                          lane.maxObjects, lane.sinceSpawn, lane.sinceCheck, lane.minInterval,
-                          lane.maxInterval, lane.checkInterval, World());
+        return track.init(trackIndex, &areas[area], row, lane.fromLeft, lane.speed, lane.maxObjects,
+                          lane.sinceSpawn, lane.sinceCheck, lane.minInterval, lane.maxInterval,
+                          lane.checkInterval, World());
     }
 
     // Frames of dt until the lane holds `count` objects; false if that takes longer than `most`.
@@ -175,8 +175,11 @@ TEST_F(ObjectTrackTest, ANewObjectWaitsUntilTheNewestIsWhollyOnTheScreen) {
 
 TEST_F(ObjectTrackTest, AFullLaneWaitsForItsOldestToLeaveAtTheFarEdge) {
     ObjectTrack track;
-    ASSERT_TRUE(Init(track, {.speed = 400.0f, .maxObjects = 2, .minInterval = 0.0f,
-                             .maxInterval = 0.0f, .checkInterval = 0.0f}));
+    ASSERT_TRUE(Init(track, {.speed = 400.0f,
+                             .maxObjects = 2,
+                             .minInterval = 0.0f,
+                             .maxInterval = 0.0f,
+                             .checkInterval = 0.0f}));
     ASSERT_TRUE(RunUntilCount(track, 2, 0.01f, 1000));
     const TrackObject* oldest = &Oldest(track);
     while (track.getObjects().size() == 2 && &Oldest(track) == oldest) {
@@ -294,8 +297,8 @@ TEST_F(ObjectTrackTest, ObjectAtAfterLooksUpstreamByTheDistanceTravelled) {
 
 TEST_F(ObjectTrackTest, AtMostOneObjectLeavesPerFrame) {
     ObjectTrack track;
-    ASSERT_TRUE(Init(track, {.speed = 0.0f, .minInterval = 0.0f, .maxInterval = 0.0f,
-                             .checkInterval = 0.0f}));
+    ASSERT_TRUE(Init(
+        track, {.speed = 0.0f, .minInterval = 0.0f, .maxInterval = 0.0f, .checkInterval = 0.0f}));
     track.update(0.01f, true);
     Newest(track).setX(400.0f);
     track.update(0.01f, true);
@@ -310,8 +313,8 @@ TEST_F(ObjectTrackTest, AtMostOneObjectLeavesPerFrame) {
 
 TEST_F(ObjectTrackTest, BadLaneSettingsAreLoggedAndKeptSane) {
     ObjectTrack still;
-    ASSERT_TRUE(Init(still, {.speed = 0.0f, .minInterval = 0.0f, .maxInterval = 0.0f,
-                             .checkInterval = 0.0f}));
+    ASSERT_TRUE(Init(
+        still, {.speed = 0.0f, .minInterval = 0.0f, .maxInterval = 0.0f, .checkInterval = 0.0f}));
     EXPECT_EQ(LogCount("has speed 0"), 1);
     EXPECT_EQ(LogCount("spawns as soon as the least interval has passed"), 1);
     for (int i = 0; i < 500; ++i)
@@ -349,8 +352,8 @@ TEST_F(ObjectTrackTest, ReversedIntervalsSpawnOnceTheLeastHasPassed) {
 
 TEST_F(ObjectTrackTest, AnUnknownAreaTypeLogsAtEachSuccessfulDrawAndStaysEmpty) {
     ObjectTrack track;
-    ASSERT_TRUE(Init(track, {.minInterval = 0.0f, .maxInterval = 0.0f, .checkInterval = 1.0f},
-                     kUnknown));
+    ASSERT_TRUE(
+        Init(track, {.minInterval = 0.0f, .maxInterval = 0.0f, .checkInterval = 1.0f}, kUnknown));
     for (int i = 0; i < 35; ++i)
         track.update(0.1f, true);
     EXPECT_TRUE(track.getObjects().empty());
@@ -359,7 +362,7 @@ TEST_F(ObjectTrackTest, AnUnknownAreaTypeLogsAtEachSuccessfulDrawAndStaysEmpty) 
 
 // Rivers of areas past the fourth may get a piranha swimming against the current.
 class ObjectTrackPiranhaTest : public ObjectTrackTest {
-protected:
+  protected:
     ObjectTrackPiranhaTest() {
         level.areaTypes = {0, 2, 7, 2, 2};
         riverFour.init(4, level, World());

@@ -1,24 +1,26 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-
 #include "sound/OggLoader.h"
+
 #include "support/ScratchFolder.h"
 #include "support/SoundFixtures.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 using namespace SoundFixtures;
 
 namespace {
 
 class OggLoaderTest : public ::testing::Test {
-protected:
+  protected:
     bool Load(const std::string& bytes) {
         folder.Write("data/test.ogg", bytes);
         pcm = {};
         return loader.load("data\\test.ogg", pcm);
     }
 
-    bool Logged(const std::string& line) const { return folder.Read("debug.txt").find(line) != std::string::npos; }
+    bool Logged(const std::string& line) const {
+        return folder.Read("debug.txt").find(line) != std::string::npos;
+    }
 
     ScratchFolder folder;
     OggLoader loader;

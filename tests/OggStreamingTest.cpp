@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
+#include "sound/OggStreaming.h"
 
 #include "sound/OggLoader.h"
-#include "sound/OggStreaming.h"
 #include "support/ScratchFolder.h"
 #include "support/SoundFixtures.h"
+
+#include <gtest/gtest.h>
 
 using namespace SoundFixtures;
 
 namespace {
 
 class OggStreamingTest : public ::testing::Test {
-protected:
+  protected:
     // Everything `read` gives until it first returns 0.
     std::string ReadPiece() {
         std::string piece;
@@ -20,7 +21,9 @@ protected:
         return piece;
     }
 
-    bool Logged(const std::string& line) const { return folder.Read("debug.txt").find(line) != std::string::npos; }
+    bool Logged(const std::string& line) const {
+        return folder.Read("debug.txt").find(line) != std::string::npos;
+    }
 
     ScratchFolder folder;
     OggStreaming stream;

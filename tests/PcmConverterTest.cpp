@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "sound/PcmConverter.h"
+
+#include "support/ScratchFolder.h"
 
 #include <cstring>
-
-#include "sound/PcmConverter.h"
-#include "support/ScratchFolder.h"
+#include <gtest/gtest.h>
 
 namespace {
 
-template <typename Sample> PcmDescription Pcm(int rate, int channels, const std::vector<Sample>& samples) {
+template <typename Sample>
+PcmDescription Pcm(int rate, int channels, const std::vector<Sample>& samples) {
     PcmDescription pcm;
     pcm.sampleRate = rate;
     pcm.bitsPerSample = static_cast<int>(sizeof(Sample) * 8);
@@ -35,15 +36,17 @@ TEST(PcmConverterTest, HighRateStereoBecomesHalfRateMonoFromEverySecondFrame) {
 }
 
 TEST(PcmConverterTest, MonoMixHalvesEachChannelFirst) {
-    const PcmDescription eight = PcmConverter::ForDeviceBuffer(Pcm<uint8_t>(11025, 2, {255, 255, 0, 255, 128, 128}), true);
+    const PcmDescription eight =
+        PcmConverter::ForDeviceBuffer(Pcm<uint8_t>(11025, 2, {255, 255, 0, 255, 128, 128}), true);
     EXPECT_EQ(SamplesOf<uint8_t>(eight), (std::vector<uint8_t>{254, 127, 128}));
-    const PcmDescription wide =
-        PcmConverter::ForDeviceBuffer(Pcm<int32_t>(8000, 2, {2147483647, 2147483647, -3, -3}), true);
+    const PcmDescription wide = PcmConverter::ForDeviceBuffer(
+        Pcm<int32_t>(8000, 2, {2147483647, 2147483647, -3, -3}), true);
     EXPECT_EQ(SamplesOf<int32_t>(wide), (std::vector<int32_t>{2147483646, -2}));
 }
 
 TEST(PcmConverterTest, HalvingAloneKeepsBothChannels) {
-    const PcmDescription out = PcmConverter::ForDeviceBuffer(Pcm<int16_t>(48000, 2, {1, 2, 3, 4, 5, 6, 7, 8}), false);
+    const PcmDescription out =
+        PcmConverter::ForDeviceBuffer(Pcm<int16_t>(48000, 2, {1, 2, 3, 4, 5, 6, 7, 8}), false);
     EXPECT_EQ(out.sampleRate, 24000) << "halved once only";
     EXPECT_EQ(out.channels, 2);
     EXPECT_EQ(SamplesOf<int16_t>(out), (std::vector<int16_t>{1, 2, 5, 6}));

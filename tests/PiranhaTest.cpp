@@ -7,7 +7,7 @@
 namespace {
 
 class PiranhaTest : public ::testing::Test {
-protected:
+  protected:
     PiranhaTest() : world("piranhaOffsetX 3\npiranhaOffsetY -2\n") {}
 
     ObjectLane world;

@@ -7,8 +7,8 @@
 
 namespace {
 
-void ExpectLayout(const PixelFormat& format, int redShift, int greenShift, int blueShift, int redIndex,
-                  int greenIndex, int blueIndex, int padIndex) {
+void ExpectLayout(const PixelFormat& format, int redShift, int greenShift, int blueShift,
+                  int redIndex, int greenIndex, int blueIndex, int padIndex) {
     EXPECT_EQ(format.redShift, redShift);
     EXPECT_EQ(format.greenShift, greenShift);
     EXPECT_EQ(format.blueShift, blueShift);

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <png.h>
-
 #include "gfx/PngWriter.h"
+
 #include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
 
 namespace {
 
@@ -21,7 +21,8 @@ std::vector<uint32_t> ReadRgb(const std::string& path, png_uint_32& width, png_u
     height = image.height;
     std::vector<uint32_t> pixels(bytes.size() / 3);
     for (size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = uint32_t{bytes[3 * i]} << 16 | uint32_t{bytes[3 * i + 1]} << 8 | bytes[3 * i + 2];
+        pixels[i] =
+            uint32_t{bytes[3 * i]} << 16 | uint32_t{bytes[3 * i + 1]} << 8 | bytes[3 * i + 2];
     return pixels;
 }
 

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <set>
-
 #include "RandomInput.h"
+
 #include "app/HarnessScript.h"
 #include "platform/VirtualKey.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -66,15 +66,15 @@ TEST(RandomInputTest, MixesKeysCharactersPointerAndFocus) {
     std::map<Type, int> byType;
     for (const Message& message : messages)
         ++byType[message.type];
-    for (Type type : {Type::KeyDown, Type::Char, Type::MouseMove, Type::LeftDown, Type::LeftUp, Type::FocusLost,
-                      Type::FocusGained})
+    for (Type type : {Type::KeyDown, Type::Char, Type::MouseMove, Type::LeftDown, Type::LeftUp,
+                      Type::FocusLost, Type::FocusGained})
         EXPECT_GT(byType[type], 0) << static_cast<int>(type);
     EXPECT_EQ(byType[Type::Quit] + byType[Type::Destroy], 0);
 
     const std::multiset<int> keys = KeysOf(messages);
     for (int key : {platform::vk::Left, platform::vk::Right, platform::vk::Up, platform::vk::Down,
-                    platform::vk::Space, platform::vk::Escape, platform::vk::Return, int{'P'}, int{'S'},
-                    platform::vk::PadA, platform::vk::PadUp})
+                    platform::vk::Space, platform::vk::Escape, platform::vk::Return, int{'P'},
+                    int{'S'}, platform::vk::PadA, platform::vk::PadUp})
         EXPECT_GT(keys.count(key), 0u) << key;
     // Arrows are the commonest keys, the frog's own.
     EXPECT_GT(keys.count(platform::vk::Up), keys.count(platform::vk::Escape));
@@ -87,7 +87,8 @@ TEST(RandomInputTest, ClicksPressAndReleaseOnOnePointOfTheScreen) {
     size_t clicks = 0;
     for (size_t i = 0; i < messages.size(); ++i) {
         const Message& message = messages[i];
-        if (message.type == Type::MouseMove || message.type == Type::LeftDown || message.type == Type::LeftUp) {
+        if (message.type == Type::MouseMove || message.type == Type::LeftDown ||
+            message.type == Type::LeftUp) {
             EXPECT_GE(message.x, 0);
             EXPECT_LT(message.x, RandomInput::kScreenWidth);
             EXPECT_GE(message.y, 0);
@@ -107,7 +108,8 @@ TEST(RandomInputTest, ClicksPressAndReleaseOnOnePointOfTheScreen) {
 }
 
 TEST(RandomInputTest, ClicksFindEveryButtonOfTheScreen) {
-    for (GameState state : {GameState::Help, GameState::HighScores, GameState::Credits, GameState::TitleMenu}) {
+    for (GameState state :
+         {GameState::Help, GameState::HighScores, GameState::Credits, GameState::TitleMenu}) {
         const std::vector<Message> clicks = ClicksOf(Play(11, state, kManyTurns));
         std::set<const MenuScreens::Button*> hit;
         for (const Message& click : clicks)
@@ -119,8 +121,9 @@ TEST(RandomInputTest, ClicksFindEveryButtonOfTheScreen) {
             }
         }
         // Far more often than the buttons' share of the screen would give.
-        const auto onButtons = std::count_if(clicks.begin(), clicks.end(),
-                                             [state](const Message& click) { return ButtonUnder(state, click); });
+        const auto onButtons =
+            std::count_if(clicks.begin(), clicks.end(),
+                          [state](const Message& click) { return ButtonUnder(state, click); });
         EXPECT_GT(onButtons, static_cast<long>(clicks.size()) / 2) << static_cast<int>(state);
     }
 }
@@ -134,7 +137,8 @@ TEST(RandomInputTest, NothingOnTheTitleMenuEndsTheProgram) {
     EXPECT_GT(keys.count('S'), 0u);
     for (const Message& click : ClicksOf(messages)) {
         const MenuScreens::Button* button = ButtonUnder(GameState::TitleMenu, click);
-        EXPECT_FALSE(button && button->action == MenuScreens::Action::Exit) << click.x << "," << click.y;
+        EXPECT_FALSE(button && button->action == MenuScreens::Action::Exit)
+            << click.x << "," << click.y;
     }
     // Elsewhere Escape and E are plain keys and come.
     const std::multiset<int> inGame = KeysOf(Play(13, GameState::Playing, kManyTurns));
@@ -178,7 +182,8 @@ TEST(RandomInputTest, GivesBackTheFocusOnlyWhenItTookIt) {
 
 TEST(RandomInputTest, TheScriptSwitchesItOnAndOff) {
     std::string error;
-    const auto script = HarnessScript::Parse("random-input on\nautoplay on\nrandom-input off\n", error);
+    const auto script =
+        HarnessScript::Parse("random-input on\nautoplay on\nrandom-input off\n", error);
     ASSERT_TRUE(script) << error;
     const auto& commands = script->Commands();
     ASSERT_EQ(commands.size(), 3u);

@@ -9,7 +9,7 @@
 namespace {
 
 class RiverObjectTest : public ::testing::Test {
-protected:
+  protected:
     RiverObjectTest()
         : world("trunkObjectWidth 220\ntrunkObjectHeight 60\ntrunkOffsetX 2\n"
                 "barrelObjectWidth 60\nbarrelOffsetY -3\n") {}

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <limits>
-
 #include "core/Rounding.h"
+
+#include <gtest/gtest.h>
+#include <limits>
 
 TEST(RoundingTest, HalvesGoUpOnBothSidesOfZero) {
     EXPECT_EQ(RoundToInt(0.5f), 1);

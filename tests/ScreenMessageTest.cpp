@@ -8,14 +8,13 @@
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
 
 // Both fonts draw "1" as a red block.
 class ScreenMessageTest : public ::testing::Test {
-protected:
+  protected:
     ScreenMessageTest() {
         LoadWorldConfig(folder, "messageInterval 2\nvertOffsetMessageLine1 100\n"
                                 "vertOffsetMessageLine2 140\nscoreDisplayTime 3\n"

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <ctime>
-#include <memory>
+#include "app/Screenshot.h"
 
 #include "app/Log.h"
-#include "app/Screenshot.h"
 #include "platform/DisplaySurface.h"
 #include "platform/SurfaceFormat.h"
 #include "support/ScratchFolder.h"
+
+#include <ctime>
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -32,7 +32,8 @@ TEST(ScreenshotTest, AFolderThatCannotTakeTheFileGivesNothingAndALogLine) {
     ASSERT_TRUE(ResetLog());
     folder.Write("file", "");
     EXPECT_EQ(Screenshot::Save(Frame(), "file", Noon()), "");
-    EXPECT_NE(folder.Read("debug.txt").find("Screenshot: could not save file/quagleaper-2026-12-09-12-00-00.png"),
+    EXPECT_NE(folder.Read("debug.txt")
+                  .find("Screenshot: could not save file/quagleaper-2026-12-09-12-00-00.png"),
               std::string::npos);
 }
 

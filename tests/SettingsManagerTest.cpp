@@ -1,17 +1,17 @@
+#include "core/SettingsManager.h"
+
 #include "core/FileLoader.h"
 #include "core/SettingLimits.h"
 #include "core/Settings.h"
-#include "core/SettingsManager.h"
 #include "support/ScratchFolder.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
-#include <sstream>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,10 +21,12 @@ using namespace std::string_literals;
 namespace {
 
 class SettingsManagerTest : public ::testing::Test {
-protected:
+  protected:
     SettingsManagerTest() { fs::create_directory("data"); }
 
-    static std::string ConfigPath() { return Singleton<FileLoader>::Instance().GetBasePath() + "config.txt"; }
+    static std::string ConfigPath() {
+        return Singleton<FileLoader>::Instance().GetBasePath() + "config.txt";
+    }
 
     static void WriteFile(const std::string& name, const std::string& bytes) {
         std::ofstream(fs::path("data") / name, std::ios::binary) << bytes;
@@ -52,12 +54,13 @@ protected:
     static int LogCount(const std::string& line) {
         const std::string log = LogText();
         int count = 0;
-        for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + line.size()))
+        for (auto at = log.find(line); at != std::string::npos;
+             at = log.find(line, at + line.size()))
             ++count;
         return count;
     }
 
-private:
+  private:
     ScratchFolder folder;
 };
 
@@ -97,15 +100,21 @@ TEST_F(SettingsManagerTest, ValuesConvertLikeScanfButSafely) {
     constexpr std::int32_t intMin = std::numeric_limits<std::int32_t>::min();
     constexpr float floatMax = std::numeric_limits<float>::max();
     const Case cases[] = {
-        {"ratio", "1.25", 1, 1.25f, true},        {"suffix", "12abc", 12, 12.0f, true},
-        {"plus", "+7", 7, 7.0f, true},            {"neg", "-3", -3, -3.0f, true},
-        {"exp", "2e3", 2, 2000.0f, true},         {"half", "0.9", 0, 0.9f, false},
-        {"word", "true", 0, 0.0f, false},         {"hex", "0x10", 0, 16.0f, false},
-        {"bare", "", 0, 0.0f, false},             {"big", "99999999999", intMax, 99999999999.0f, true},
+        {"ratio", "1.25", 1, 1.25f, true},
+        {"suffix", "12abc", 12, 12.0f, true},
+        {"plus", "+7", 7, 7.0f, true},
+        {"neg", "-3", -3, -3.0f, true},
+        {"exp", "2e3", 2, 2000.0f, true},
+        {"half", "0.9", 0, 0.9f, false},
+        {"word", "true", 0, 0.0f, false},
+        {"hex", "0x10", 0, 16.0f, false},
+        {"bare", "", 0, 0.0f, false},
+        {"big", "99999999999", intMax, 99999999999.0f, true},
         {"small", "-99999999999", intMin, -99999999999.0f, true},
         {"wrap", "4294967296", intMax, 4294967296.0f, true},
         {"huge", "999999999999999999999999", intMax, 999999999999999999999999.0f, true},
-        {"far", "-1e99", -1, -floatMax, true},    {"inf", "inf", 0, floatMax, false},
+        {"far", "-1e99", -1, -floatMax, true},
+        {"inf", "inf", 0, floatMax, false},
         {"nan", "nan", 0, 0.0f, false},
     };
     std::string config;
@@ -156,7 +165,8 @@ TEST_F(SettingsManagerTest, MissingKeyIsLoggedOncePerSectionAndType) {
         EXPECT_FALSE(settings.GetBool("nope"));
         EXPECT_EQ(settings.GetInt("nope", "level"), 0);
     }
-    const std::string missing = "SettingsManager: Could not find setting <nope> in section <(null)>\n";
+    const std::string missing =
+        "SettingsManager: Could not find setting <nope> in section <(null)>\n";
     EXPECT_EQ(LogText(), missing + missing + missing +
                              "SettingsManager: Could not find setting <nope> in section <level>\n");
 }
@@ -166,15 +176,17 @@ TEST_F(SettingsManagerTest, MissingFileIsLoggedAndLeavesAnEmptyManager) {
     EXPECT_FALSE(settings.LoadSettings(ConfigPath()));
     EXPECT_EQ(settings.GetInt("speed"), 0);
     const std::string path = ConfigPath();
-    EXPECT_EQ(LogText(), "Settings::Load could not open file <" + path + ">\n" +
-                             "SettingsManager::LoadSettings: could not load settings <" + path + ">\n" +
-                             "SettingsManager: Could not find setting <speed> in section <(null)>\n");
+    EXPECT_EQ(LogText(),
+              "Settings::Load could not open file <" + path + ">\n" +
+                  "SettingsManager::LoadSettings: could not load settings <" + path + ">\n" +
+                  "SettingsManager: Could not find setting <speed> in section <(null)>\n");
 }
 
 TEST_F(SettingsManagerTest, LaterFilesAnswerOnlyWhatEarlierOnesLack) {
     WriteFile("extra.txt", "speed 9\nlives 4\n");
     SettingsManager& settings = Load("speed 5\n");
-    EXPECT_TRUE(settings.LoadSettings(Singleton<FileLoader>::Instance().GetBasePath() + "extra.txt"));
+    EXPECT_TRUE(
+        settings.LoadSettings(Singleton<FileLoader>::Instance().GetBasePath() + "extra.txt"));
     EXPECT_EQ(settings.GetInt("speed"), 5);
     EXPECT_EQ(settings.GetInt("lives"), 4);
 }
@@ -191,7 +203,8 @@ TEST_F(SettingsManagerTest, LinesLoseTheirLineEndsIncludingCarriageReturns) {
 
 TEST_F(SettingsManagerTest, LongLinesAreStoredInPieces) {
     const std::size_t limit = Settings::MaxLineLength;
-    EXPECT_EQ(LinesOf(std::string(limit, 'x') + "\r\nnext\n"), (Lines{std::string(limit, 'x'), "next"}));
+    EXPECT_EQ(LinesOf(std::string(limit, 'x') + "\r\nnext\n"),
+              (Lines{std::string(limit, 'x'), "next"}));
     EXPECT_EQ(LinesOf(std::string(2 * limit + 4, 'y') + "\n"),
               (Lines{std::string(limit, 'y'), std::string(limit, 'y'), "yyyy"}));
 
@@ -233,9 +246,10 @@ TEST_F(SettingsManagerTest, EveryNumberOfTheGamesConfigurationHasARangeThatHolds
 }
 
 TEST_F(SettingsManagerTest, StatedNumbersOutsideTheirRangeAreHeldAtItsNearerEnd) {
-    SettingsManager& settings = Load("numFrogLifes 2147483648\nnumFrogsToGoal -1\nlevelTimeSeconds inf\n"
-                                     "messageInterval nan\ninitInterval 1e30\nfrogidleInterval 0.25\n"
-                                     "madeUpKey 7\n");
+    SettingsManager& settings =
+        Load("numFrogLifes 2147483648\nnumFrogsToGoal -1\nlevelTimeSeconds inf\n"
+             "messageInterval nan\ninitInterval 1e30\nfrogidleInterval 0.25\n"
+             "madeUpKey 7\n");
     EXPECT_EQ(settings.GetInt("numFrogLifes"), 20);
     EXPECT_EQ(settings.GetInt("numFrogsToGoal"), 1);
     EXPECT_EQ(settings.GetFloat("levelTimeSeconds"), 3600.0f);
@@ -244,8 +258,10 @@ TEST_F(SettingsManagerTest, StatedNumbersOutsideTheirRangeAreHeldAtItsNearerEnd)
     EXPECT_EQ(settings.GetFloat("frogIdleInterval"), 0.25f);
     EXPECT_EQ(settings.GetInt("madeUpKey"), 7);
     EXPECT_EQ(settings.GetInt("missingKey"), 0);
-    EXPECT_EQ(LogCount("SettingsManager: numFrogLifes 2147483648 is outside [1, 20], using 20\n"), 1);
-    EXPECT_EQ(LogCount("SettingsManager: levelTimeSeconds inf is outside [1, 3600], using 3600\n"), 1);
+    EXPECT_EQ(LogCount("SettingsManager: numFrogLifes 2147483648 is outside [1, 20], using 20\n"),
+              1);
+    EXPECT_EQ(LogCount("SettingsManager: levelTimeSeconds inf is outside [1, 3600], using 3600\n"),
+              1);
     EXPECT_EQ(LogCount("SettingsManager: messageInterval nan is outside [0, 60], using 0\n"), 1);
     EXPECT_EQ(LogCount(" is outside "), 5);
 }

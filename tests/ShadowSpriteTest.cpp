@@ -5,7 +5,7 @@
 namespace {
 
 class ShadowSpriteTest : public SpriteScreen {
-protected:
+  protected:
     // A shadow over the picture's non-black pixels.
     std::unique_ptr<ShadowSprite> Make(int width, int height,
                                        const std::function<std::uint32_t(int, int)>& colour) {
@@ -72,7 +72,8 @@ TEST_P(ShadowSpriteTest, LongRowsStartingAnywhereInTheMaskDarkenExactlyTheShape)
     EXPECT_NE(halved, white);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 45; ++x)
-            EXPECT_EQ(Back().pixelAt(10 + x, 10 + y), casts(x, y) ? halved : white) << x << "," << y;
+            EXPECT_EQ(Back().pixelAt(10 + x, 10 + y), casts(x, y) ? halved : white)
+                << x << "," << y;
 }
 
 TEST_P(ShadowSpriteTest, APaletteFileCastsTheSameShadow) {

@@ -14,7 +14,8 @@ TEST_F(SoundEngineTest, InitListsTheRegisteredTypesAndCreatesTheLoaders) {
 }
 
 TEST_F(SoundEngineTest, AHighRateStereoWavAskedForInMonoPlaysAtHalfRateInMono) {
-    const std::string file = DataFile("beep.wav", Wav(2, 44100, 16, Tone16(1000, 2, 44100, 440, 8000)));
+    const std::string file =
+        DataFile("beep.wav", Wav(2, 44100, 16, Tone16(1000, 2, 44100, 440, 8000)));
     ASSERT_TRUE(engine.createSfx("beep", file, 0, true));
     const platform::AudioBuffer* buffer = engine.find("beep")->buffer();
     ASSERT_NE(buffer, nullptr);
@@ -26,7 +27,8 @@ TEST_F(SoundEngineTest, AHighRateStereoWavAskedForInMonoPlaysAtHalfRateInMono) {
 }
 
 TEST_F(SoundEngineTest, OggEffectsLoadToo) {
-    ASSERT_TRUE(engine.createSfx("theme", DataFile("theme.ogg", OggTone(4410, 1, 22050, 300, 0.4f)), 1, true));
+    ASSERT_TRUE(engine.createSfx("theme", DataFile("theme.ogg", OggTone(4410, 1, 22050, 300, 0.4f)),
+                                 1, true));
     EXPECT_EQ(engine.find("theme")->buffer()->size(), 4410 * 2);
 }
 
@@ -44,7 +46,8 @@ TEST_F(SoundEngineTest, AFileNoLoaderTakesMakesNoEffect) {
     EXPECT_FALSE(engine.createSfx("gone", "data\\gone.wav", 0, true));
     EXPECT_FALSE(engine.createSfx("mp3", DataFile("x.mp3", "ID3"), 0, true));
     EXPECT_FALSE(engine.createSfx("empty", DataFile("empty.wav", Wav(1, 8000, 8, "")), 0, true));
-    EXPECT_TRUE(Logged("Zero length wav sample\nSoundEngine::Load could not load filename data\\empty.wav\n"));
+    EXPECT_TRUE(Logged(
+        "Zero length wav sample\nSoundEngine::Load could not load filename data\\empty.wav\n"));
     EXPECT_TRUE(Logged("SoundEngine::Load could not load filename data\\x.mp3\n"));
     EXPECT_EQ(engine.find("gone"), nullptr);
     EXPECT_EQ(engine.find("mp3"), nullptr);
@@ -52,7 +55,8 @@ TEST_F(SoundEngineTest, AFileNoLoaderTakesMakesNoEffect) {
 }
 
 TEST_F(SoundEngineTest, AnEffectTheDeviceRefusesExistsButStaysSilent) {
-    ASSERT_TRUE(engine.createSfx("odd", DataFile("odd.wav", Wav(3, 8000, 16, std::string(60, '\1'))), 0, true));
+    ASSERT_TRUE(engine.createSfx(
+        "odd", DataFile("odd.wav", Wav(3, 8000, 16, std::string(60, '\1'))), 0, true));
     EXPECT_TRUE(Logged("SoundFx::CreateSoundBuffer: 88780064\n"));
     SoundFx* effect = engine.find("odd");
     ASSERT_NE(effect, nullptr);
@@ -63,7 +67,8 @@ TEST_F(SoundEngineTest, AnEffectTheDeviceRefusesExistsButStaysSilent) {
 }
 
 TEST_F(SoundEngineTest, ByLabelCallsPlayStopAndAskWhileSoundIsOn) {
-    ASSERT_TRUE(engine.createSfx("croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(8000, '\x90'))), 0, true));
+    ASSERT_TRUE(engine.createSfx(
+        "croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(8000, '\x90'))), 0, true));
     engine.playSound("croak");
     EXPECT_TRUE(engine.isSoundPlaying("croak", false));
     engine.stopSound("croak");
@@ -75,7 +80,8 @@ TEST_F(SoundEngineTest, ByLabelCallsPlayStopAndAskWhileSoundIsOn) {
 }
 
 TEST_F(SoundEngineTest, ByLabelCallsDoNothingWhileSoundIsOff) {
-    ASSERT_TRUE(engine.createSfx("croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(8000, '\x90'))), 0, true));
+    ASSERT_TRUE(engine.createSfx(
+        "croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(8000, '\x90'))), 0, true));
     engine.setSoundEnabled(false);
     engine.playSound("croak");
     EXPECT_FALSE(engine.find("croak")->isPlaying());
@@ -89,13 +95,15 @@ TEST_F(SoundEngineTest, ByLabelCallsDoNothingWhileSoundIsOff) {
 }
 
 TEST_F(SoundEngineTest, ShutdownLetsGoOfEffectsAndDevice) {
-    ASSERT_TRUE(engine.createSfx("croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(800, '\x90'))), 0, true));
+    ASSERT_TRUE(engine.createSfx(
+        "croak", DataFile("croak.wav", Wav(1, 8000, 8, std::string(800, '\x90'))), 0, true));
     engine.shutdown();
     EXPECT_EQ(engine.find("croak"), nullptr);
     EXPECT_FALSE(engine.createSfx("croak", "data\\croak.wav", 0, true)) << "the loaders are gone";
     platform::AudioFormat format{8000, 8, 1};
     std::unique_ptr<platform::AudioBuffer> buffer;
-    EXPECT_EQ(headless.audio().createBuffer(format, 100, 0, buffer), platform::AudioError::NoDevice);
+    EXPECT_EQ(headless.audio().createBuffer(format, 100, 0, buffer),
+              platform::AudioError::NoDevice);
 }
 
 } // namespace

@@ -5,10 +5,11 @@ using namespace SoundFixtures;
 namespace {
 
 class SoundFxTest : public SoundTestBed {
-protected:
+  protected:
     // A mono 8-bit sound of `ms` milliseconds at 8000 Hz, created with `flags`.
     SoundFx& Effect(int ms, unsigned flags = 0) {
-        const std::string file = DataFile("fx.wav", Wav(1, 8000, 8, std::string(static_cast<std::size_t>(ms * 8), '\x90')));
+        const std::string file = DataFile(
+            "fx.wav", Wav(1, 8000, 8, std::string(static_cast<std::size_t>(ms * 8), '\x90')));
         EXPECT_TRUE(engine.createSfx("fx", file, flags, true));
         return *engine.find("fx");
     }

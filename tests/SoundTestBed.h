@@ -1,18 +1,17 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "platform/headless/HeadlessPlatform.h"
 #include "sound/SoundEngine.h"
 #include "support/ScratchFolder.h"
 #include "support/SoundFixtures.h"
 
+#include <gtest/gtest.h>
+#include <string>
+
 // A fresh folder with the headless platform installed and the sound engine started on it, sound
 // enabled. Virtual time moves only through `Advance`.
 class SoundTestBed : public ::testing::Test {
-protected:
+  protected:
     SoundTestBed() {
         platform::Platform::install(&headless);
         EXPECT_TRUE(engine.init(headless.window()));

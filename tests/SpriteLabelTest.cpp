@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "gfx/SpriteLabel.h"
+
+#include <gtest/gtest.h>
 
 TEST(SpriteLabelTest, NormalizingDropsUnderscoresAndLowersTheCase) {
     EXPECT_EQ(NormalizeLabel("PROGRESS_BAR"), "progressbar");

@@ -1,24 +1,22 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-
 #include "SpriteScene.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/AnimatedRLESprite.h"
 #include "gfx/AnimatedSprite.h"
 #include "gfx/ShadowSprite.h"
 #include "gfx/SurfaceSprite.h"
-#include "support/Probes.h"
 #include "support/HeadlessScreen.h"
+#include "support/Probes.h"
 #include "support/ScratchFolder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
 class SpriteManagerTest : public ::testing::Test {
-protected:
+  protected:
     SpriteManagerTest() { scene::Register(); }
-
 
     std::vector<int> QueuedQuits() { return TakeQuitCodes(screen.Window()); }
 
@@ -88,7 +86,8 @@ TEST_F(SpriteManagerTest, ANewDefinitionStartsFromTheDefaults) {
 TEST_F(SpriteManagerTest, AllLabelsComeInKeyOrderAfterWhatTheListHeld) {
     std::vector<std::string> labels{"first"};
     manager.GetAllSpriteLabels(labels);
-    EXPECT_EQ(labels, (std::vector<std::string>{"first", "arrow", "blink", "box", "glow", "shade", "wave"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"first", "arrow", "blink", "box", "glow", "shade",
+                                                "wave"}));
 }
 
 TEST_F(SpriteManagerTest, EachTypeBuildsItsSpriteClass) {
@@ -129,7 +128,8 @@ TEST_F(SpriteManagerTest, TypeFiveEndsTheProgramWithItsMessage) {
     manager.SetSpriteInfo(scene::Info("ODD", 5));
     scene::WritePicture("odd.bmp", 2, 2, {scene::kRed, scene::kRed, scene::kRed, scene::kRed});
     EXPECT_EQ(manager.GetSprite("ODD"), nullptr);
-    EXPECT_TRUE(Logged("invalid sprite type supplied in sprite info.\nFailed to load sprite odd.\n"))
+    EXPECT_TRUE(
+        Logged("invalid sprite type supplied in sprite info.\nFailed to load sprite odd.\n"))
         << LogText();
     EXPECT_EQ(QueuedQuits(), std::vector<int>{-1});
 }
@@ -183,7 +183,8 @@ TEST_F(SpriteManagerTest, AReportedSpriteIsDroppedWithAMessageBoxAndBuiltAnewOnI
     manager.ReportInvalidSprite(broken);
     manager.ProcessInvalidSprites();
     EXPECT_EQ(screen.Window().messageBoxes(),
-              (std::vector<std::string>{"invalid sprite: invalid sprite", "invalid sprite: invalid sprite"}));
+              (std::vector<std::string>{"invalid sprite: invalid sprite",
+                                        "invalid sprite: invalid sprite"}));
     EXPECT_NE(dynamic_cast<SurfaceSprite*>(manager.GetSprite("BOX")), nullptr);
     manager.ProcessInvalidSprites();
     EXPECT_EQ(screen.Window().messageBoxes().size(), 2u);
@@ -224,7 +225,8 @@ TEST_F(SpriteManagerTest, SurfacesAreRestoredOnlyAfterALossAndOnce) {
     manager.ProcessInvalidSprites();
     EXPECT_FALSE(manager.HasLostSurfaces());
     const std::string log = LogText();
-    EXPECT_NE(log.find("Restoring surfaces.\nRestoring surfaces done.\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("Restoring surfaces.\nRestoring surfaces done.\n"), std::string::npos)
+        << log;
     EXPECT_EQ(log.find("Restoring surfaces.\n"), log.rfind("Restoring surfaces.\n"));
 }
 

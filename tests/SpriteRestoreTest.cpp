@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "SpriteScene.h"
 #include "app/Game.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/HeadlessScreen.h"
 #include "support/Probes.h"
 #include "support/ScratchFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,7 +22,7 @@ void FinishTurn() {
 }
 
 class SpriteRestoreTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     ScratchFolder folder;
     HeadlessScreen screen{GetParam()};
 };

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteInfo.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
 #include "support/BmpWriter.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 // A set of small sprites of every kind, written as data files into data/ of the working folder,
 // registered with the sprite manager, drawn into one frame and checked pixel by pixel. The
@@ -42,10 +41,12 @@ inline std::uint32_t Screen(int depth, std::uint32_t rgb) {
 
 inline void WriteData(const std::string& name, const std::string& bytes) {
     std::filesystem::create_directories("data");
-    std::ofstream("data/" + name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream("data/" + name, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline void WritePicture(const std::string& name, int width, int height, std::vector<std::uint32_t> pixels) {
+inline void WritePicture(const std::string& name, int width, int height,
+                         std::vector<std::uint32_t> pixels) {
     WriteData(name, BmpWriter(width, height, 24, std::move(pixels)).Bytes());
 }
 
@@ -68,19 +69,22 @@ inline void Register() {
     manager.SetSpriteInfo(Info("BOX", SpriteTypeSurface));
     // Opaque, half and clear.
     WritePicture("glow.bmp", 3, 2, std::vector<std::uint32_t>(6, kWhite));
-    WritePicture("glowAlpha.bmp", 3, 2, {0xFFFFFF, 0x808080, 0x000000, 0xFFFFFF, 0x808080, 0x000000});
+    WritePicture("glowAlpha.bmp", 3, 2,
+                 {0xFFFFFF, 0x808080, 0x000000, 0xFFFFFF, 0x808080, 0x000000});
     manager.SetSpriteInfo(Info("GLOW", SpriteTypeSurface));
     // Shadows are palette pictures, cut to the box of their non-black pixels, here from (1, 1).
-    WriteData("shade.bmp", BmpWriter(4, 3, 8, {0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0}, {kBlack, kWhite}).Bytes());
+    WriteData("shade.bmp",
+              BmpWriter(4, 3, 8, {0, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0}, {kBlack, kWhite}).Bytes());
     manager.SetSpriteInfo(Info("SHADE", SpriteTypeShadow));
     // Two 2 x 2 frames, played back to front.
     WritePicture("blink.bmp", 2, 4, {kGreen, kGreen, kGreen, kGreen, kBlue, kBlue, kBlue, kBlue});
     WriteData("blinkFrames.txt", "1\n0\n");
     manager.SetSpriteInfo(Info("BLINK", SpriteTypeAnimated, 2, 1.0f));
     // Three 4 x 2 run-length frames, once through.
-    WritePicture("wave.bmp", 4, 6, {kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed,
-                                    kGreen, kGreen, kGreen, kMagenta, kGreen, kGreen, kGreen, kMagenta,
-                                    kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue, kBlue});
+    WritePicture("wave.bmp", 4, 6,
+                 {kRed,   kRed,   kRed,   kRed,     kRed,   kRed,   kRed,   kRed,
+                  kGreen, kGreen, kGreen, kMagenta, kGreen, kGreen, kGreen, kMagenta,
+                  kBlue,  kBlue,  kBlue,  kBlue,    kBlue,  kBlue,  kBlue,  kBlue});
     manager.SetSpriteInfo(Info("WAVE", SpriteTypeAnimatedRle, 3, 3.0f, false));
     WritePicture("arrow.bmp", 3, 2, {kRed, kGreen, kBlue, kRed, kGreen, kBlue});
     SpriteInfo arrow = Info("ARROW", SpriteTypeSurface);
@@ -88,7 +92,8 @@ inline void Register() {
     manager.SetSpriteInfo(arrow);
 }
 
-inline void DrawAt(const std::string& label, int x, int y, float time = 0.0f, bool mirrored = false) {
+inline void DrawAt(const std::string& label, int x, int y, float time = 0.0f,
+                   bool mirrored = false) {
     Sprite* sprite = Singleton<SpriteManager>::Instance().GetSprite(label, mirrored);
     ASSERT_NE(sprite, nullptr) << label;
     sprite->time = time;
@@ -128,19 +133,32 @@ inline std::vector<Expected> ExpectedPixels(int depth) {
     // Grey with every channel halved.
     const std::uint32_t shadow = depth == 16 ? (8u << 11 | 16u << 5 | 8u) : 0x404040u;
     return {
-        {10, 10, Screen(depth, kRed), "box"},          {12, 11, Screen(depth, kRed), "box"},
-        {11, 11, grey, "box key"},                     {13, 10, grey, "right of box"},
-        {20, 10, Screen(depth, kWhite), "glow opaque"}, {21, 10, halfGlow, "glow half"},
-        {22, 10, grey, "glow clear"},                  {30, 10, grey, "shadow border"},
-        {31, 11, shadow, "shadow"},                    {32, 11, shadow, "shadow"},
-        {31, 12, shadow, "shadow"},                    {32, 12, grey, "shadow gap"},
-        {40, 10, Screen(depth, kBlue), "blink step 0"}, {41, 11, Screen(depth, kBlue), "blink step 0"},
-        {50, 10, Screen(depth, kGreen), "blink step 1"}, {51, 11, Screen(depth, kGreen), "blink step 1"},
-        {60, 10, Screen(depth, kGreen), "wave step 1"}, {62, 10, Screen(depth, kGreen), "wave step 1"},
-        {63, 11, grey, "wave key"},                    {60, 12, grey, "below wave"},
-        {60, 13, Screen(depth, kBlue), "wave held"},   {63, 14, Screen(depth, kBlue), "wave held"},
-        {70, 10, Screen(depth, kRed), "arrow"},        {72, 11, Screen(depth, kBlue), "arrow"},
-        {70, 13, Screen(depth, kBlue), "arrow mirrored"}, {71, 14, Screen(depth, kGreen), "arrow mirrored"},
+        {10, 10, Screen(depth, kRed), "box"},
+        {12, 11, Screen(depth, kRed), "box"},
+        {11, 11, grey, "box key"},
+        {13, 10, grey, "right of box"},
+        {20, 10, Screen(depth, kWhite), "glow opaque"},
+        {21, 10, halfGlow, "glow half"},
+        {22, 10, grey, "glow clear"},
+        {30, 10, grey, "shadow border"},
+        {31, 11, shadow, "shadow"},
+        {32, 11, shadow, "shadow"},
+        {31, 12, shadow, "shadow"},
+        {32, 12, grey, "shadow gap"},
+        {40, 10, Screen(depth, kBlue), "blink step 0"},
+        {41, 11, Screen(depth, kBlue), "blink step 0"},
+        {50, 10, Screen(depth, kGreen), "blink step 1"},
+        {51, 11, Screen(depth, kGreen), "blink step 1"},
+        {60, 10, Screen(depth, kGreen), "wave step 1"},
+        {62, 10, Screen(depth, kGreen), "wave step 1"},
+        {63, 11, grey, "wave key"},
+        {60, 12, grey, "below wave"},
+        {60, 13, Screen(depth, kBlue), "wave held"},
+        {63, 14, Screen(depth, kBlue), "wave held"},
+        {70, 10, Screen(depth, kRed), "arrow"},
+        {72, 11, Screen(depth, kBlue), "arrow"},
+        {70, 13, Screen(depth, kBlue), "arrow mirrored"},
+        {71, 14, Screen(depth, kGreen), "arrow mirrored"},
         {72, 13, Screen(depth, kRed), "arrow mirrored"},
     };
 }
@@ -148,8 +166,8 @@ inline std::vector<Expected> ExpectedPixels(int depth) {
 inline void Check(const platform::DisplaySurface& frame, int depth) {
     for (const Expected& expected : ExpectedPixels(depth))
         EXPECT_EQ(frame.pixelAt(expected.x, expected.y), expected.pixel)
-            << expected.what << " at " << expected.x << ", " << expected.y << std::hex
-            << " (depth " << std::dec << depth << ")";
+            << expected.what << " at " << expected.x << ", " << expected.y << std::hex << " (depth "
+            << std::dec << depth << ")";
 }
 
 } // namespace scene

@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "SpriteScene.h"
+
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -12,7 +13,7 @@ platform::HeadlessDisplayDevice& Device() {
 }
 
 class SpriteSceneTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     ScratchFolder folder;
     HeadlessScreen screen{GetParam()};
 };

@@ -1,5 +1,4 @@
 #include "SoundTestBed.h"
-
 #include "sound/OggLoader.h"
 
 using namespace SoundFixtures;
@@ -11,7 +10,7 @@ constexpr int kBufferBytes = kRate * 2 * 2;
 constexpr int kFirstWrite = 30000;
 
 class StreamingSoundFxTest : public SoundTestBed {
-protected:
+  protected:
     // A streamed mono piece of `frames` frames under the label "music"; returns its decoded bytes.
     std::string Music(int frames) {
         const std::string file = DataFile("music.ogg", OggTone(frames, 1, kRate, 250, 0.5f));
@@ -27,9 +26,11 @@ protected:
         auto* buffer = const_cast<platform::AudioBuffer*>(effect->buffer());
         platform::LockedRegions regions;
         EXPECT_EQ(buffer->lock(offset, count, regions), 0u);
-        std::string bytes(reinterpret_cast<const char*>(regions.first), static_cast<std::size_t>(regions.firstBytes));
+        std::string bytes(reinterpret_cast<const char*>(regions.first),
+                          static_cast<std::size_t>(regions.firstBytes));
         if (regions.second)
-            bytes.append(reinterpret_cast<const char*>(regions.second), static_cast<std::size_t>(regions.secondBytes));
+            bytes.append(reinterpret_cast<const char*>(regions.second),
+                         static_cast<std::size_t>(regions.secondBytes));
         buffer->unlock(regions);
         return bytes;
     }
@@ -42,7 +43,8 @@ TEST_F(StreamingSoundFxTest, TheBufferHoldsTwoSecondsOfTheStreamsFormat) {
     ASSERT_NE(effect->buffer(), nullptr);
     EXPECT_EQ(effect->buffer()->size(), kBufferBytes);
     EXPECT_EQ(effect->buffer()->format().sampleRate, kRate);
-    EXPECT_TRUE(Logged("SoundEngine::CreateStreamingSfx data\\music.ogg\nOggStreaming::Create: data\\music.ogg\n"));
+    EXPECT_TRUE(Logged("SoundEngine::CreateStreamingSfx data\\music.ogg\nOggStreaming::Create: "
+                       "data\\music.ogg\n"));
 }
 
 TEST_F(StreamingSoundFxTest, ItAlwaysPlaysAndNeitherPlayNorStopChangeThat) {
@@ -52,10 +54,12 @@ TEST_F(StreamingSoundFxTest, ItAlwaysPlaysAndNeitherPlayNorStopChangeThat) {
     effect->stop();
     effect->play();
     EXPECT_TRUE(effect->buffer()->status().playing);
-    EXPECT_TRUE(Logged("StreamingSoundFx::Stop noch nicht implementiert!StreamingSoundFx::Play noch nicht implementiert!"));
+    EXPECT_TRUE(Logged("StreamingSoundFx::Stop noch nicht implementiert!StreamingSoundFx::Play "
+                       "noch nicht implementiert!"));
     engine.setSoundEnabled(false);
     effect->play();
-    EXPECT_EQ(LogText().find("Play noch") , LogText().rfind("Play noch")) << "no play message while sound is off";
+    EXPECT_EQ(LogText().find("Play noch"), LogText().rfind("Play noch"))
+        << "no play message while sound is off";
 }
 
 TEST_F(StreamingSoundFxTest, TheFirstRefillWritesAheadOfThePlayPositionAndNoMoreThanItMay) {
@@ -65,7 +69,8 @@ TEST_F(StreamingSoundFxTest, TheFirstRefillWritesAheadOfThePlayPositionAndNoMore
     Advance(100);
     const std::string written = Ring(kFirstWrite, 40000);
     EXPECT_EQ(written, piece.substr(0, written.size()));
-    EXPECT_EQ(Ring(kFirstWrite + 40000 + 4096, 4096), std::string(4096, '\0')) << "at most 40000 bytes a tick, in 4096-byte blocks";
+    EXPECT_EQ(Ring(kFirstWrite + 40000 + 4096, 4096), std::string(4096, '\0'))
+        << "at most 40000 bytes a tick, in 4096-byte blocks";
 }
 
 TEST_F(StreamingSoundFxTest, TheEndOfThePieceStartsItAgain) {
@@ -88,7 +93,9 @@ TEST_F(StreamingSoundFxTest, TheRefillFollowsThePlayPositionAroundTheRing) {
     // 5 s into the piece the ring holds what follows the play position, wrapped at the piece's end.
     const std::string ahead = Ring(play, 4096);
     const std::string looped = piece + piece;
-    EXPECT_EQ(ahead, looped.substr(static_cast<std::size_t>(play + kBufferBytes * 2 - kFirstWrite) % piece.size(), 4096));
+    EXPECT_EQ(ahead, looped.substr(static_cast<std::size_t>(play + kBufferBytes * 2 - kFirstWrite) %
+                                       piece.size(),
+                                   4096));
 }
 
 TEST_F(StreamingSoundFxTest, ASecondStartDoesNotStartASecondRefill) {
@@ -109,13 +116,15 @@ TEST_F(StreamingSoundFxTest, NothingStartsWhileSoundIsOff) {
 }
 
 TEST_F(StreamingSoundFxTest, AStreamThatCannotOpenMakesAMuteEffect) {
-    ASSERT_TRUE(engine.createSfx("music", DataFile("music.ogg", "not an ogg"), SfxFlag::Streaming, false));
+    ASSERT_TRUE(
+        engine.createSfx("music", DataFile("music.ogg", "not an ogg"), SfxFlag::Streaming, false));
     effect = engine.find("music");
     EXPECT_EQ(effect->buffer(), nullptr);
     effect->playLooping();
     Advance(300);
     EXPECT_TRUE(effect->isPlaying());
-    EXPECT_FALSE(engine.createSfx("tune", DataFile("tune.wav", Wav(1, 8000, 8, "abcd")), SfxFlag::Streaming, false));
+    EXPECT_FALSE(engine.createSfx("tune", DataFile("tune.wav", Wav(1, 8000, 8, "abcd")),
+                                  SfxFlag::Streaming, false));
     EXPECT_TRUE(Logged("SoundEngine::Load could not load filename data\\tune.wav\n"));
 }
 

@@ -5,7 +5,6 @@
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -50,7 +49,8 @@ TEST(SubImage, RefusesBandsOutsideItsParentsPixels) {
     EXPECT_EQ(SubImage::Of(parent, 1, 0, 4, 2), nullptr);
     EXPECT_EQ(SubImage::Of(parent, 0, 0, 4, -1), nullptr);
     EXPECT_NE(SubImage::Of(parent, 0, 3, 4, 3), nullptr);
-    EXPECT_NE(folder.Read("debug.txt").find("SubImage::Of: no band 4 x 3 at (0, 4) in a 4 x 6 image of 24 bits\n"),
+    EXPECT_NE(folder.Read("debug.txt")
+                  .find("SubImage::Of: no band 4 x 3 at (0, 4) in a 4 x 6 image of 24 bits\n"),
               std::string::npos);
 
     Image bits;

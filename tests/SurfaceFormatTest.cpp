@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "platform/SurfaceFormat.h"
+
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 

@@ -5,7 +5,7 @@
 namespace {
 
 class SurfaceSpriteTest : public SpriteScreen {
-protected:
+  protected:
     // A sprite of tagged pixels, with the sprite's own copy of its picture kept for comparison.
     std::unique_ptr<SurfaceSprite> Tagged(int width, int height) {
         picture = Picture(width, height, Tag);

@@ -6,7 +6,7 @@
 namespace {
 
 class SurfaceTest : public SpriteScreen {
-protected:
+  protected:
     std::uint32_t At(const Surface& surface, int x, int y) const {
         return surface.Get()->pixelAt(x, y);
     }

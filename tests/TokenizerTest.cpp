@@ -1,7 +1,6 @@
 #include "core/Tokenizer.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,10 +1,11 @@
+#include "world/TopLayer.h"
+
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "gfx/SpriteManager.h"
 #include "gfx/SurfaceSprite.h"
 #include "support/SpriteScreen.h"
 #include "world/Camera.h"
-#include "world/TopLayer.h"
 
 #include <string>
 
@@ -14,14 +15,16 @@ constexpr std::uint32_t kLeafColour = 0x30C040;
 constexpr std::uint32_t kBridgeColour = 0xC08020;
 
 class TopLayerTest : public SpriteScreen {
-protected:
+  protected:
     void LoadConfig(const std::string& config) {
         folder.Write("data/config.txt", config);
         Singleton<SettingsManager>::Instance().LoadSettings(
             Singleton<FileLoader>::Instance().GetBasePath() + "config.txt");
     }
 
-    bool Shows(int x, int y, std::uint32_t colour) { return Back().pixelAt(x, y) == ScreenValue(colour); }
+    bool Shows(int x, int y, std::uint32_t colour) {
+        return Back().pixelAt(x, y) == ScreenValue(colour);
+    }
 };
 
 TEST_P(TopLayerTest, EntriesAreReadOneGroupLevelLowerForEachLevelIntoTheGroup) {
@@ -93,12 +96,15 @@ TEST_P(TopLayerTest, AbsurdCountsAndOffsetsAreHeldWithALogLine) {
     top.load(6);
     EXPECT_EQ(top.positions().size(), 100u);
     EXPECT_EQ(top.positions()[0].y, 10000 - 6 * 450);
-    EXPECT_NE(Log().find("numSpritesInTopLayer 100000 is outside [0, 100], using 100"), std::string::npos);
-    EXPECT_NE(Log().find("topLayerOffsetY00 2000000000 is outside [-10000, 10000]"), std::string::npos);
+    EXPECT_NE(Log().find("numSpritesInTopLayer 100000 is outside [0, 100], using 100"),
+              std::string::npos);
+    EXPECT_NE(Log().find("topLayerOffsetY00 2000000000 is outside [-10000, 10000]"),
+              std::string::npos);
     TopLayer road = TopLayer::Road();
     road.load(0);
     EXPECT_TRUE(road.positions().empty());
-    EXPECT_NE(Log().find("numSpritesInRoadTopLayer -5 is outside [0, 100], using 0"), std::string::npos);
+    EXPECT_NE(Log().find("numSpritesInRoadTopLayer -5 is outside [0, 100], using 0"),
+              std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, TopLayerTest, ::testing::Values(16, 32));

@@ -23,7 +23,7 @@ constexpr const char* kTables =
 constexpr int kDraws = 4000;
 
 class TrackObjectFactoryTest : public ::testing::Test {
-protected:
+  protected:
     void Load(const std::string& lines) {
         LoadWorldConfig(folder, lines);
         loaded = factory.load();

@@ -15,7 +15,7 @@ constexpr std::uint32_t kBlue = 0x2040F0;
 constexpr std::uint32_t kRed = 0xF02020;
 
 class TrackObjectTest : public SpriteScreen {
-protected:
+  protected:
     TrackObjectTest() {
         AddHippoSprite(kBlue, false);
         AddHippoSprite(kRed, true);

@@ -16,7 +16,7 @@ constexpr const char* kConfig =
     "truckShadowOffsetX 6\ntruckShadowOffsetY 8\n";
 
 class TruckTest : public ::testing::Test {
-protected:
+  protected:
     TruckTest() : world(kConfig) {}
 
     // The truck on a lane of row 3, centred at x 400.
@@ -105,8 +105,8 @@ TEST_F(TruckTest, TheStarIsCollectedOnce) {
 }
 
 TEST_F(TruckTest, AFrogAboardForTheKillIntervalGetsTheCommandOfTheKind) {
-    const int commands[] = {FS_KILL_GARBAGE, FS_KILL_CHEZ_FRED, FS_KILL_ELECTRIC,
-                            FS_KILL_AQUARIUM, FS_KILL_CEMENT_MIXER};
+    const int commands[] = {FS_KILL_GARBAGE, FS_KILL_CHEZ_FRED, FS_KILL_ELECTRIC, FS_KILL_AQUARIUM,
+                            FS_KILL_CEMENT_MIXER};
     for (int type = 3; type <= 7; ++type) {
         Truck truck(type);
         Put(truck, 100.0f);

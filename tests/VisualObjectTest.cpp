@@ -14,7 +14,7 @@ constexpr std::uint32_t kBlue = 0x2040F0;
 constexpr std::uint32_t kRed = 0xF02020;
 
 class VisualObjectTest : public SpriteScreen {
-protected:
+  protected:
     // A solid 10 x 6 sprite under the trunk's label.
     void AddTrunkSprite(std::uint32_t colour, bool mirrored) {
         auto sprite = std::make_unique<SurfaceSprite>();
@@ -37,8 +37,8 @@ protected:
 
     // The trunk reads its settings when it is put on a lane.
     VisualObjectTest() {
-        LoadWorldConfig(folder,
-                        "trunkObjectWidth 120\ntrunkObjectHeight 40\ntrunkOffsetX 3\ntrunkOffsetY 4\n");
+        LoadWorldConfig(
+            folder, "trunkObjectWidth 120\ntrunkObjectHeight 40\ntrunkOffsetX 3\ntrunkOffsetY 4\n");
         trunk.attach({}, false);
     }
 

@@ -7,7 +7,7 @@
 namespace {
 
 class WaterLilyTest : public ::testing::Test {
-protected:
+  protected:
     WaterLilyTest() : world("hippoWaitBeforeDiveInterval 3\nwaterLilyObjectWidth 70\n") {
         ObjectLane::SetDuration("WATER_LILY_DIVING", 0.4f);
         lily.attach(world.Lane(track, ObjectLane::kRiver, 8, 50.0f, false), false);

@@ -1,15 +1,16 @@
-#include <gtest/gtest.h>
-
 #include "sound/WavLoader.h"
+
 #include "support/ScratchFolder.h"
 #include "support/SoundFixtures.h"
+
+#include <gtest/gtest.h>
 
 using namespace SoundFixtures;
 
 namespace {
 
 class WavLoaderTest : public ::testing::Test {
-protected:
+  protected:
     // Loads `bytes` as data/test.wav.
     bool Load(const std::string& bytes) {
         folder.Write("data/test.wav", bytes);
@@ -17,7 +18,9 @@ protected:
         return loader.load("data\\test.wav", pcm);
     }
 
-    bool Logged(const std::string& line) const { return folder.Read("debug.txt").find(line) != std::string::npos; }
+    bool Logged(const std::string& line) const {
+        return folder.Read("debug.txt").find(line) != std::string::npos;
+    }
 
     ScratchFolder folder;
     WavLoader loader;
@@ -47,7 +50,8 @@ TEST_F(WavLoaderTest, DecodesFormatAndSamples) {
 TEST_F(WavLoaderTest, ChunksBeforeTheFormatAreSkippedWhenIdsStayFourBytesApart) {
     const std::string samples(8, '\x40');
     const std::string format = Chunk("fmt ", FormatFields(1, 8000, 8));
-    ASSERT_TRUE(Load(Riff(Chunk("LIST", "INFOabcd") + Chunk("junk", "1234") + format + Chunk("data", samples))));
+    ASSERT_TRUE(Load(
+        Riff(Chunk("LIST", "INFOabcd") + Chunk("junk", "1234") + format + Chunk("data", samples))));
     EXPECT_EQ(pcm.frameCount, 8);
 
     EXPECT_FALSE(Load(Riff(Chunk("LIST", "INFOab") + format + Chunk("data", samples))));
@@ -56,7 +60,8 @@ TEST_F(WavLoaderTest, ChunksBeforeTheFormatAreSkippedWhenIdsStayFourBytesApart) 
 
 TEST_F(WavLoaderTest, AFormatChunkLongerThanSixteenBytesIsPassedOver) {
     const std::string samples = Samples16({7, 8});
-    ASSERT_TRUE(Load(Riff(Chunk("fmt ", FormatFields(1, 8000, 16) + Le16(0) + Le16(0)) + Chunk("data", samples))));
+    ASSERT_TRUE(Load(Riff(Chunk("fmt ", FormatFields(1, 8000, 16) + Le16(0) + Le16(0)) +
+                          Chunk("data", samples))));
     EXPECT_EQ(pcm.frameCount, 2);
     EXPECT_EQ(std::string(pcm.data.begin(), pcm.data.end()), samples);
 }
@@ -81,23 +86,30 @@ TEST_F(WavLoaderTest, FormatsThatCannotPlayAreRefusedBeforeAnyDivision) {
     EXPECT_FALSE(Load(Wav(1, 8000, 0, "abcd")));
     EXPECT_FALSE(Load(Wav(1, 8000, 4, "abcd")));
     EXPECT_FALSE(Load(Wav(1, 0, 16, "abcd")));
-    EXPECT_TRUE(Logged("WavLoader: data\\test.wav has 0 channels of 16 bits at 8000 Hz, which cannot be played\n"));
-    EXPECT_TRUE(Logged("WavLoader: data\\test.wav has 1 channels of 16 bits at 0 Hz, which cannot be played\n"));
+    EXPECT_TRUE(Logged("WavLoader: data\\test.wav has 0 channels of 16 bits at 8000 Hz, which "
+                       "cannot be played\n"));
+    EXPECT_TRUE(Logged(
+        "WavLoader: data\\test.wav has 1 channels of 16 bits at 0 Hz, which cannot be played\n"));
 }
 
 TEST_F(WavLoaderTest, AShortOrOverlongFormatChunkIsRefused) {
-    EXPECT_FALSE(Load(Riff(Chunk("fmt ", FormatFields(1, 8000, 8).substr(0, 12)) + Chunk("data", "abcd"))));
+    EXPECT_FALSE(
+        Load(Riff(Chunk("fmt ", FormatFields(1, 8000, 8).substr(0, 12)) + Chunk("data", "abcd"))));
     EXPECT_TRUE(Logged("WavLoader: the fmt chunk of data\\test.wav is shorter than 16 bytes\n"));
-    EXPECT_FALSE(Load(Riff("fmt " + Le32(1000) + FormatFields(1, 8000, 8) + Chunk("data", "abcd"))));
-    EXPECT_TRUE(Logged("WavLoader: the fmt chunk of data\\test.wav reaches past the end of the file\n"));
+    EXPECT_FALSE(
+        Load(Riff("fmt " + Le32(1000) + FormatFields(1, 8000, 8) + Chunk("data", "abcd"))));
+    EXPECT_TRUE(
+        Logged("WavLoader: the fmt chunk of data\\test.wav reaches past the end of the file\n"));
     EXPECT_FALSE(Load(Riff("fmt " + Le32(0xFFFFFFF8u) + FormatFields(1, 8000, 8))));
 }
 
 TEST_F(WavLoaderTest, ADataChunkPastTheEndKeepsTheBytesThatAreThere) {
-    ASSERT_TRUE(Load(Riff(Chunk("fmt ", FormatFields(1, 8000, 16)) + "data" + Le32(0xFFFFFFFFu) + "abcdef")));
+    ASSERT_TRUE(Load(
+        Riff(Chunk("fmt ", FormatFields(1, 8000, 16)) + "data" + Le32(0xFFFFFFFFu) + "abcdef")));
     EXPECT_EQ(std::string(pcm.data.begin(), pcm.data.end()), "abcdef");
     EXPECT_EQ(pcm.frameCount, 3);
-    EXPECT_TRUE(Logged("WavLoader: the data chunk of data\\test.wav reaches past the end of the file, 6 bytes are used\n"));
+    EXPECT_TRUE(Logged("WavLoader: the data chunk of data\\test.wav reaches past the end of the "
+                       "file, 6 bytes are used\n"));
 }
 
 TEST_F(WavLoaderTest, AnOddDataSizeCountsWholeFramesOnly) {
@@ -107,8 +119,9 @@ TEST_F(WavLoaderTest, AnOddDataSizeCountsWholeFramesOnly) {
 }
 
 TEST_F(WavLoaderTest, EveryTruncationOfAGoodFileLoadsOrFailsCleanly) {
-    const std::string good = Riff(Chunk("LIST", "INFO") + Chunk("fmt ", FormatFields(2, 22050, 16)) +
-                                  Chunk("data", Tone16(4, 2, 22050, 440, 1000)));
+    const std::string good =
+        Riff(Chunk("LIST", "INFO") + Chunk("fmt ", FormatFields(2, 22050, 16)) +
+             Chunk("data", Tone16(4, 2, 22050, 440, 1000)));
     for (std::size_t length = 0; length < good.size(); ++length) {
         if (Load(good.substr(0, length))) {
             EXPECT_LE(pcm.data.size(), length);

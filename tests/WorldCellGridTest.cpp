@@ -9,7 +9,7 @@ namespace {
 // Settings are read once per process, so each test starts from a grid built by hand and loads
 // one configuration.
 class WorldCellGridTest : public ::testing::Test {
-protected:
+  protected:
     WorldCellGridTest() {
         EXPECT_TRUE(grid.init(16, 19, 50, 75));
         grid.cellAt(60, 80) = CELL_WATER;

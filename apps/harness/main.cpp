@@ -1,15 +1,15 @@
 // quagleaper-harness SCRIPT: the whole game on the headless platform, driven by a script.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "AutoplayDriver.h"
 #include "RandomInputDriver.h"
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
 #include "platform/headless/HeadlessPlatform.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 constexpr int kExitBadScript = 2;
@@ -19,8 +19,8 @@ constexpr std::uintmax_t kMaxScriptBytes = 16 << 20;
 // Only a regular file of a sane size: a folder reads as empty, a FIFO or a device never ends.
 bool IsScriptFile(const char* path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) <= kMaxScriptBytes &&
-           !error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) <= kMaxScriptBytes && !error;
 }
 } // namespace
 
@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     platform::Platform::install(&headless);
     ScriptDriver driver(*script, headless);
     AutoplayDriver withPlayer(driver, headless.window());
-    RandomInputDriver withRandomInput(withPlayer, driver, headless.window(), script->Seed().value_or(0));
+    RandomInputDriver withRandomInput(withPlayer, driver, headless.window(),
+                                      script->Seed().value_or(0));
     const int exitCode = Application(&withRandomInput).Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());

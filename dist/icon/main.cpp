@@ -6,7 +6,6 @@
 
 #include <cairo-svg.h>
 #include <cairo.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>

@@ -79,9 +79,13 @@ constexpr std::array<StateLook, kFrogStateCount> kStates = {{
     {"FS_SHOW_DOWN_DONE", "FROG_FINISH", "SOUND_LEVEL_FINISHED_FULL_LEVEL", ""},
 }};
 
-bool IsValidState(int state) { return state >= 1 && state <= kFrogStateCount; }
+bool IsValidState(int state) {
+    return state >= 1 && state <= kFrogStateCount;
+}
 
-const StateLook& LookOf(int state) { return kStates[static_cast<std::size_t>(state - 1)]; }
+const StateLook& LookOf(int state) {
+    return kStates[static_cast<std::size_t>(state - 1)];
+}
 
 bool IsTruck(const TrackObject* object) {
     return object && ObjectType::IsTruck(object->getObjectType());
@@ -91,7 +95,9 @@ bool IsDeadlyBoxCommand(int command) {
     return command >= FS_KILL_BOX_BOMB && command <= FS_KILL_PIRANHA;
 }
 
-SoundEngine& Sound() { return Singleton<SoundEngine>::Instance(); }
+SoundEngine& Sound() {
+    return Singleton<SoundEngine>::Instance();
+}
 
 const std::string& IdleSound() {
     static const std::string label = NormalizeLabel("SOUND_FROG_IDLE");
@@ -121,16 +127,26 @@ Frog::~Frog() {
 
 std::pair<int, int> Frog::MoveDistance(int state) {
     switch (state) {
-    case FS_MOVE_LEFT: return {-40, 0};
-    case FS_MOVE_RIGHT: return {40, 0};
-    case FS_MOVE_UP: return {0, 75};
-    case FS_MOVE_DOWN: return {0, -75};
-    case FS_MOVE_DOWN_TRUCK_DOWN: return {0, -85};
-    case FS_MOVE_UP_TRUCK_UP: return {0, 85};
-    case FS_MOVE_UP_TRUCK_DOWN: return {0, 65};
-    case FS_ROCKET_JUMP: return {0, 140};
-    case FS_ROCKET_JUMP_BOARDING: return {0, 150};
-    default: return {0, 0};
+    case FS_MOVE_LEFT:
+        return {-40, 0};
+    case FS_MOVE_RIGHT:
+        return {40, 0};
+    case FS_MOVE_UP:
+        return {0, 75};
+    case FS_MOVE_DOWN:
+        return {0, -75};
+    case FS_MOVE_DOWN_TRUCK_DOWN:
+        return {0, -85};
+    case FS_MOVE_UP_TRUCK_UP:
+        return {0, 85};
+    case FS_MOVE_UP_TRUCK_DOWN:
+        return {0, 65};
+    case FS_ROCKET_JUMP:
+        return {0, 140};
+    case FS_ROCKET_JUMP_BOARDING:
+        return {0, 150};
+    default:
+        return {0, 0};
     }
 }
 
@@ -252,14 +268,18 @@ std::string Frog::spriteLabel() const {
     return ride->getSpeed() < 0.0f ? "FROG_KILL_TRUCK_LEFT" : "FROG_KILL_TRUCK_RIGHT";
 }
 
-float Frog::duration() const { return ObjectMedia::AnimationDuration(spriteLabel()); }
+float Frog::duration() const {
+    return ObjectMedia::AnimationDuration(spriteLabel());
+}
 
 float Frog::progress() const {
     const float length = duration();
     return length > 0.0f ? stateTime / length : 1.0f;
 }
 
-std::pair<int, int> Frog::rounded() const { return {RoundToInt(x), RoundToInt(y)}; }
+std::pair<int, int> Frog::rounded() const {
+    return {RoundToInt(x), RoundToInt(y)};
+}
 
 std::pair<int, int> Frog::currentMoveOffset() const {
     if (!IsMoveState(state))
@@ -421,8 +441,8 @@ void Frog::moveStep(float dt) {
 // A seat that travels is aimed at where it will be when the frog comes down.
 void Frog::steerToSeat(float dt, float f) {
     const float remaining = kLandingShare * duration() - stateTime;
-    const float seat = static_cast<float>(
-        TruncateToInt(landingTarget->getX() + landingTarget->getSeatOffsetX()));
+    const float seat =
+        static_cast<float>(TruncateToInt(landingTarget->getX() + landingTarget->getSeatOffsetX()));
     if (f >= kLandingShare) {
         setX(seat);
     } else if (f > kSteerStart) {
@@ -462,7 +482,8 @@ void Frog::drawKillerEffect(int screenX, int screenY) const {
     if (type != ObjectType::kBoxHammer && type != ObjectType::kBoxBomb)
         return;
     const bool hammer = type == ObjectType::kBoxHammer;
-    Sprite* sprite = Singleton<SpriteManager>::Instance().GetSprite(hammer ? "HAMMER_DOWN" : "EXPLOSION");
+    Sprite* sprite =
+        Singleton<SpriteManager>::Instance().GetSprite(hammer ? "HAMMER_DOWN" : "EXPLOSION");
     if (sprite == nullptr)
         return;
     const std::pair<int, int> offset = hammer ? hammerDownOffset : explosionOffset;
@@ -550,10 +571,12 @@ bool Frog::moveChecksPass(int command, int tx, int ty, TrackObject*& landing) co
         return false;
     const Level& level = *world.level;
     const BlockInfo& blockers = Singleton<BlockInfo>::Instance();
-    if (!level.camera.isFrogOnScreen(y) || level.grid.isOutside(tx, ty) || blockers.isBlocked(tx, ty))
+    if (!level.camera.isFrogOnScreen(y) || level.grid.isOutside(tx, ty) ||
+        blockers.isBlocked(tx, ty))
         return false;
     const bool vertical = command == FS_MOVE_UP || command == FS_MOVE_DOWN;
-    const float lookAhead = vertical ? kLandingShare * ObjectMedia::AnimationDuration("FROG_MOVE_UP") : 0.0f;
+    const float lookAhead =
+        vertical ? kLandingShare * ObjectMedia::AnimationDuration("FROG_MOVE_UP") : 0.0f;
     landing = level.objectAtAfter(tx, ty, lookAhead);
     return !blockers.isBlockedAfter(tx, ty, lookAhead);
 }
@@ -607,7 +630,8 @@ void Frog::processOnTruck(int command) {
     } else if (blockers.isBlockedAfter(rx, ty, rocketLookAhead) ||
                (level.grid.cellAt(rx, ty) & CELL_WATER) != 0) {
         // The far landing is taken or wet: a short hop off the truck's front instead.
-        const int hopY = TruncateToInt(y + static_cast<float>(MoveDistance(FS_MOVE_UP_TRUCK_DOWN).second));
+        const int hopY =
+            TruncateToInt(y + static_cast<float>(MoveDistance(FS_MOVE_UP_TRUCK_DOWN).second));
         if (blockers.isBlocked(rx, hopY)) {
             blockedMove();
             return;

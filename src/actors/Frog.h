@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/Insect.h"
 #include "app/GameState.h"
 #include "world/GameObject.h"
 #include "world/VisualObject.h"
@@ -8,8 +9,6 @@
 #include <deque>
 #include <string>
 #include <utility>
-
-#include "actors/Insect.h"
 
 class Box;
 class Level;
@@ -53,7 +52,7 @@ inline constexpr int kFrogStateCount = 28;
 // pointers that the object clears as it is destroyed (TrackObject's destructor calls
 // objectGone); the frog in turn tells the objects it points at when it goes first.
 class Frog : public GameObject, public VisualObject {
-public:
+  public:
     // What the frog needs of the game around it; none of it is owned.
     struct World {
         Level* level = nullptr;
@@ -119,14 +118,16 @@ public:
 
     // The whole displacement of a move state; (0, 0) for any other.
     static std::pair<int, int> MoveDistance(int state);
-    static bool IsMoveState(int state) { return state >= FS_MOVE_LEFT && state <= FS_ROCKET_JUMP_BOARDING; }
+    static bool IsMoveState(int state) {
+        return state >= FS_MOVE_LEFT && state <= FS_ROCKET_JUMP_BOARDING;
+    }
     // The settings key of a state's drawing offset, e.g. "frogmoveupOffsetX"; empty for the
     // states that keep the default offset.
     static std::string OffsetKey(int state, char axis);
     // The start cell's index for a level counter.
     static int StartIndex(int levelCounter);
 
-private:
+  private:
     void enterState();
     void acceptMoveKey(int command);
     // How far the current animation has come: state time over its length, 1 when it has none.

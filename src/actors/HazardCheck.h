@@ -6,10 +6,10 @@ class Level;
 // What kills the frog where it stands, checked once a frame while a level is played: the level
 // clock running out, the traffic and the other blockers, the world's edge and the water.
 class HazardCheck {
-public:
+  public:
     // True when the frog has just been put into a dying state.
     static bool Run(Frog& frog, const Level& level);
 
-private:
+  private:
     static bool RunOver(Frog& frog, const Level& level, int px, int py);
 };

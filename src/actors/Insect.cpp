@@ -49,7 +49,9 @@ const std::string& InvisibleLabel() {
     return label;
 }
 
-int Random() { return Singleton<Randomizer>::Instance().next(); }
+int Random() {
+    return Singleton<Randomizer>::Instance().next();
+}
 
 void QuitOnFault(const char* line) {
     Log(line);
@@ -154,7 +156,9 @@ void Insect::updateCellIndex() {
     cellIndex = world.level ? world.level->grid.cellIndex(RoundToInt(x), RoundToInt(y)) : -1;
 }
 
-void Insect::flyOffRandomly() { setState(Random() % 4 + 1); }
+void Insect::flyOffRandomly() {
+    setState(Random() % 4 + 1);
+}
 
 // The eaten insect is drawn into the frog's mouth; where it is no longer matters to the world.
 void Insect::shrinkStep(float dt) {
@@ -171,8 +175,8 @@ void Insect::shrinkStep(float dt) {
 }
 
 void Insect::movementStep(float dt) {
-    const bool mayTurn = directionTimer > kDirectionInterval && state != kStateApproach &&
-                         state != kStatePiercing;
+    const bool mayTurn =
+        directionTimer > kDirectionInterval && state != kStateApproach && state != kStatePiercing;
     if (state == kStateInitial || mayTurn)
         decideDirection();
     switch (state) {
@@ -216,7 +220,8 @@ void Insect::decideDirection() {
 void Insect::approachStep(float dt) {
     approachTime += dt;
     Frog& frog = *world.frog;
-    if (!isFrogWithinPierceDistance() || frog.isFinished() || approachTime >= tuning.maxApproachTime ||
+    if (!isFrogWithinPierceDistance() || frog.isFinished() ||
+        approachTime >= tuning.maxApproachTime ||
         !world.level->camera.isFrogOnScreen(frog.getY())) {
         approachTime = 0.0f;
         flyOffRandomly();
@@ -248,7 +253,8 @@ void Insect::approachStep(float dt) {
 
 void Insect::piercingStep() {
     const std::string& label = spriteLabel();
-    if (Singleton<SpriteManager>::Instance().GetSpriteInfo(label) == nullptr || world.frog->isFinished()) {
+    if (Singleton<SpriteManager>::Instance().GetSpriteInfo(label) == nullptr ||
+        world.frog->isFinished()) {
         flyOffRandomly();
         return;
     }
@@ -271,7 +277,8 @@ void Insect::drawStep() {
         return;
     const Camera& camera = world.level->camera;
     const int screenX = tuning.drawOffsetX + RoundToInt(x) - camera.roundedX();
-    const int screenY = Camera::kScreenHeight - tuning.drawOffsetY - RoundToInt(y) + camera.roundedY();
+    const int screenY =
+        Camera::kScreenHeight - tuning.drawOffsetY - RoundToInt(y) + camera.roundedY();
     sprite->time = animationTime;
     if (!caughtFlag) {
         sprite->Draw(screenX, screenY);
@@ -284,6 +291,6 @@ void Insect::drawStep() {
     const int scaledHeight = TruncateToInt(height * (1.0f - p));
     if (scaledWidth > 0 && scaledHeight > 0)
         sprite->DrawScaled(TruncateToInt(static_cast<float>(screenX) + width * p / 2.0f),
-                           TruncateToInt(static_cast<float>(screenY) + height * p / 2.0f), scaledWidth,
-                           scaledHeight);
+                           TruncateToInt(static_cast<float>(screenY) + height * p / 2.0f),
+                           scaledWidth, scaledHeight);
 }

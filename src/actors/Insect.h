@@ -12,7 +12,7 @@ class Level;
 // An insect flying over the level in straight lines. The frog's tongue eats most kinds; the big
 // bug and the taxi bug turn on the frog instead and pierce it.
 class Insect : public GameObject {
-public:
+  public:
     // What an insect needs of the game; none of it is owned. The level owns the insects, so
     // both outlive them.
     struct World {
@@ -75,7 +75,7 @@ public:
     bool isRemoved() const { return remove; }
     float getAnimationTime() const { return animationTime; }
 
-private:
+  private:
     // The settings every insect reads as it starts.
     struct Tuning {
         float chanceToChangeDirection = 0.0f;

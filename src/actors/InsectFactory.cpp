@@ -14,12 +14,17 @@ namespace {
 
 // By type, 1 to 7.
 constexpr std::array<const char*, Insect::kTypeCount> kFrequencyKeys = {
-    "relFrequencyBigBug",  "relFrequencyBusinessBug", "relFrequencyButterfly", "relFrequencyNewsBug",
-    "relFrequencyTaxiBug", "relFrequencyToolBug",     "relFrequencyVoyagerBug"};
+    "relFrequencyBigBug",    "relFrequencyBusinessBug", "relFrequencyButterfly",
+    "relFrequencyNewsBug",   "relFrequencyTaxiBug",     "relFrequencyToolBug",
+    "relFrequencyVoyagerBug"};
 
-SettingsManager& Config() { return Singleton<SettingsManager>::Instance(); }
+SettingsManager& Config() {
+    return Singleton<SettingsManager>::Instance();
+}
 
-int Random() { return Singleton<Randomizer>::Instance().next(); }
+int Random() {
+    return Singleton<Randomizer>::Instance().next();
+}
 
 int BoundedCount(const char* key) {
     const int value = Config().GetInt(key);
@@ -122,7 +127,8 @@ bool InsectFactory::spawn(InsectList& insects, const Insect::World& world) {
     const bool fromLeft = Random() % 2 == 0;
     const int column = fromLeft ? 0 : grid.latCells() - 1;
     insect->setState(fromLeft ? Insect::kStateFlyRight : Insect::kStateFlyLeft);
-    insect->setPosition(static_cast<float>(grid.centreX(column)), static_cast<float>(grid.centreY(row)));
+    insect->setPosition(static_cast<float>(grid.centreX(column)),
+                        static_cast<float>(grid.centreY(row)));
     insects.push_back(std::move(insect));
     return true;
 }

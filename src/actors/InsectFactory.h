@@ -8,7 +8,7 @@
 // Keeps the level's insects between their limits: a set at the start of a level, then one more
 // now and then at a world edge. The list it fills is the game's; it keeps none of its own.
 class InsectFactory {
-public:
+  public:
     // More insects than any level wants; bounds what a wrong count setting can make.
     static constexpr int kMaxInsects = 1000;
     static constexpr int kDefaultMinInsects = 0;
@@ -30,7 +30,7 @@ public:
     // A type drawn by the configured frequencies; none when they add up to nothing.
     std::optional<int> chooseInsectType() const;
 
-private:
+  private:
     friend class Singleton<InsectFactory>;
     InsectFactory() = default;
 

@@ -1,7 +1,5 @@
 #include "app/Application.h"
 
-#include <exception>
-
 #include "app/AssetCatalogue.h"
 #include "app/Game.h"
 #include "app/Log.h"
@@ -11,6 +9,8 @@
 #include "gfx/Image.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
+
+#include <exception>
 
 namespace {
 constexpr int kScreenWidth = 800;
@@ -27,8 +27,8 @@ int Application::Run() {
     try {
         if (!StartUp())
             return kExitFailed;
-        const int exitCode = AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop()
-                                                                       : ExitCodeAfterPreload();
+        const int exitCode =
+            AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop() : ExitCodeAfterPreload();
         ShutDown();
         return exitCode;
     } catch (const std::exception& error) {

@@ -11,7 +11,7 @@ class Window;
 // The same code runs on the desktop and under the harness; only the platform that the entry
 // installed and the loop driver differ.
 class Application {
-public:
+  public:
     // Without a driver the loop waits on the window, as on a desktop. The game's screen is
     // 16 bits; the frame benchmark also asks for 32.
     explicit Application(LoopDriver* driver = nullptr, int screenDepth = 16)
@@ -22,7 +22,7 @@ public:
 
     const WindowProcedure& Procedure() const { return procedure; }
 
-private:
+  private:
     bool StartUp();
     static void ShowWindowIcon(platform::Window& window);
     int EnterMainLoop();

@@ -6,10 +6,10 @@
 #include "core/FileLoader.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
-#include "gfx/SpriteInfo.h"
-#include "gfx/SpriteLabel.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
+#include "gfx/SpriteInfo.h"
+#include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
@@ -151,19 +151,46 @@ constexpr Entry kEntries[] = {
 
 // Loaded whole, in this order; the second list with volume control.
 constexpr const char* kEffects[] = {
-    "SOUND_HIGHSCORE", "SOUND_FROG_DROWN", "SOUND_FROG_EAT", "SOUND_FROG_MOVE", "SOUND_FROG_JUMP",
-    "SOUND_FROG_KNOCKED_OVER", "SOUND_FROG_BLOCKED_MOVE", "SOUND_FROG_PICK_STAR",
-    "SOUND_FROG_PIERCED", "SOUND_FROG_IDLE", "SOUND_LEVEL_FINISHED",
-    "SOUND_LEVEL_FINISHED_FULL_LEVEL", "SOUND_MENU_BUTTON_CLICK", "SOUND_GAME_OVER",
-    "SOUND_BONUS_LIFE", "SOUND_LOSE_LIFE", "SOUND_COUNT_DOWN", "SOUND_RAGTOP_CLOSED_CRASH",
-    "SOUND_RAGTOP_OPEN_CRASH", "SOUND_SMALL_CAR_CRASH", "SOUND_TRUCK_CRASH",
-    "SOUND_FROG_KILL_BOX_DROWN", "SOUND_FROG_KILL_BOX_HAMMER", "SOUND_FROG_KILL_CHEZ_FRED",
-    "SOUND_FROG_KILL_GARBAGE", "SOUND_TRUCK_BREAK", "SOUND_DIVE", "SOUND_HIPPO_ANGRY",
-    "SOUND_FROG_KILL_BOX_RED_BUTTON", "SOUND_FROG_KILL_AQUARIUM", "SOUND_FROG_KILL_BOX_BOMB",
-    "SOUND_FROG_KILL_CEMENT_MIXER", "SOUND_FROG_KILL_ELECTRIC", "SOUND_FROG_KILL_PIRANHA",
+    "SOUND_HIGHSCORE",
+    "SOUND_FROG_DROWN",
+    "SOUND_FROG_EAT",
+    "SOUND_FROG_MOVE",
+    "SOUND_FROG_JUMP",
+    "SOUND_FROG_KNOCKED_OVER",
+    "SOUND_FROG_BLOCKED_MOVE",
+    "SOUND_FROG_PICK_STAR",
+    "SOUND_FROG_PIERCED",
+    "SOUND_FROG_IDLE",
+    "SOUND_LEVEL_FINISHED",
+    "SOUND_LEVEL_FINISHED_FULL_LEVEL",
+    "SOUND_MENU_BUTTON_CLICK",
+    "SOUND_GAME_OVER",
+    "SOUND_BONUS_LIFE",
+    "SOUND_LOSE_LIFE",
+    "SOUND_COUNT_DOWN",
+    "SOUND_RAGTOP_CLOSED_CRASH",
+    "SOUND_RAGTOP_OPEN_CRASH",
+    "SOUND_SMALL_CAR_CRASH",
+    "SOUND_TRUCK_CRASH",
+    "SOUND_FROG_KILL_BOX_DROWN",
+    "SOUND_FROG_KILL_BOX_HAMMER",
+    "SOUND_FROG_KILL_CHEZ_FRED",
+    "SOUND_FROG_KILL_GARBAGE",
+    "SOUND_TRUCK_BREAK",
+    "SOUND_DIVE",
+    "SOUND_HIPPO_ANGRY",
+    "SOUND_FROG_KILL_BOX_RED_BUTTON",
+    "SOUND_FROG_KILL_AQUARIUM",
+    "SOUND_FROG_KILL_BOX_BOMB",
+    "SOUND_FROG_KILL_CEMENT_MIXER",
+    "SOUND_FROG_KILL_ELECTRIC",
+    "SOUND_FROG_KILL_PIRANHA",
 };
 constexpr const char* kVolumeControlled[] = {
-    "SOUND_THEME", "SOUND_AMBIENT_RIVER", "SOUND_AMBIENT_ROAD", "SOUND_AMBIENT_INSECTS",
+    "SOUND_THEME",
+    "SOUND_AMBIENT_RIVER",
+    "SOUND_AMBIENT_ROAD",
+    "SOUND_AMBIENT_INSECTS",
     "SOUND_AMBIENT_ROAD_UNDERGROUND",
 };
 constexpr int kSoundCount = static_cast<int>(std::size(kEffects) + std::size(kVolumeControlled));
@@ -207,18 +234,19 @@ namespace {
 
 // Counts the preload's steps and draws the bar after each.
 class Progress {
-public:
+  public:
     Progress(int total, WindowProcedure& procedure) : total(total), procedure(procedure) {}
 
     bool Step(const std::string& loaded) {
-        const bool shown = AssetCatalogue::ShowProgress(static_cast<float>(step) / static_cast<float>(total), procedure);
+        const bool shown = AssetCatalogue::ShowProgress(
+            static_cast<float>(step) / static_cast<float>(total), procedure);
         ++step;
         if (!shown)
             Log("Failed to update after loading %s", loaded.c_str());
         return shown;
     }
 
-private:
+  private:
     int step = 0;
     int total;
     WindowProcedure& procedure;
@@ -259,7 +287,8 @@ bool AssetCatalogue::PreloadAssets(WindowProcedure& procedure) {
     sound.setSoundEnabled(SoundIsOn(game.soundDeviceOk));
     if (sound.soundEnabled()) {
         if (!LoadSounds(kEffects, std::size(kEffects), 0, progress) ||
-            !LoadSounds(kVolumeControlled, std::size(kVolumeControlled), SfxFlag::VolumeControl, progress))
+            !LoadSounds(kVolumeControlled, std::size(kVolumeControlled), SfxFlag::VolumeControl,
+                        progress))
             return false;
         if (SoundFx* theme = sound.find(NormalizeLabel("SOUND_THEME")))
             theme->playLooping();

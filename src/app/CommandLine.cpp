@@ -9,7 +9,8 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments) {
 }
 
 CommandLine::CommandLine(int argc, const char* const* argv)
-    : CommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0))) {}
+    : CommandLine(
+          std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0))) {}
 
 void CommandLine::Read(const std::string& argument) {
     // The first request wins, as "--help --version" would surprise either way.
@@ -21,7 +22,8 @@ void CommandLine::Read(const std::string& argument) {
             asked = Request::Version;
     } else {
         asked = Request::Invalid;
-        why = argument.starts_with("-") ? "unknown option " + argument : "unexpected argument " + argument;
+        why = argument.starts_with("-") ? "unknown option " + argument
+                                        : "unexpected argument " + argument;
     }
 }
 

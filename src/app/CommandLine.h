@@ -7,7 +7,7 @@
 
 // The game's command line: what it asks for, and the answers that need no window.
 class CommandLine {
-public:
+  public:
     enum class Request { Play, Help, Version, Invalid };
 
     static constexpr int kExitBadCommandLine = 2;
@@ -26,7 +26,7 @@ public:
     static std::string Usage();
     static std::string Version();
 
-private:
+  private:
     void Read(const std::string& argument);
 
     Request asked = Request::Play;

@@ -1,15 +1,12 @@
 #include "app/Game.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "actors/HazardCheck.h"
 #include "app/AssetCatalogue.h"
 #include "app/Log.h"
 #include "app/SoundMix.h"
 #include "core/FileLoader.h"
-#include "core/Truncation.h"
 #include "core/SettingsManager.h"
+#include "core/Truncation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/ScoreFont.h"
@@ -23,6 +20,9 @@
 #include "world/BlockInfo.h"
 #include "world/TrackObjectFactory.h"
 #include "world/WaterLilyGoal.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -79,7 +79,9 @@ void StopFrogIdle() {
     Singleton<SoundEngine>::Instance().stopSound(label);
 }
 
-void PlayOnce(const char* label) { Singleton<SoundEngine>::Instance().playSound(NormalizeLabel(label)); }
+void PlayOnce(const char* label) {
+    Singleton<SoundEngine>::Instance().playSound(NormalizeLabel(label));
+}
 
 } // namespace
 
@@ -411,7 +413,9 @@ void Game::SetUpShowdown() {
     Singleton<DirectDraw>::Instance().StartFade(true);
 }
 
-void Game::UpdateLevelSoundMix() const { SoundMix::UpdateLevel(level, frog, themeVolumeDb); }
+void Game::UpdateLevelSoundMix() const {
+    SoundMix::UpdateLevel(level, frog, themeVolumeDb);
+}
 
 void Game::UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun) {
     level.shadowsOn = shadowsOn;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
 #include "actors/Frog.h"
 #include "app/GameState.h"
 #include "app/Hud.h"
@@ -10,9 +7,12 @@
 #include "core/Singleton.h"
 #include "world/Level.h"
 
+#include <cstdint>
+#include <optional>
+
 // The state machine of the whole program: every frame goes to the handler of the current state.
 class Game {
-public:
+  public:
     bool Init();
     void SetState(GameState newState);
     void NewGame();
@@ -53,7 +53,7 @@ public:
     MenuScreens menus;
     Hud hud;
 
-private:
+  private:
     friend class Singleton<Game>;
     Game() = default;
 

@@ -1,11 +1,11 @@
 #include "app/HarnessScript.h"
 
+#include "core/StringUtil.h"
+#include "platform/VirtualKey.h"
+
 #include <algorithm>
 #include <charconv>
 #include <sstream>
-
-#include "core/StringUtil.h"
-#include "platform/VirtualKey.h"
 
 namespace {
 
@@ -21,14 +21,20 @@ bool ParseNumber(const std::string& token, long long min, long long max, int& ou
 
 std::optional<int> KeyCode(const std::string& name) {
     static const std::pair<const char*, int> named[] = {
-        {"ESC", platform::vk::Escape}, {"LEFT", platform::vk::Left},
-        {"RIGHT", platform::vk::Right}, {"UP", platform::vk::Up},
-        {"DOWN", platform::vk::Down},   {"SPACE", platform::vk::Space},
-        {"RETURN", platform::vk::Return}, {"BACK", platform::vk::Back},
+        {"ESC", platform::vk::Escape},
+        {"LEFT", platform::vk::Left},
+        {"RIGHT", platform::vk::Right},
+        {"UP", platform::vk::Up},
+        {"DOWN", platform::vk::Down},
+        {"SPACE", platform::vk::Space},
+        {"RETURN", platform::vk::Return},
+        {"BACK", platform::vk::Back},
         {"F12", platform::vk::F12},
         // A game controller's d-pad and A button, as the desktop hands them on.
-        {"PADLEFT", platform::vk::PadLeft}, {"PADRIGHT", platform::vk::PadRight},
-        {"PADUP", platform::vk::PadUp},     {"PADDOWN", platform::vk::PadDown},
+        {"PADLEFT", platform::vk::PadLeft},
+        {"PADRIGHT", platform::vk::PadRight},
+        {"PADUP", platform::vk::PadUp},
+        {"PADDOWN", platform::vk::PadDown},
         {"PADA", platform::vk::PadA},
     };
     for (const auto& [keyName, code] : named)
@@ -60,15 +66,24 @@ struct Syntax {
 
 using Op = HarnessScript::Op;
 constexpr Syntax kSyntax[] = {
-    {"step", Op::Step, Args::Count},         {"run", Op::Run, Args::Count},
-    {"focus", Op::Focus, Args::OnOff},       {"key", Op::Key, Args::Key},
-    {"char", Op::Char, Args::Char},          {"type", Op::Char, Args::Text},
-    {"mouse", Op::Mouse, Args::Point},       {"down", Op::Down, Args::Point},
-    {"up", Op::Up, Args::Point},             {"click", Op::Click, Args::Point},
-    {"close", Op::Close, Args::None},        {"trace", Op::Trace, Args::Path},
-    {"dump", Op::Dump, Args::Path},         {"autoplay", Op::Autoplay, Args::OnOff},
-    {"screenshot", Op::Screenshot, Args::Path}, {"lose-surfaces", Op::LoseSurfaces, Args::None},
-    {"level", Op::Level, Args::Level},       {"random-input", Op::RandomInput, Args::OnOff},
+    {"step", Op::Step, Args::Count},
+    {"run", Op::Run, Args::Count},
+    {"focus", Op::Focus, Args::OnOff},
+    {"key", Op::Key, Args::Key},
+    {"char", Op::Char, Args::Char},
+    {"type", Op::Char, Args::Text},
+    {"mouse", Op::Mouse, Args::Point},
+    {"down", Op::Down, Args::Point},
+    {"up", Op::Up, Args::Point},
+    {"click", Op::Click, Args::Point},
+    {"close", Op::Close, Args::None},
+    {"trace", Op::Trace, Args::Path},
+    {"dump", Op::Dump, Args::Path},
+    {"autoplay", Op::Autoplay, Args::OnOff},
+    {"screenshot", Op::Screenshot, Args::Path},
+    {"lose-surfaces", Op::LoseSurfaces, Args::None},
+    {"level", Op::Level, Args::Level},
+    {"random-input", Op::RandomInput, Args::OnOff},
 };
 
 const Syntax* FindSyntax(const std::string& name) {
@@ -95,9 +110,12 @@ bool Number(const std::string& word, long long min, long long max, int& out, std
 
 size_t ArgumentCount(Args args) {
     switch (args) {
-    case Args::None: return 0;
-    case Args::Point: return 2;
-    default: return 1;
+    case Args::None:
+        return 0;
+    case Args::Point:
+        return 2;
+    default:
+        return 1;
     }
 }
 
@@ -132,7 +150,8 @@ bool ParseArguments(const Syntax& syntax, const std::vector<std::string>& args,
         error = "not a character or a byte from 0 to 255";
         return false;
     case Args::Point:
-        return Number(args[0], 0, 65535, command.a, error) && Number(args[1], 0, 65535, command.b, error);
+        return Number(args[0], 0, 65535, command.a, error) &&
+               Number(args[1], 0, 65535, command.b, error);
     case Args::Path:
         command.text = args[0];
         return true;

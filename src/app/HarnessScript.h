@@ -7,10 +7,25 @@
 // A harness script, read whole before the program starts: one command a line, '#' starts a
 // comment line. Parsing checks every line, so a bad script never half-runs.
 class HarnessScript {
-public:
+  public:
     enum class Op {
-        Step, Run, Focus, Key, Char, Mouse, Down, Up, Click, Close, Trace, Dump, Screenshot, LoseSurfaces,
-        Level, Autoplay, RandomInput
+        Step,
+        Run,
+        Focus,
+        Key,
+        Char,
+        Mouse,
+        Down,
+        Up,
+        Click,
+        Close,
+        Trace,
+        Dump,
+        Screenshot,
+        LoseSurfaces,
+        Level,
+        Autoplay,
+        RandomInput
     };
 
     // The `level` argument that stands for the showdown after the first group of levels.
@@ -18,9 +33,10 @@ public:
 
     struct Command {
         Op op = Op::Run;
-        int a = 0;         // step and run counts, focus, autoplay and random-input on/off, key code, character byte, x, level
-        int b = 0;         // y
-        std::string text;  // the characters of `type` are single Char commands; this is a path
+        int a = 0;        // step and run counts, focus, autoplay and random-input on/off, key code,
+                          // character byte, x, level
+        int b = 0;        // y
+        std::string text; // the characters of `type` are single Char commands; this is a path
         int line = 0;
     };
 
@@ -30,7 +46,7 @@ public:
     const std::vector<Command>& Commands() const { return commands; }
     std::optional<unsigned> Seed() const { return seed; }
 
-private:
+  private:
     bool ParseLine(const std::string& line, int lineNumber, std::string& error);
 
     std::vector<Command> commands;

@@ -24,7 +24,9 @@ constexpr int kIconStep = 50;
 constexpr int kFirstGoalIconX = 550;
 constexpr int kPauseY = 200;
 
-Sprite* Find(const char* label) { return Singleton<SpriteManager>::Instance().GetSprite(label); }
+Sprite* Find(const char* label) {
+    return Singleton<SpriteManager>::Instance().GetSprite(label);
+}
 
 bool BlinkOff(bool blink, unsigned milliseconds) {
     return blink && (milliseconds / kBlinkMilliseconds) % 2 == 1;

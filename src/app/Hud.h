@@ -8,13 +8,13 @@ class LevelSettings;
 // level, blinking where the game wants attention, and the screen messages or, while paused,
 // the blinking word "Pause".
 class Hud {
-public:
+  public:
     void DrawHud(const LevelSettings& level, bool paused, float dt, bool blinkLives,
                  bool blinkGoals);
 
     static std::string ClockText(float levelTime);
 
-private:
+  private:
     void DrawCounters(const LevelSettings& level) const;
     void DrawLives(int lives, bool blink, unsigned milliseconds) const;
     void DrawFrogsOfLevel(const LevelSettings& level, bool blink, unsigned milliseconds) const;

@@ -5,7 +5,7 @@
 
 // One JSON array written on a single line, elements in the order they are added.
 class JsonArray {
-public:
+  public:
     JsonArray& Add(long long value);
     JsonArray& Add(double value);
     JsonArray& Add(std::string_view text);
@@ -14,7 +14,7 @@ public:
 
     std::string Str() const { return "[" + body + "]"; }
 
-private:
+  private:
     void Separate();
 
     std::string body;

@@ -1,8 +1,8 @@
 #include "app/JsonObject.h"
 
-#include <cmath>
-
 #include "core/StringUtil.h"
+
+#include <cmath>
 
 std::string JsonObject::Quoted(std::string_view text) {
     std::string out = "\"";

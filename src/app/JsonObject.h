@@ -5,7 +5,7 @@
 
 // One JSON object written on a single line, fields in the order they are added.
 class JsonObject {
-public:
+  public:
     JsonObject& Add(std::string_view key, long long value);
     JsonObject& Add(std::string_view key, double value);
     JsonObject& Add(std::string_view key, bool value);
@@ -21,7 +21,7 @@ public:
     static std::string Quoted(std::string_view text);
     static std::string Number(double value);
 
-private:
+  private:
     void Key(std::string_view key);
 
     std::string body;

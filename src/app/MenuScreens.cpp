@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <iterator>
 
-
 namespace {
 
 using Action = MenuScreens::Action;
@@ -29,7 +28,8 @@ constexpr MenuScreens::Button kButtons[] = {
     {GameState::TitleMenu, 610, 512, 726, 573, "BUTTON_EXIT_HIGH_LIGHT", Action::Exit},
     {GameState::Help, 416, 522, 497, 560, "BUTTON_BACK_HELP_HIGH_LIGHT", Action::Title},
     {GameState::Help, 281, 522, 378, 560, "BUTTON_CREDITS_HIGH_LIGHT", Action::Credits},
-    {GameState::HighScores, 359, 523, 440, 561, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", Action::LeaveHighScores},
+    {GameState::HighScores, 359, 523, 440, 561, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT",
+     Action::LeaveHighScores},
     {GameState::Credits, 359, 523, 440, 561, "BUTTON_BACK_CREDITS_HIGH_LIGHT", Action::Title},
 };
 
@@ -59,8 +59,8 @@ void DrawHighlight(const MenuScreens::Button& button) {
 int HomeButton(GameState state) {
     for (int i = 0; i < kButtonCount; ++i) {
         const Action action = kButtons[i].action;
-        if (kButtons[i].screen == state &&
-            (action == Action::Start || action == Action::Title || action == Action::LeaveHighScores))
+        if (kButtons[i].screen == state && (action == Action::Start || action == Action::Title ||
+                                            action == Action::LeaveHighScores))
             return i;
     }
     return -1;
@@ -81,10 +81,10 @@ int NearestButtonToward(int from, MenuScreens::Direction direction) {
         const int dx = (button.left + button.right) - (origin.left + origin.right);
         const int dy = (button.top + button.bottom) - (origin.top + origin.bottom);
         const bool horizontal = direction == Direction::Left || direction == Direction::Right;
-        const int along = direction == Direction::Left ? -dx
+        const int along = direction == Direction::Left    ? -dx
                           : direction == Direction::Right ? dx
-                          : direction == Direction::Up ? -dy
-                                                       : dy;
+                          : direction == Direction::Up    ? -dy
+                                                          : dy;
         const int aside = std::abs(horizontal ? dy : dx);
         if (along <= 0 || aside > along)
             continue;
@@ -96,7 +96,6 @@ int NearestButtonToward(int from, MenuScreens::Direction direction) {
     }
     return nearest;
 }
-
 
 } // namespace
 
@@ -197,7 +196,9 @@ bool MenuScreens::HasButtons(GameState state) {
     return HomeButton(state) >= 0;
 }
 
-std::span<const MenuScreens::Button> MenuScreens::Buttons() { return kButtons; }
+std::span<const MenuScreens::Button> MenuScreens::Buttons() {
+    return kButtons;
+}
 
 bool MenuScreens::HasPadFocus(GameState state) const {
     return padFocus != kNoFocus && kButtons[padFocus].screen == state;
@@ -224,18 +225,34 @@ void MenuScreens::PlayClick() {
 void MenuScreens::Perform(Action action) {
     Game& game = Singleton<Game>::Instance();
     switch (action) {
-    case Action::ToggleMusic: game.ToggleMusic(); break;
-    case Action::ToggleShadows: game.shadowsOn = !game.shadowsOn; break;
+    case Action::ToggleMusic:
+        game.ToggleMusic();
+        break;
+    case Action::ToggleShadows:
+        game.shadowsOn = !game.shadowsOn;
+        break;
     case Action::Start:
         game.NewGame();
         game.SetState(GameState::Playing);
         break;
-    case Action::Help: game.SetState(GameState::Help); break;
-    case Action::HighScores: game.SetState(GameState::HighScores); break;
-    case Action::Exit: platform::Platform::current().window().postQuit(0); break;
-    case Action::Title: game.SetState(GameState::TitleMenu); break;
-    case Action::Credits: game.SetState(GameState::Credits); break;
-    case Action::LeaveHighScores: game.LeaveHighScores(); break;
+    case Action::Help:
+        game.SetState(GameState::Help);
+        break;
+    case Action::HighScores:
+        game.SetState(GameState::HighScores);
+        break;
+    case Action::Exit:
+        platform::Platform::current().window().postQuit(0);
+        break;
+    case Action::Title:
+        game.SetState(GameState::TitleMenu);
+        break;
+    case Action::Credits:
+        game.SetState(GameState::Credits);
+        break;
+    case Action::LeaveHighScores:
+        game.LeaveHighScores();
+        break;
     }
 }
 

@@ -10,9 +10,17 @@
 // table and the scrolling credits; their buttons with highlight and click, and the pointer the
 // game draws itself.
 class MenuScreens {
-public:
+  public:
     enum class Action {
-        ToggleMusic, ToggleShadows, Start, Help, HighScores, Exit, Title, Credits, LeaveHighScores
+        ToggleMusic,
+        ToggleShadows,
+        Start,
+        Help,
+        HighScores,
+        Exit,
+        Title,
+        Credits,
+        LeaveHighScores
     };
     enum class Direction { Left, Right, Up, Down };
 
@@ -50,7 +58,7 @@ public:
     const std::vector<std::string>& CreditsLines() const { return creditsLines; }
     float CreditsOffset() const { return creditsOffset; }
 
-private:
+  private:
     void DrawContent(GameState state, float dt);
     void DrawCredits(float dt);
     static void Perform(Action action);

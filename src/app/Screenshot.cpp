@@ -1,14 +1,14 @@
 #include "app/Screenshot.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "app/Log.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
 #include "platform/DisplaySurface.h"
 #include "score/ScreenMessage.h"
+
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -68,5 +68,6 @@ void Screenshot::Take() {
         message.showMessage("Bildschirmfoto fehlgeschlagen!", "siehe debug.txt");
         return;
     }
-    message.showMessage("Bildschirmfoto gespeichert", std::filesystem::path(path).filename().string());
+    message.showMessage("Bildschirmfoto gespeichert",
+                        std::filesystem::path(path).filename().string());
 }

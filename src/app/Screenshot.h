@@ -9,7 +9,7 @@ class DisplaySurface;
 
 // F12: the picture shown, saved as a PNG for the player, with a word on screen either way.
 class Screenshot {
-public:
+  public:
     // Saves the frame shown last and tells the player on screen; a failure is logged too and
     // the game goes on.
     static void Take();

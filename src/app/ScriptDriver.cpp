@@ -1,16 +1,16 @@
 #include "app/ScriptDriver.h"
 
 #include "app/Game.h"
+#include "app/JsonArray.h"
 #include "app/JsonObject.h"
 #include "app/WorldDump.h"
-#include "app/JsonArray.h"
-#include "score/GameScore.h"
-#include "score/ScreenMessage.h"
-#include "sound/SoundEngine.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "score/GameScore.h"
+#include "score/ScreenMessage.h"
+#include "sound/SoundEngine.h"
 #include "world/Randomizer.h"
 
 #include <cstdlib>

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/HarnessScript.h"
+#include "app/LoopDriver.h"
+
 #include <cstdio>
 #include <memory>
 #include <string>
-
-#include "app/HarnessScript.h"
-#include "app/LoopDriver.h"
 
 namespace platform {
 class HeadlessPlatform;
@@ -14,7 +14,7 @@ class HeadlessPlatform;
 // Plays a harness script into the headless platform: between turns it queues the script's
 // messages and moves the virtual clock; after each turn it writes the trace.
 class ScriptDriver final : public LoopDriver {
-public:
+  public:
     ScriptDriver(const HarnessScript& script, platform::HeadlessPlatform& platform);
 
     void AwaitTurn() override;
@@ -27,7 +27,7 @@ public:
     // Whether the script has random keys, pointer moves, clicks and focus changes mixed in.
     bool RandomInputOn() const { return randomInput; }
 
-private:
+  private:
     void SeedRandomness() const;
     void Execute(const HarnessScript::Command& command);
     void OpenTrace(const std::string& path, int line);

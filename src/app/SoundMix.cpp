@@ -40,8 +40,10 @@ std::array<float, kAmbientCount> AmbientVolumes(const Level& level, const Frog& 
     const int frogRow = RoundToInt(fy) / LevelSettings::kCellHeight;
     for (const auto& area : level.getAreas()) {
         if (area->isRiver()) {
-            const int rows = std::max({0, area->getFirstRow() - frogRow, frogRow - area->getLastRow()});
-            volume[kRiver] = std::max(volume[kRiver], kRiverRows / (static_cast<float>(rows) + kRiverRows));
+            const int rows =
+                std::max({0, area->getFirstRow() - frogRow, frogRow - area->getLastRow()});
+            volume[kRiver] =
+                std::max(volume[kRiver], kRiverRows / (static_cast<float>(rows) + kRiverRows));
             continue;
         }
         const float road = kRoadUnits / (area->nearestObjectDistance(fx, fy) + kRoadUnits);
@@ -52,7 +54,8 @@ std::array<float, kAmbientCount> AmbientVolumes(const Level& level, const Frog& 
     for (const auto& insect : level.insects) {
         const float dx = static_cast<float>(RoundToInt(insect->getX())) - fx;
         const float dy = static_cast<float>(RoundToInt(insect->getY())) - fy;
-        volume[kInsects] = std::max(volume[kInsects], kInsectSquaredUnits / (dx * dx + dy * dy + kInsectSquaredUnits));
+        volume[kInsects] = std::max(
+            volume[kInsects], kInsectSquaredUnits / (dx * dx + dy * dy + kInsectSquaredUnits));
     }
     return volume;
 }

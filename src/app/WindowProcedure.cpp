@@ -60,12 +60,18 @@ namespace {
 // Outside the menus the pad's d-pad and A are the arrows and Space.
 int KeyboardKeyOf(int key) {
     switch (key) {
-    case platform::vk::PadLeft: return platform::vk::Left;
-    case platform::vk::PadRight: return platform::vk::Right;
-    case platform::vk::PadUp: return platform::vk::Up;
-    case platform::vk::PadDown: return platform::vk::Down;
-    case platform::vk::PadA: return platform::vk::Space;
-    default: return key;
+    case platform::vk::PadLeft:
+        return platform::vk::Left;
+    case platform::vk::PadRight:
+        return platform::vk::Right;
+    case platform::vk::PadUp:
+        return platform::vk::Up;
+    case platform::vk::PadDown:
+        return platform::vk::Down;
+    case platform::vk::PadA:
+        return platform::vk::Space;
+    default:
+        return key;
     }
 }
 
@@ -77,12 +83,23 @@ bool WindowProcedure::SteerMenu(int key) {
         return false;
     using Direction = MenuScreens::Direction;
     switch (key) {
-    case platform::vk::PadLeft: game.menus.MovePadFocus(game.state, Direction::Left); return true;
-    case platform::vk::PadRight: game.menus.MovePadFocus(game.state, Direction::Right); return true;
-    case platform::vk::PadUp: game.menus.MovePadFocus(game.state, Direction::Up); return true;
-    case platform::vk::PadDown: game.menus.MovePadFocus(game.state, Direction::Down); return true;
-    case platform::vk::PadA: game.menus.PressPadFocus(game.state); return true;
-    default: return false;
+    case platform::vk::PadLeft:
+        game.menus.MovePadFocus(game.state, Direction::Left);
+        return true;
+    case platform::vk::PadRight:
+        game.menus.MovePadFocus(game.state, Direction::Right);
+        return true;
+    case platform::vk::PadUp:
+        game.menus.MovePadFocus(game.state, Direction::Up);
+        return true;
+    case platform::vk::PadDown:
+        game.menus.MovePadFocus(game.state, Direction::Down);
+        return true;
+    case platform::vk::PadA:
+        game.menus.PressPadFocus(game.state);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -126,7 +143,8 @@ void WindowProcedure::OnKeyDown(int key) {
         if (state == GameState::Help || state == GameState::Credits)
             game.SetState(GameState::TitleMenu);
         // While a name is typed, M is one of its letters.
-        else if (state == GameState::HighScores && Singleton<HighScore>::Instance().editingIndex() < 0)
+        else if (state == GameState::HighScores &&
+                 Singleton<HighScore>::Instance().editingIndex() < 0)
             game.LeaveHighScores();
         break;
     case 'P':

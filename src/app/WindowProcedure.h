@@ -5,12 +5,12 @@
 // Turns the window's messages into game actions: focus, the keyboard map, typed characters and
 // the mouse buttons.
 class WindowProcedure {
-public:
+  public:
     void Handle(const platform::Message& message);
 
     bool HasFocus() const { return hasFocus; }
 
-private:
+  private:
     void OnKeyDown(int key);
     // The controller's d-pad and A on a screen with buttons; false for every other key.
     static bool SteerMenu(int key);

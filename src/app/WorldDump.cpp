@@ -5,8 +5,8 @@
 #include "app/JsonObject.h"
 #include "core/Singleton.h"
 #include "world/BlockInfo.h"
-#include "world/Level.h"
 #include "world/Box.h"
+#include "world/Level.h"
 #include "world/TrackObject.h"
 
 namespace {

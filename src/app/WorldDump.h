@@ -8,7 +8,7 @@ class Level;
 // What the harness writes of the world: the level's share of each trace line, and the whole
 // world on request.
 class WorldDump {
-public:
+  public:
     static void AddTraceFields(const Level& level, JsonObject& line);
     // Every lane with its objects, the blocked cells and the water cells, as one JSON object.
     static std::string Of(const Level& level);

@@ -27,7 +27,8 @@ struct ContainerEntry {
     // Empty when the field holds no NUL: such a name is unreadable and must never match.
     std::string_view Name() const {
         const void* end = std::memchr(name, '\0', kNameSize);
-        return end ? std::string_view(name, static_cast<const char*>(end) - name) : std::string_view();
+        return end ? std::string_view(name, static_cast<const char*>(end) - name)
+                   : std::string_view();
     }
 
     bool HasName() const { return std::memchr(name, '\0', kNameSize) != nullptr; }
@@ -42,10 +43,11 @@ struct ContainerEntry {
         return true;
     }
 
-private:
+  private:
     static std::uint32_t Decode(const unsigned char (&bytes)[4]) {
         return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-               static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+               static_cast<std::uint32_t>(bytes[2]) << 16 |
+               static_cast<std::uint32_t>(bytes[3]) << 24;
     }
 
     static void Encode(std::uint32_t value, unsigned char (&bytes)[4]) {
@@ -57,5 +59,6 @@ private:
 };
 
 static_assert(sizeof(ContainerEntry) == 64, "a directory record is 64 bytes on disk");
-static_assert(std::is_trivially_copyable_v<ContainerEntry> && std::is_standard_layout_v<ContainerEntry>,
+static_assert(std::is_trivially_copyable_v<ContainerEntry> &&
+                  std::is_standard_layout_v<ContainerEntry>,
               "the directory is read verbatim into these records");

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cstdarg>
 
-File::~File() { Close(); }
+File::~File() {
+    Close();
+}
 
 bool File::Open(const std::string& path, const char* mode) {
     Close();
@@ -31,7 +33,9 @@ void File::Close() {
     entry = nullptr;
 }
 
-bool File::IsOpen() const { return stream != nullptr; }
+bool File::IsOpen() const {
+    return stream != nullptr;
+}
 
 std::size_t File::Read(void* buffer, std::size_t count) {
     if (!stream)
@@ -76,7 +80,8 @@ char* File::GetLine(char* buffer, int size) {
     if (!stream || size < 2 || Eof())
         return nullptr;
     if (entry)
-        size = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(size), RemainingInEntry() + 1));
+        size = static_cast<int>(
+            std::min<std::size_t>(static_cast<std::size_t>(size), RemainingInEntry() + 1));
     return std::fgets(buffer, size, stream);
 }
 
@@ -107,10 +112,17 @@ bool File::SeekInEntry(int origin, long offset) {
     const long length = static_cast<long>(entry->Length());
     long base = 0;
     switch (origin) {
-    case 0: base = 0; break;
-    case 1: base = PositionInEntry(); break;
-    case 2: base = length; break;
-    default: return false;
+    case 0:
+        base = 0;
+        break;
+    case 1:
+        base = PositionInEntry();
+        break;
+    case 2:
+        base = length;
+        break;
+    default:
+        return false;
     }
     if (base < 0 || base > length || offset < -base || offset > length - base)
         return false;

@@ -12,7 +12,7 @@ struct ContainerEntry;
 // to disk. A container entry reads through the loader's one shared stream, so open, read and
 // close one entry before opening the next.
 class File {
-public:
+  public:
     File() = default;
     virtual ~File();
 
@@ -41,7 +41,7 @@ public:
     // Writes nothing to a container entry; returns the number of characters written or -1.
     virtual int Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-private:
+  private:
     struct StreamCloser {
         void operator()(std::FILE* stream) const { std::fclose(stream); }
     };
@@ -52,7 +52,8 @@ private:
     bool SeekInEntry(int origin, long offset);
     std::size_t LooseLength() const;
 
-    std::unique_ptr<std::FILE, StreamCloser> ownedStream; // loose files and files opened for writing
-    std::FILE* stream = nullptr;                         // ownedStream, or the loader's container stream
-    const ContainerEntry* entry = nullptr;               // the loader's record, when reading the container
+    std::unique_ptr<std::FILE, StreamCloser>
+        ownedStream;                       // loose files and files opened for writing
+    std::FILE* stream = nullptr;           // ownedStream, or the loader's container stream
+    const ContainerEntry* entry = nullptr; // the loader's record, when reading the container
 };

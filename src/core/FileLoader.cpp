@@ -62,7 +62,8 @@ std::FILE* FileLoader::OpenEntry(const std::string& path, const ContainerEntry*&
     if (!useContainer)
         return FileUtil::OpenRegularFile(FileUtil::NativePath(path), kMaxLooseFileBytes);
     const ContainerEntry* record = Find(path);
-    if (!record || std::fseek(container.get(), static_cast<long>(record->Offset()), SEEK_SET) != 0) {
+    if (!record ||
+        std::fseek(container.get(), static_cast<long>(record->Offset()), SEEK_SET) != 0) {
         Log("Could not find file in container %s\n", path.c_str());
         return nullptr;
     }
@@ -103,7 +104,8 @@ bool FileLoader::ReadFrames(const std::string& name, std::vector<int>& list) con
             if (const std::optional<int> frame = ParseFrameNumber(line))
                 list.push_back(*frame);
             else
-                Log("FileLoader::ReadFrames: skipped a line without a frame number in %s\n", path.c_str());
+                Log("FileLoader::ReadFrames: skipped a line without a frame number in %s\n",
+                    path.c_str());
         }
     }
     return true;
@@ -184,15 +186,18 @@ bool FileLoader::ExistsLoose(const std::string& path) const {
 }
 
 bool FileLoader::LoadDirectory() {
-    container.reset(FileUtil::OpenRegularFile(FileUtil::NativePath(containerPath), kMaxContainerBytes));
+    container.reset(
+        FileUtil::OpenRegularFile(FileUtil::NativePath(containerPath), kMaxContainerBytes));
     if (!container) {
         Log("DataFile %s could not be opened.\n", containerPath.c_str());
         return false;
     }
     std::FILE* stream = container.get();
     containerSize = std::fseek(stream, 0, SEEK_END) == 0 ? std::ftell(stream) : -1;
-    const bool complete = containerSize >= static_cast<long>(kDirectoryBytes) && std::fseek(stream, 0, SEEK_SET) == 0 &&
-                          std::fread(directory.data(), 1, kDirectoryBytes, stream) == kDirectoryBytes;
+    const bool complete =
+        containerSize >= static_cast<long>(kDirectoryBytes) &&
+        std::fseek(stream, 0, SEEK_SET) == 0 &&
+        std::fread(directory.data(), 1, kDirectoryBytes, stream) == kDirectoryBytes;
     if (!complete)
         Log("FileLoader::ReadDirectory: %s is shorter than its directory, using the loose files\n",
             containerPath.c_str());
@@ -205,11 +210,12 @@ void FileLoader::ReportDamagedRecords() const {
         if (record.Length() == 0)
             return;
         if (!record.HasName())
-            Log("FileLoader::ReadDirectory: record %zu of %s has an unterminated name and is ignored\n", index,
-                containerPath.c_str());
+            Log("FileLoader::ReadDirectory: record %zu of %s has an unterminated name and is "
+                "ignored\n",
+                index, containerPath.c_str());
         else if (!LiesInside(record))
-            Log("FileLoader::ReadDirectory: %s reaches past the end of %s and is ignored\n", record.name,
-                containerPath.c_str());
+            Log("FileLoader::ReadDirectory: %s reaches past the end of %s and is ignored\n",
+                record.name, containerPath.c_str());
     }
     Log("FileLoader::ReadDirectory: %s has no end record, the directory ends after record %zu\n",
         containerPath.c_str(), directory.size() - 1);

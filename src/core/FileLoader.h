@@ -19,7 +19,7 @@ class Image;
 // the loader fall back to loose files, a record name without a NUL never matches, and a record
 // whose bytes reach past the end of the file is treated as absent.
 class FileLoader {
-public:
+  public:
     static constexpr std::size_t kDirectoryRecords = 500;
     static constexpr std::size_t kDirectoryBytes = kDirectoryRecords * sizeof(ContainerEntry);
 
@@ -50,7 +50,7 @@ public:
     // pixels at 0; nullptr when there is none.
     std::unique_ptr<Image> LoadAlphaImage(const std::string& name) const;
 
-private:
+  private:
     friend class Singleton<FileLoader>;
     FileLoader();
 

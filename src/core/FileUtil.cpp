@@ -29,7 +29,9 @@ std::size_t FileLength(const std::string& path) {
     return file.Length();
 }
 
-bool FileExists(const std::string& path) { return Singleton<FileLoader>::Instance().Exists(path); }
+bool FileExists(const std::string& path) {
+    return Singleton<FileLoader>::Instance().Exists(path);
+}
 
 std::string NativePath(const std::string& path) {
     std::string native = path;
@@ -65,7 +67,8 @@ std::FILE* OpenRegularFile(const std::string& nativePath, std::size_t maxBytes) 
     if (!regular)
         LogNotRegular(nativePath);
     else if (!fits)
-        Log("FileUtil: %s holds %lld bytes, more than the %zu a file of its kind may; it is not read.\n",
+        Log("FileUtil: %s holds %lld bytes, more than the %zu a file of its kind may; it is not "
+            "read.\n",
             nativePath.c_str(), static_cast<long long>(status.st_size), maxBytes);
     return nullptr;
 }

@@ -9,10 +9,10 @@ struct Row {
     SettingLimits::Range range;
 };
 
-constexpr double kScore = 1e6;      // points of any one event
-constexpr double kLength = 1e4;     // sizes, offsets and distances in world units or pixels
-constexpr double kWait = 3600;      // seconds anything may wait
-constexpr double kFrameTime = 60;   // seconds of one animation frame, message or pause
+constexpr double kScore = 1e6;    // points of any one event
+constexpr double kLength = 1e4;   // sizes, offsets and distances in world units or pixels
+constexpr double kWait = 3600;    // seconds anything may wait
+constexpr double kFrameTime = 60; // seconds of one animation frame, message or pause
 
 // Specific rows before the patterns that would also match them.
 constexpr Row kRows[] = {
@@ -87,7 +87,9 @@ constexpr Row kRows[] = {
     {"*Interval", {0, kFrameTime}},
 };
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // '*' matches any text; everything else one character, case ignored.
 bool Matches(std::string_view pattern, std::string_view key) {

@@ -8,7 +8,7 @@
 // built at run time are matched by patterns, '*' standing for any text, case ignored as in
 // config.txt; the first row that matches a key gives its range.
 class SettingLimits {
-public:
+  public:
     struct Range {
         double low;
         double high;

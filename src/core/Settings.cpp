@@ -18,10 +18,12 @@ constexpr int kReadBufferSize = 1024;
 // GetLine fills the buffer like fgets, which reports no length. The buffer is zeroed first,
 // so a line feed found in it was read, even behind NUL bytes of a damaged file.
 std::size_t ReadLength(const std::array<char, kReadBufferSize>& buffer) {
-    const auto* lineFeed = static_cast<const char*>(std::memchr(buffer.data(), '\n', buffer.size()));
+    const auto* lineFeed =
+        static_cast<const char*>(std::memchr(buffer.data(), '\n', buffer.size()));
     if (lineFeed)
         return static_cast<std::size_t>(lineFeed - buffer.data()) + 1;
-    const auto lastByte = std::find_if(buffer.rbegin(), buffer.rend(), [](char c) { return c != '\0'; });
+    const auto lastByte =
+        std::find_if(buffer.rbegin(), buffer.rend(), [](char c) { return c != '\0'; });
     return static_cast<std::size_t>(buffer.rend() - lastByte);
 }
 
@@ -78,7 +80,8 @@ bool Settings::Load(const std::string& name) {
         return false;
     }
     if (file.Length() > MaxFileBytes) {
-        Log("Settings::Load: %s holds more than %zu bytes and is not read\n", name.c_str(), MaxFileBytes);
+        Log("Settings::Load: %s holds more than %zu bytes and is not read\n", name.c_str(),
+            MaxFileBytes);
         return false;
     }
     std::string line;
@@ -109,11 +112,13 @@ void Settings::ReportNamelessSections(int count) {
         Log("Section defined without name\n");
 }
 
-std::optional<std::string> Settings::FindLine(std::string_view key, std::string_view section) const {
+std::optional<std::string> Settings::FindLine(std::string_view key,
+                                              std::string_view section) const {
     const std::string wantedKey = StringUtil::ToUpper(key);
     if (section.empty()) {
         const auto hit = firstLineOfKey.find(wantedKey);
-        ReportNamelessSections(hit == firstLineOfKey.end() ? namelessSections : hit->second.namelessSectionsBefore);
+        ReportNamelessSections(hit == firstLineOfKey.end() ? namelessSections
+                                                           : hit->second.namelessSectionsBefore);
         if (hit == firstLineOfKey.end())
             return std::nullopt;
         return lines[hit->second.line];

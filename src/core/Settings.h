@@ -10,7 +10,7 @@
 
 // One loaded configuration file: its lines as read, without line ends.
 class Settings {
-public:
+  public:
     // Replaces the lines with those of `name`, read through the data layer, so the file may
     // come from the container. Lines longer than MaxLineLength are stored in several pieces.
     bool Load(const std::string& name);
@@ -26,7 +26,7 @@ public:
     std::string fileName;
     std::vector<std::string> lines;
 
-private:
+  private:
     // Where a scan for the key would stop, and how many nameless SECTION lines it would pass.
     struct KeyLine {
         std::size_t line = 0;

@@ -30,8 +30,8 @@ double Limit(std::string_view key, const std::string& token, double value) {
         return value;
     const std::string keyText(key);
     const double kept = value > range->high ? range->high : range->low;
-    Log("SettingsManager: %s %s is outside [%g, %g], using %g\n", keyText.c_str(), token.c_str(), range->low,
-        range->high, kept);
+    Log("SettingsManager: %s %s is outside [%g, %g], using %g\n", keyText.c_str(), token.c_str(),
+        range->low, range->high, kept);
     return kept;
 }
 
@@ -65,13 +65,15 @@ bool SettingsManager::LoadSettings(const std::string& fileName) {
     return true;
 }
 
-std::optional<std::string> SettingsManager::FindSetting(std::string_view key, std::string_view section) const {
+std::optional<std::string> SettingsManager::FindSetting(std::string_view key,
+                                                        std::string_view section) const {
     for (const Settings& settings : files)
         if (auto line = settings.FindLine(key, section))
             return line;
     const std::string keyText(key);
     const std::string sectionText = section.empty() ? "(null)" : std::string(section);
-    Log("SettingsManager: Could not find setting <%s> in section <%s>\n", keyText.c_str(), sectionText.c_str());
+    Log("SettingsManager: Could not find setting <%s> in section <%s>\n", keyText.c_str(),
+        sectionText.c_str());
     return std::nullopt;
 }
 

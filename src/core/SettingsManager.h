@@ -16,11 +16,12 @@
 // its log line appears only once. A stated number outside the range SettingLimits gives its
 // key is held at the range's nearer end, with a log line. An empty section means none.
 class SettingsManager {
-public:
+  public:
     bool LoadSettings(const std::string& fileName);
 
     // The whole line of the first file that has the key.
-    std::optional<std::string> FindSetting(std::string_view key, std::string_view section = {}) const;
+    std::optional<std::string> FindSetting(std::string_view key,
+                                           std::string_view section = {}) const;
 
     // Reads like %d; out-of-range values are clamped to the int32 range, then to the key's.
     std::int32_t GetInt(std::string_view key, std::string_view section = {});
@@ -30,7 +31,7 @@ public:
     // Any non-zero integer is true.
     bool GetBool(std::string_view key, std::string_view section = {});
 
-private:
+  private:
     friend class Singleton<SettingsManager>;
     SettingsManager() = default;
 

@@ -7,7 +7,7 @@
 // that ends any other way (exit() from a library, a lost display) must not run destructors in
 // an order where one service signs out of another that is already gone.
 template <typename T> class Singleton {
-public:
+  public:
     static T& Instance() {
         static T* const instance = new T;
         return *instance;

@@ -228,7 +228,9 @@ AlphaSprite::Vectors WidestVectors() {
                                           : AlphaSprite::Vectors::Narrow;
 }
 #else
-AlphaSprite::Vectors WidestVectors() { return AlphaSprite::Vectors::Narrow; }
+AlphaSprite::Vectors WidestVectors() {
+    return AlphaSprite::Vectors::Narrow;
+}
 #endif
 
 AlphaSprite::Vectors& VectorsInUse() {
@@ -236,8 +238,7 @@ AlphaSprite::Vectors& VectorsInUse() {
     return inUse;
 }
 
-template <typename Pixel>
-void BlendRows(const RowsToBlend& part) {
+template <typename Pixel> void BlendRows(const RowsToBlend& part) {
     const Channels channels = ScreenChannels();
     using Known = std::conditional_t<sizeof(Pixel) == 2, Layout565, LayoutX8R8G8B8>;
     if (!Is<Known>(channels))

@@ -9,7 +9,7 @@
 
 // A picture blended over the drawing target through an 8-bit alpha map, in software.
 class AlphaSprite : public Sprite {
-public:
+  public:
     // `alpha` must have the picture's size. With `crop` both are cut to the union of their
     // non-black pixels and the cut-off offset is added to every draw position.
     bool Create(std::unique_ptr<Image> image, std::unique_ptr<Image> alpha, int width, int height,
@@ -28,13 +28,12 @@ public:
     int GetOffsetX() const { return offsetX; }
     int GetOffsetY() const { return offsetY; }
 
-private:
+  private:
     void Blend(int x, int y, const Rect& source);
     void RenderScaled(const RenderParams& params);
     // Locks `area` of the drawing target, has `mix(pixel, locked)` write it at the target's
     // depth (`pixel` is a value of the pixel type), unlocks and reports the draw.
-    template <typename Mix>
-    void DrawInto(const platform::Rect& area, const Rect& source, Mix mix);
+    template <typename Mix> void DrawInto(const platform::Rect& area, const Rect& source, Mix mix);
     // A lost target is restored at the next main-loop turn; another failure drops the sprite.
     bool Answer(platform::DisplayResult result, int line);
 

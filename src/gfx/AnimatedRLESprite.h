@@ -10,7 +10,7 @@
 // Frames stacked from top to bottom in one picture, kept run-length encoded; only the frame on
 // show is decoded, into a single display surface.
 class AnimatedRLESprite : public BaseAnimatedSprite {
-public:
+  public:
     // The picture stays the caller's.
     bool Create(const Image& image, int numFrames, float duration, bool crop, bool loop);
 
@@ -24,7 +24,7 @@ public:
     int GetShownFrame() const { return shownFrame; }
     const Surface& GetSurface() const { return surface; }
 
-private:
+  private:
     bool ShowFrame(int frame);
 
     std::vector<std::unique_ptr<Image>> frames;

@@ -9,7 +9,7 @@
 // Frames stacked from top to bottom in one picture, each its own SurfaceSprite, or AlphaSprite
 // when there is an alpha map.
 class AnimatedSprite : public BaseAnimatedSprite {
-public:
+  public:
     // `alpha` may be null; both pictures stay the caller's.
     bool Create(const Image& image, const Image* alpha, int numFrames, float duration, bool crop,
                 bool loop);
@@ -20,7 +20,7 @@ public:
     int GetHeight() const override;
     void Restore() override;
 
-private:
+  private:
     // Null before Create.
     Sprite* Shown() const;
 

@@ -10,7 +10,7 @@
 
 // An animation whose frame at `time` comes from its frame sequence.
 class BaseAnimatedSprite : public Sprite {
-public:
+  public:
     // The frame list read for sprite `name` ("Frames.txt"); frames in order without one.
     void SetFrameList(const std::vector<int>& list, const std::string& name) {
         sequence.SetFrameList(list, name);
@@ -19,7 +19,7 @@ public:
     bool IsLooping() const { return sequence.IsLooping(); }
     int CurrentFrame() const { return sequence.FrameAt(time); }
 
-protected:
+  protected:
     // Rows per frame of `numFrames` frames stacked in `image`; 0, with a log line, when they do
     // not fit.
     static int FrameHeight(const Image& image, int numFrames);

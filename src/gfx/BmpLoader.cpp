@@ -81,7 +81,8 @@ std::size_t FileRowBytes(int width, int bitCount) {
 
 // Only ever forward and within the file, which the size checks have made sure of.
 bool Skip(File& file, std::uint64_t bytes, const std::string& path) {
-    return file.Seek(1, static_cast<long>(bytes)) || RejectDamaged(path, "its headers are cut short");
+    return file.Seek(1, static_cast<long>(bytes)) ||
+           RejectDamaged(path, "its headers are cut short");
 }
 
 bool ReadPalette(File& file, Image& image, std::uint32_t count, const std::string& path) {
@@ -106,7 +107,8 @@ void StoreRow(const std::vector<std::uint8_t>& fileRow, Image& image, int y) {
         const bool set = (fileRow[x / 8] >> (7 - x % 8) & 1) != 0;
         const std::size_t index = first + x;
         const auto mask = static_cast<std::uint8_t>(0x80u >> (index % 8));
-        bits[index / 8] = static_cast<std::uint8_t>(set ? bits[index / 8] | mask : bits[index / 8] & ~mask);
+        bits[index / 8] =
+            static_cast<std::uint8_t>(set ? bits[index / 8] | mask : bits[index / 8] & ~mask);
     }
 }
 
@@ -155,7 +157,8 @@ std::unique_ptr<Image> BmpLoader::Read(const std::string& path, bool& unreadable
     // A negative height marks rows stored from the top down.
     const bool bottomUp = header.height > 0;
     const std::int64_t height = header.height < 0 ? -std::int64_t{header.height} : header.height;
-    if (header.width <= 0 || header.width > Image::kMaxSide || height == 0 || height > Image::kMaxSide)
+    if (header.width <= 0 || header.width > Image::kMaxSide || height == 0 ||
+        height > Image::kMaxSide)
         return RejectedImage(path, "its size is out of range");
     const std::uint32_t paletteCount = PaletteCount(header);
     if (paletteCount > static_cast<std::uint32_t>(Image::kPaletteEntries))
@@ -165,7 +168,8 @@ std::unique_ptr<Image> BmpLoader::Read(const std::string& path, bool& unreadable
     const std::uint64_t pixelStart = std::max<std::uint64_t>(header.pixelOffset, paletteEnd);
     const std::uint64_t needed =
         pixelStart + std::uint64_t{FileRowBytes(header.width, header.bitCount)} * height;
-    // Checked before any allocation, so that a header cannot ask for more memory than its file holds.
+    // Checked before any allocation, so that a header cannot ask for more memory than its file
+    // holds.
     if (needed > file.Length())
         return RejectedImage(path, "its pixels reach past the end of the file");
 
@@ -176,7 +180,8 @@ std::unique_ptr<Image> BmpLoader::Read(const std::string& path, bool& unreadable
     }
     const bool read = Skip(file, paletteStart - kHeaderBytes, path) &&
                       (paletteCount == 0 || ReadPalette(file, *image, paletteCount, path)) &&
-                      Skip(file, pixelStart - paletteEnd, path) && ReadPixels(file, *image, bottomUp, path);
+                      Skip(file, pixelStart - paletteEnd, path) &&
+                      ReadPixels(file, *image, bottomUp, path);
     unreadable = !read;
     return read ? std::move(image) : nullptr;
 }

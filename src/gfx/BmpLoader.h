@@ -9,7 +9,7 @@
 // Reads uncompressed BMP pictures of 1, 8 and 24 bits into images of the same depth. Every size
 // the headers give is checked against the file before anything is allocated or read.
 class BmpLoader {
-public:
+  public:
     // A picture the game cannot read ends the process with exit code 1, as the game cannot go on
     // without its art. nullptr only when the memory for the picture cannot be had.
     std::unique_ptr<Image> Load(const std::string& path);
@@ -17,7 +17,7 @@ public:
     // that Load writes before it ends the process.
     std::unique_ptr<Image> Decode(const std::string& path);
 
-private:
+  private:
     friend class Singleton<BmpLoader>;
     BmpLoader() = default;
 

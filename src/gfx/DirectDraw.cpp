@@ -1,15 +1,15 @@
 #include "gfx/DirectDraw.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-
 #include "app/Log.h"
 #include "app/ShowError.h"
 #include "core/StringUtil.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplayDevice.h"
 #include "platform/Platform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -106,7 +106,8 @@ void DirectDraw::AnalysePixelFormat() {
     greenMask = description.format.greenMask;
     blueMask = description.format.blueMask;
     const uint32_t target = depth == 16 ? 31 : 255;
-    if (!ShiftToTarget(redMask, target, redShift) || !ShiftToTarget(greenMask, target, greenShift) ||
+    if (!ShiftToTarget(redMask, target, redShift) ||
+        !ShiftToTarget(greenMask, target, greenShift) ||
         !ShiftToTarget(blueMask, target, blueShift))
         return;
     const bool sixteenBit = depth == 16;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
 #include "core/Singleton.h"
 #include "gfx/FrameSignature.h"
 #include "platform/DisplayResult.h"
 #include "platform/Rect.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace platform {
 class DisplayDevice;
@@ -18,7 +18,7 @@ class Window;
 // into, the fade buffer that collects the next screen during a transition), the screen's pixel
 // format for the image converters, presentation and the screen transitions.
 class DirectDraw {
-public:
+  public:
     enum FadeEffect { FadeZoom = 0, FadeSlideFromRight = 1, FadeSlideFromLeft = 2 };
 
     bool Init(platform::Window& window, int width, int height, int depth, bool fullscreen);
@@ -76,7 +76,7 @@ public:
 
     float fadeTime = 0.0f;
 
-private:
+  private:
     friend class Singleton<DirectDraw>;
     DirectDraw();
     ~DirectDraw();

@@ -16,7 +16,9 @@ constexpr int kLineBytes = 1024;
 constexpr int kTopRowShift = 4;
 
 // Truncates toward zero, as the game's scaled text positions do after every step.
-int Truncated(float value) { return static_cast<int>(value); }
+int Truncated(float value) {
+    return static_cast<int>(value);
+}
 
 } // namespace
 
@@ -112,7 +114,8 @@ bool Font::DrawTextScaled(int x, int y, const std::string& text, bool rightAlign
         return false;
     const float f = sizeFactor;
     auto destination = [&](const Rect& glyph, int p) {
-        return Rect{p, y, Truncated(p + (glyph.right - glyph.left) * f), Truncated(y + (glyph.bottom - glyph.top) * f)};
+        return Rect{p, y, Truncated(p + (glyph.right - glyph.left) * f),
+                    Truncated(y + (glyph.bottom - glyph.top) * f)};
     };
     int p = x;
     if (!rightAligned) {
@@ -158,4 +161,6 @@ int Font::GetTextWidth(const std::string& text) const {
     return width;
 }
 
-int Font::GetTextWidthScaled(const std::string& text) const { return Truncated(GetTextWidth(text) * sizeFactor); }
+int Font::GetTextWidthScaled(const std::string& text) const {
+    return Truncated(GetTextWidth(text) * sizeFactor);
+}

@@ -9,7 +9,7 @@
 // character's glyph lies in it. Text is drawn glyph by glyph, at natural size or scaled by
 // the setting smallFontSizeFactor.
 class Font {
-public:
+  public:
     using Rect = ImageUtil::Rect;
 
     virtual ~Font() = default;
@@ -31,10 +31,10 @@ public:
     int LineHeight() const { return lineHeight; }
     int GlyphCount() const { return glyphCount; }
 
-protected:
+  protected:
     Font() = default;
 
-private:
+  private:
     void ReadGlyphLine(const char* line);
 
     float sizeFactor = 1.0f;

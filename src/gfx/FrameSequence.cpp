@@ -1,9 +1,9 @@
 #include "gfx/FrameSequence.h"
 
+#include "app/Log.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "app/Log.h"
 
 FrameSequence::FrameSequence(int numFrames, float duration, bool loop)
     : numFrames(std::max(numFrames, 0)), duration(duration), loop(loop) {}
@@ -14,7 +14,8 @@ void FrameSequence::SetFrameList(const std::vector<int>& list, const std::string
         if (frame >= 0 && frame < numFrames)
             frames.push_back(frame);
         else
-            Log("FrameSequence: frame %d of %sFrames.txt is not one of the sprite's %d frames; skipped.\n",
+            Log("FrameSequence: frame %d of %sFrames.txt is not one of the sprite's %d frames; "
+                "skipped.\n",
                 frame, name.c_str(), numFrames);
     }
 }

@@ -7,7 +7,7 @@
 // (the sprite's "Frames.txt") the listed frame at each step; every step lasts an equal share
 // of the cycle's duration.
 class FrameSequence {
-public:
+  public:
     FrameSequence() = default;
     FrameSequence(int numFrames, float duration, bool loop);
 
@@ -25,7 +25,7 @@ public:
     bool IsLooping() const { return loop; }
     const std::vector<int>& GetFrameList() const { return frames; }
 
-private:
+  private:
     int numFrames = 1;
     float duration = 0.0f;
     bool loop = true;

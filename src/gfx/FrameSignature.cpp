@@ -23,7 +23,8 @@ void FrameSignature::Copy(const platform::DisplaySurface& target,
 
 // Pictures with alpha maps and shadow masks never change once made.
 void FrameSignature::Blend(const platform::DisplaySurface& target, const Image& picture,
-                           const Image& alpha, int pictureX, int pictureY, const platform::Rect& to) {
+                           const Image& alpha, int pictureX, int pictureY,
+                           const platform::Rect& to) {
     Mix(static_cast<std::uint64_t>(DrawKind::Blend));
     Mix(&target);
     Mix(&picture);

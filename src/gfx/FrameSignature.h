@@ -1,14 +1,14 @@
 #pragma once
 
-#include <cstdint>
-
 #include "gfx/DrawRecorder.h"
+
+#include <cstdint>
 
 // Sums up the draws of a frame as it is composed: two frames that draw the same pictures,
 // unchanged, at the same places come out alike, so the display need not show the second one
 // again. Every draw is passed on to the listener, if one is set.
 class FrameSignature final : public DrawRecorder {
-public:
+  public:
     void Copy(const platform::DisplaySurface& target, const platform::DisplaySurface& source,
               const platform::Rect& from, const platform::Rect& to, platform::BlitKey key) override;
     void Blend(const platform::DisplaySurface& target, const Image& picture, const Image& alpha,
@@ -21,7 +21,7 @@ public:
 
     void SetListener(DrawRecorder* next) { listener = next; }
 
-private:
+  private:
     static constexpr std::uint64_t kEmpty = 0xCBF29CE484222325ull;
 
     void Mix(std::uint64_t value);

@@ -5,7 +5,7 @@
 
 // The font of the heads-up display, the menus and the credits ("HUDFont.fnt", "HUD_FONT").
 class HUDFont : public Font {
-private:
+  private:
     friend class Singleton<HUDFont>;
     HUDFont() = default;
 };

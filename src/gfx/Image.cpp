@@ -13,9 +13,13 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 // A 16-bit screen keeps the top five bits of a channel.
 constexpr int kFiveBitLoss = 3;
 
-std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask, int shift) { return (pixel & mask) >> shift; }
+std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask, int shift) {
+    return (pixel & mask) >> shift;
+}
 
-void LogUnsupportedDepth() { Log("Unsuported image depth. GetPixel() failed.\n"); }
+void LogUnsupportedDepth() {
+    Log("Unsuported image depth. GetPixel() failed.\n");
+}
 
 std::uint32_t ReadLittleEndian(const std::uint8_t* bytes, int count) {
     std::uint32_t value = 0;
@@ -59,14 +63,16 @@ bool Image::Allocate(int newWidth, int newHeight, int newDepth, const PixelForma
     rleSize = 0;
     width = height = depth = 0;
     if (!IsValid(newWidth, newHeight, newDepth)) {
-        Log("Image::Create: no picture is %d x %d pixels of %d bits\n", newWidth, newHeight, newDepth);
+        Log("Image::Create: no picture is %d x %d pixels of %d bits\n", newWidth, newHeight,
+            newDepth);
         return false;
     }
     // One byte at least, so that an empty picture still has data to point at.
     const std::size_t bytes = std::max<std::size_t>(PixelBytes(newWidth, newHeight, newDepth), 1);
     data.reset(new (std::nothrow) std::uint8_t[bytes]());
     if (!data) {
-        Log("Image::Create: no memory for %d x %d pixels of %d bits\n", newWidth, newHeight, newDepth);
+        Log("Image::Create: no memory for %d x %d pixels of %d bits\n", newWidth, newHeight,
+            newDepth);
         return false;
     }
     width = newWidth;
@@ -81,13 +87,21 @@ bool Image::Allocate(int newWidth, int newHeight, int newDepth, const PixelForma
     return true;
 }
 
-std::uint8_t* Image::GetData() { return data.get(); }
+std::uint8_t* Image::GetData() {
+    return data.get();
+}
 
-const std::uint8_t* Image::GetData() const { return data.get(); }
+const std::uint8_t* Image::GetData() const {
+    return data.get();
+}
 
-std::uint8_t* Image::GetPalette() { return palette.get(); }
+std::uint8_t* Image::GetPalette() {
+    return palette.get();
+}
 
-const std::uint8_t* Image::GetPalette() const { return palette.get(); }
+const std::uint8_t* Image::GetPalette() const {
+    return palette.get();
+}
 
 std::uint8_t* Image::CreatePalette() {
     palette = std::make_unique<std::uint8_t[]>(kPaletteBytes);
@@ -100,7 +114,9 @@ void Image::SetRleData(std::unique_ptr<std::uint8_t[]> encoded, std::size_t size
     rle = true;
 }
 
-std::size_t Image::GetDataSize() const { return rle ? rleSize : PixelBytes(width, height, depth); }
+std::size_t Image::GetDataSize() const {
+    return rle ? rleSize : PixelBytes(width, height, depth);
+}
 
 std::uint32_t Image::GetPixel(int x, int y) const {
     if (rle || !Contains(x, y)) {
@@ -117,7 +133,8 @@ std::uint32_t Image::GetPixel(int x, int y) const {
     }
     case 16:
     case 32: {
-        const std::uint32_t pixel = ReadLittleEndian(GetData() + index * BytesPerPixel(), BytesPerPixel());
+        const std::uint32_t pixel =
+            ReadLittleEndian(GetData() + index * BytesPerPixel(), BytesPerPixel());
         const int loss = depth == 16 ? kFiveBitLoss : 0;
         const std::uint32_t red = Channel(pixel, format.redMask, format.redShift) << loss;
         const std::uint32_t green = Channel(pixel, format.greenMask, format.greenShift) << loss;
@@ -190,18 +207,24 @@ void Image::MirrorBytes() {
     for (int y = 0; y < height; ++y) {
         for (int left = 0, right = width - 1; left < right; ++left, --right) {
             std::uint8_t* leftPixel = GetData() + PixelIndex(left, y) * pixelBytes;
-            std::swap_ranges(leftPixel, leftPixel + pixelBytes, GetData() + PixelIndex(right, y) * pixelBytes);
+            std::swap_ranges(leftPixel, leftPixel + pixelBytes,
+                             GetData() + PixelIndex(right, y) * pixelBytes);
         }
     }
 }
 
-bool Image::Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-
-std::size_t Image::PixelIndex(int x, int y) const {
-    return static_cast<std::size_t>(x) + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+bool Image::Contains(int x, int y) const {
+    return x >= 0 && y >= 0 && x < width && y < height;
 }
 
-bool Image::GetBit(std::size_t index) const { return (GetData()[index / 8] >> (7 - index % 8) & 1) != 0; }
+std::size_t Image::PixelIndex(int x, int y) const {
+    return static_cast<std::size_t>(x) +
+           static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+}
+
+bool Image::GetBit(std::size_t index) const {
+    return (GetData()[index / 8] >> (7 - index % 8) & 1) != 0;
+}
 
 void Image::SetBit(std::size_t index, bool set) {
     const auto bit = static_cast<std::uint8_t>(0x80u >> (index % 8));

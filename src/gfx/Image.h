@@ -11,7 +11,7 @@
 // blue, green, red bytes, 16 and 32 hold pixels in the screen format. After
 // ImageUtil::RleEncode the data is a run-length stream and the pixels can no longer be set.
 class Image {
-public:
+  public:
     // Larger sides come only from damaged files or faulty code.
     static constexpr int kMaxSide = 16384;
     static constexpr int kPaletteEntries = 256;
@@ -61,11 +61,11 @@ public:
     // Bytes the pixels of a valid picture take.
     static std::size_t PixelBytes(int width, int height, int depth);
 
-protected:
+  protected:
     // A view of pixels that live elsewhere: nothing is allocated.
     Image(int width, int height, int depth, const PixelFormat& format);
 
-private:
+  private:
     bool Allocate(int newWidth, int newHeight, int newDepth, const PixelFormat& newFormat);
     bool Contains(int x, int y) const;
     std::size_t PixelIndex(int x, int y) const;

@@ -37,7 +37,8 @@ void WriteWord16(std::uint8_t* target, std::uint32_t pixel) {
     target[1] = static_cast<std::uint8_t>(pixel >> 8);
 }
 
-std::uint32_t Pack16(std::uint32_t red, std::uint32_t green, std::uint32_t blue, const PixelFormat& screen) {
+std::uint32_t Pack16(std::uint32_t red, std::uint32_t green, std::uint32_t blue,
+                     const PixelFormat& screen) {
     return red << screen.redShift | green << screen.greenShift | blue << screen.blueShift;
 }
 
@@ -60,7 +61,8 @@ std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> ima
     return ConvertTo16Bit(std::move(image), PixelFormat::Screen());
 }
 
-std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> image, const PixelFormat& screen) {
+std::unique_ptr<Image> ImageConverter::ConvertTo16Bit(std::unique_ptr<Image> image,
+                                                      const PixelFormat& screen) {
     if (!image)
         return nullptr;
     if (screen.depth != 16 && screen.depth != 32) {
@@ -89,7 +91,8 @@ std::unique_ptr<Image> ImageConverter::ConvertTo8BitAlpha(std::unique_ptr<Image>
     std::uint8_t* target = alpha->GetData();
     for (std::size_t index = 0; index < PixelCount(*image); ++index) {
         const std::uint8_t* colour = ColourBytes(*image, index);
-        target[index] = static_cast<std::uint8_t>((colour[kRed] + colour[kGreen] + colour[kBlue]) / 3);
+        target[index] =
+            static_cast<std::uint8_t>((colour[kRed] + colour[kGreen] + colour[kBlue]) / 3);
     }
     return alpha;
 }
@@ -103,7 +106,8 @@ std::unique_ptr<Image> ImageConverter::To16(const Image& source, const PixelForm
         const std::size_t firstPixel = width * static_cast<std::size_t>(y);
         std::uint8_t* targetRow = converted->GetData() + firstPixel * 2;
         if (source.GetDepth() == 24) {
-            Diffuse24RowTo16(source.GetData() + firstPixel * 3, targetRow, source.GetWidth(), screen);
+            Diffuse24RowTo16(source.GetData() + firstPixel * 3, targetRow, source.GetWidth(),
+                             screen);
             continue;
         }
         for (std::size_t x = 0; x < width; ++x) {

@@ -28,7 +28,8 @@ std::size_t PixelCount(const Image& image) {
 
 std::uint32_t ColourAt(const Image& image, std::size_t index) {
     const std::size_t width = static_cast<std::size_t>(image.GetWidth());
-    return image.GetPixel(static_cast<int>(index % width), static_cast<int>(index / width)) & kColourBits;
+    return image.GetPixel(static_cast<int>(index % width), static_cast<int>(index / width)) &
+           kColourBits;
 }
 
 void RemapColour(std::uint8_t* blueGreenRed) {
@@ -46,7 +47,8 @@ bool RectInside(const ImageUtil::Rect& rect, const Image& image) {
            rect.right < image.GetWidth() && rect.bottom < image.GetHeight();
 }
 
-void CopyIntoBits(const Image& source, Image& destination, const ImageUtil::Rect& rect, int x, int y) {
+void CopyIntoBits(const Image& source, Image& destination, const ImageUtil::Rect& rect, int x,
+                  int y) {
     for (int row = 0; row < rect.Height(); ++row) {
         for (int column = 0; column < rect.Width(); ++column) {
             const bool black = source.GetPixel(rect.left + column, rect.top + row) == 0;
@@ -60,22 +62,26 @@ void CopyRows(const Image& source, Image& destination, const ImageUtil::Rect& re
     const std::size_t pixelBytes = static_cast<std::size_t>(source.BytesPerPixel());
     const std::size_t rowBytes = static_cast<std::size_t>(rect.Width()) * pixelBytes;
     for (int row = 0; row < rect.Height(); ++row) {
-        const std::size_t from = static_cast<std::size_t>(rect.left) +
-                                 static_cast<std::size_t>(rect.top + row) * static_cast<std::size_t>(source.GetWidth());
-        const std::size_t to = static_cast<std::size_t>(x) +
-                               static_cast<std::size_t>(y + row) * static_cast<std::size_t>(destination.GetWidth());
-        std::memcpy(destination.GetData() + to * pixelBytes, source.GetData() + from * pixelBytes, rowBytes);
+        const std::size_t from =
+            static_cast<std::size_t>(rect.left) +
+            static_cast<std::size_t>(rect.top + row) * static_cast<std::size_t>(source.GetWidth());
+        const std::size_t to =
+            static_cast<std::size_t>(x) +
+            static_cast<std::size_t>(y + row) * static_cast<std::size_t>(destination.GetWidth());
+        std::memcpy(destination.GetData() + to * pixelBytes, source.GetData() + from * pixelBytes,
+                    rowBytes);
     }
 }
 
 bool SameBytes(const Image& image, std::size_t first, std::size_t second) {
     const std::size_t pixelBytes = static_cast<std::size_t>(image.BytesPerPixel());
-    return std::memcmp(image.GetData() + first * pixelBytes, image.GetData() + second * pixelBytes, pixelBytes) == 0;
+    return std::memcmp(image.GetData() + first * pixelBytes, image.GetData() + second * pixelBytes,
+                       pixelBytes) == 0;
 }
 
 // A control byte, then `count` pixels from `first` on.
-void AppendPacket(std::vector<std::uint8_t>& stream, int control, const Image& image, std::size_t first,
-                  std::size_t count) {
+void AppendPacket(std::vector<std::uint8_t>& stream, int control, const Image& image,
+                  std::size_t first, std::size_t count) {
     const std::size_t pixelBytes = static_cast<std::size_t>(image.BytesPerPixel());
     const std::uint8_t* pixels = image.GetData() + first * pixelBytes;
     stream.push_back(static_cast<std::uint8_t>(control));
@@ -106,8 +112,8 @@ bool ImageUtil::ApplyMask(Image& image, const Image& mask) const {
         return false;
     }
     if (mask.GetDepth() != 1 || mask.IsRle() || !HasAddressablePixels(image)) {
-        Log("ImageUtil::ApplyMask: cannot mask a %d-bit image with a %d-bit mask\n", image.GetDepth(),
-            mask.GetDepth());
+        Log("ImageUtil::ApplyMask: cannot mask a %d-bit image with a %d-bit mask\n",
+            image.GetDepth(), mask.GetDepth());
         return false;
     }
     for (int y = 0; y < image.GetHeight(); ++y) {
@@ -120,7 +126,8 @@ bool ImageUtil::ApplyMask(Image& image, const Image& mask) const {
 }
 
 ImageUtil::Rect ImageUtil::BoundingBox(const Image& image) const {
-    const Rect centre{image.GetWidth() / 2, image.GetHeight() / 2, image.GetWidth() / 2, image.GetHeight() / 2};
+    const Rect centre{image.GetWidth() / 2, image.GetHeight() / 2, image.GetWidth() / 2,
+                      image.GetHeight() / 2};
     if (!HasAddressablePixels(image)) {
         Log("ImageUtil::BoundingBox: cannot read the pixels of a %d-bit image\n", image.GetDepth());
         return centre;
@@ -130,29 +137,33 @@ ImageUtil::Rect ImageUtil::BoundingBox(const Image& image) const {
         for (int x = 0; x < image.GetWidth(); ++x) {
             if (image.GetPixel(x, y) == 0)
                 continue;
-            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                   std::max(box.bottom, y)};
         }
     }
     return box.right < 0 ? centre : box;
 }
 
-bool ImageUtil::CopyRect(const Image& source, Image& destination, const Rect& rect, int x, int y) const {
+bool ImageUtil::CopyRect(const Image& source, Image& destination, const Rect& rect, int x,
+                         int y) const {
     if (source.GetDepth() != destination.GetDepth() && destination.GetDepth() != 1) {
         Log("Image depths are different. Cant copy.\n");
         return false;
     }
-    if (x < 0 || y < 0 || destination.GetWidth() - x < rect.Width() || destination.GetHeight() - y < rect.Height()) {
+    if (x < 0 || y < 0 || destination.GetWidth() - x < rect.Width() ||
+        destination.GetHeight() - y < rect.Height()) {
         Log("Src image rect dimensions do not fit to destination.\n");
         return false;
     }
     if (!RectInside(rect, source) || source.IsRle() || destination.IsRle()) {
-        Log("ImageUtil::CopyRect: no pixels to copy in (%d, %d, %d, %d) of the %d x %d source\n", rect.left,
-            rect.top, rect.right, rect.bottom, source.GetWidth(), source.GetHeight());
+        Log("ImageUtil::CopyRect: no pixels to copy in (%d, %d, %d, %d) of the %d x %d source\n",
+            rect.left, rect.top, rect.right, rect.bottom, source.GetWidth(), source.GetHeight());
         return false;
     }
     if (destination.GetDepth() == 1) {
         if (!HasAddressablePixels(source)) {
-            Log("ImageUtil::CopyRect: cannot read the pixels of a %d-bit source\n", source.GetDepth());
+            Log("ImageUtil::CopyRect: cannot read the pixels of a %d-bit source\n",
+                source.GetDepth());
             return false;
         }
         CopyIntoBits(source, destination, rect, x, y);
@@ -202,12 +213,14 @@ bool ImageUtil::RleEncode(Image& image) const {
         if (run == count)
             break;
         std::size_t repeat = 1;
-        while (repeat < kMaxPacketPixels && run + repeat < count && SameBytes(image, run, run + repeat))
+        while (repeat < kMaxPacketPixels && run + repeat < count &&
+               SameBytes(image, run, run + repeat))
             ++repeat;
         AppendPacket(stream, static_cast<int>(repeat), image, run, 1);
         position = run + repeat;
     }
-    std::unique_ptr<std::uint8_t[]> encoded(new (std::nothrow) std::uint8_t[std::max<std::size_t>(stream.size(), 1)]);
+    std::unique_ptr<std::uint8_t[]> encoded(
+        new (std::nothrow) std::uint8_t[std::max<std::size_t>(stream.size(), 1)]);
     if (!encoded) {
         Log("ImageUtil::RleEncode: no memory for %zu bytes\n", stream.size());
         return false;

@@ -8,7 +8,7 @@
 // The steps between a picture on disk and a sprite: the transparent colour, masks, cropping,
 // cutting and run-length encoding.
 class ImageUtil {
-public:
+  public:
     // Inclusive on all four sides.
     struct Rect {
         int left = 0;
@@ -37,7 +37,7 @@ public:
     // repeated c times.
     bool RleEncode(Image& image) const;
 
-private:
+  private:
     friend class Singleton<ImageUtil>;
     ImageUtil() = default;
 };

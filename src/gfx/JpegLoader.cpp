@@ -5,10 +5,9 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <jpeglib.h>
 #include <utility>
 #include <vector>
-
-#include <jpeglib.h>
 
 static_assert(JPEG_LIB_VERSION == 62, "the reader speaks the library's 6b interface");
 
@@ -62,10 +61,12 @@ bool Decode(Decoding& decoding) {
         return false;
     }
     jpeg_create_decompress(&decoder);
-    jpeg_mem_src(&decoder, decoding.bytes.data(), static_cast<unsigned long>(decoding.bytes.size()));
+    jpeg_mem_src(&decoder, decoding.bytes.data(),
+                 static_cast<unsigned long>(decoding.bytes.size()));
     jpeg_read_header(&decoder, TRUE);
     if (!FitsAnImage(decoder)) {
-        Log("JpegLoader: a picture of %u x %u pixels is too large\n", decoder.image_width, decoder.image_height);
+        Log("JpegLoader: a picture of %u x %u pixels is too large\n", decoder.image_width,
+            decoder.image_height);
         return false;
     }
     // Grey pictures come out as colour too, so every pixel has the three bytes the image expects.
@@ -73,7 +74,8 @@ bool Decode(Decoding& decoding) {
     jpeg_start_decompress(&decoder);
     decoding.image = std::make_unique<Image>();
     Image& image = *decoding.image;
-    if (!image.Create(static_cast<int>(decoder.output_width), static_cast<int>(decoder.output_height), 24))
+    if (!image.Create(static_cast<int>(decoder.output_width),
+                      static_cast<int>(decoder.output_height), 24))
         return false;
     const std::size_t rowBytes = static_cast<std::size_t>(image.GetWidth()) * kBgrComponents;
     while (decoder.output_scanline < decoder.output_height) {

@@ -8,11 +8,11 @@
 
 // Reads JPEG pictures through libjpeg into 24-bit images (blue, green, red).
 class JpegLoader {
-public:
+  public:
     // nullptr, with a log line, when the file is missing or cannot be decoded.
     std::unique_ptr<Image> Load(const std::string& path);
 
-private:
+  private:
     friend class Singleton<JpegLoader>;
     JpegLoader() = default;
 };

@@ -23,7 +23,8 @@ std::optional<int> ShiftToTop(std::uint32_t mask, std::uint32_t top) {
 
 } // namespace
 
-PixelFormat PixelFormat::FromMasks(int depth, std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+PixelFormat PixelFormat::FromMasks(int depth, std::uint32_t red, std::uint32_t green,
+                                   std::uint32_t blue) {
     PixelFormat format;
     format.depth = depth;
     format.redMask = red;

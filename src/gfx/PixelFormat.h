@@ -20,7 +20,8 @@ struct PixelFormat {
 
     // Shifts and indices derived from the masks; a mask that never reaches the channel's top
     // value leaves its shift and those of the channels after it at 0.
-    static PixelFormat FromMasks(int depth, std::uint32_t red, std::uint32_t green, std::uint32_t blue);
+    static PixelFormat FromMasks(int depth, std::uint32_t red, std::uint32_t green,
+                                 std::uint32_t blue);
 
     // The format the display manager found at start-up.
     static PixelFormat Screen();

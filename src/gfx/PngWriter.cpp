@@ -1,11 +1,10 @@
 #include "gfx/PngWriter.h"
 
-#include <png.h>
+#include "app/Log.h"
 
 #include <csetjmp>
 #include <cstdio>
-
-#include "app/Log.h"
+#include <png.h>
 
 namespace {
 

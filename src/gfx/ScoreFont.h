@@ -5,7 +5,7 @@
 
 // The small font of the floating score numbers ("ScoreFont.fnt", "SCORE_FONT").
 class ScoreFont : public Font {
-private:
+  private:
     friend class Singleton<ScoreFont>;
     ScoreFont() = default;
 };

@@ -7,7 +7,7 @@
 
 // Halves the brightness of the drawing target under the non-black pixels of a picture.
 class ShadowSprite : public Sprite {
-public:
+  public:
     // Keeps only a 1-bit mask of the picture's non-black box; `crop` is not needed, shadows are
     // always cut to their box. `width` and `height` are the picture's full size.
     bool Create(const Image& image, int width, int height, bool crop);
@@ -18,7 +18,7 @@ public:
     int GetWidth() const override { return width; }
     int GetHeight() const override { return height; }
 
-private:
+  private:
     void Darken(int x, int y, const Rect& source);
 
     // Bit clear = shadow, bit set = untouched.

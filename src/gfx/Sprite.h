@@ -8,7 +8,7 @@
 // Something that draws itself into the display's current drawing target. Rectangles are
 // inclusive; the screen is 800 x 600.
 class Sprite {
-public:
+  public:
     using Rect = ImageUtil::Rect;
 
     static constexpr int kScreenRight = 799;
@@ -56,7 +56,8 @@ public:
     // The top-left corner the request puts a `width` x `height` sprite at, before cropping.
     static void Position(const RenderParams& params, int width, int height, int& x, int& y);
     // Where an unscaled software draw lands: the requested part of the sprite and its screen
-    // corner after the crop offset, cut to the sprite and to the screen; false when nothing is left.
+    // corner after the crop offset, cut to the sprite and to the screen; false when nothing is
+    // left.
     static bool PlaceUnscaled(const RenderParams& params, int width, int height, int offsetX,
                               int offsetY, int& x, int& y, Rect& source);
 };

@@ -1,7 +1,5 @@
 #include "gfx/SpriteManager.h"
 
-#include <algorithm>
-
 #include "app/Log.h"
 #include "core/FileLoader.h"
 #include "gfx/AlphaSprite.h"
@@ -13,6 +11,8 @@
 #include "gfx/SpriteLabel.h"
 #include "gfx/SurfaceSprite.h"
 #include "platform/Platform.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -235,8 +235,9 @@ void SpriteManager::ProcessInvalidSprites() {
 // No frame is in progress between two turns, so the sprite can go at once; a sprite reported
 // twice, or a frame of an animation, has no entry of its own and nothing is removed.
 void SpriteManager::RemoveSprite(const Sprite* sprite) {
-    const auto entry = std::find_if(sprites.begin(), sprites.end(),
-                                    [sprite](const auto& item) { return item.second.get() == sprite; });
+    const auto entry = std::find_if(sprites.begin(), sprites.end(), [sprite](const auto& item) {
+        return item.second.get() == sprite;
+    });
     if (entry == sprites.end())
         return;
     ForgetAnswers();

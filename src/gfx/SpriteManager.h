@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/Singleton.h"
+#include "gfx/SpriteInfo.h"
+
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include "core/Singleton.h"
-#include "gfx/SpriteInfo.h"
 
 class Sprite;
 
@@ -15,7 +15,7 @@ class Sprite;
 // first request and kept until ReleaseAll. Labels may be given in either spelling ("FROG_IDLE"
 // or "frogidle"); both address the same entry.
 class SpriteManager {
-public:
+  public:
     // Replaces every field of an existing definition. The name is stored normalised.
     void SetSpriteInfo(const SpriteInfo& info);
     // Null, with a log line, for a label without definition.
@@ -43,7 +43,7 @@ public:
     void ProcessInvalidSprites();
     void RestoreSurfaces();
 
-private:
+  private:
     friend class Singleton<SpriteManager>;
     SpriteManager();
     ~SpriteManager();

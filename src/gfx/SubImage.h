@@ -8,10 +8,11 @@
 // addressed with the band's own width, so a band that is to show whole rows spans the parent's
 // full width.
 class SubImage : public Image {
-public:
+  public:
     // nullptr, with a log line, when the band does not lie inside the parent's pixels or the
     // parent holds a run-length stream.
-    static std::unique_ptr<SubImage> Of(Image& parent, int offsetX, int offsetY, int width, int height);
+    static std::unique_ptr<SubImage> Of(Image& parent, int offsetX, int offsetY, int width,
+                                        int height);
 
     std::uint8_t* GetData() override;
     const std::uint8_t* GetData() const override;
@@ -21,7 +22,7 @@ public:
     int GetOffsetX() const { return offsetX; }
     int GetOffsetY() const { return offsetY; }
 
-private:
+  private:
     SubImage(Image& parent, int offsetX, int offsetY, int width, int height);
 
     std::size_t FirstByte() const;

@@ -11,7 +11,7 @@ class Image;
 
 // One off-screen display surface with black as its source colour key.
 class Surface {
-public:
+  public:
     Surface() = default;
     virtual ~Surface();
     Surface(const Surface&) = delete;
@@ -37,7 +37,7 @@ public:
     int GetWidth() const { return width; }
     int GetHeight() const { return height; }
 
-private:
+  private:
     void Release();
     bool Lock(platform::SurfaceDescription& locked, const char* failure);
     bool Unlock(const char* failure);

@@ -9,7 +9,7 @@
 // A picture in a display surface of its own, drawn by the display's blitter, colour-keyed on
 // black unless drawn opaque. The picture is kept to refill the surface after a loss.
 class SurfaceSprite : public Sprite {
-public:
+  public:
     // Shows the width x height part of `image` from (x, y); with `crop` the picture is cut to
     // its non-black pixels instead and the cut-off offset is added to every draw position.
     bool Create(std::unique_ptr<Image> image, int width, int height, int x, int y, bool crop);
@@ -27,7 +27,7 @@ public:
     int GetOffsetX() const { return offsetX; }
     int GetOffsetY() const { return offsetY; }
 
-private:
+  private:
     Surface surface;
     std::unique_ptr<Image> image;
     int imageX = 0;

@@ -49,7 +49,7 @@ struct BufferStatus {
 // Volumes are hundredths of a decibel, from -10000 (silent) to 0 (as recorded). Positions and
 // sizes are in bytes.
 class AudioBuffer {
-public:
+  public:
     virtual ~AudioBuffer() = default;
 
     virtual int size() const = 0;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <memory>
-
 #include "platform/AudioBuffer.h"
+
+#include <memory>
 
 namespace platform {
 
 // The sound card: it mixes every playing buffer into one output.
 class AudioDevice {
-public:
+  public:
     virtual ~AudioDevice() = default;
 
     // False when there is no device to play on; then no buffer can be created.

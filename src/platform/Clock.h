@@ -6,7 +6,7 @@ namespace platform {
 
 // The millisecond clock of frames and blinking; it wraps after 49 days like the game expects.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual uint32_t milliseconds() const = 0;
 };

@@ -1,22 +1,30 @@
 #pragma once
 
-#include <memory>
-
 #include "platform/DisplayResult.h"
 #include "platform/DisplaySurface.h"
+
+#include <memory>
 
 namespace platform {
 
 // The calls a backend may refuse before doing anything, as a display driver can.
-enum class DisplayCall { Open, CooperativeLevel, DisplayMode, CreatePrimary, AttachedSurface,
-                         CreateSurface, Flip, Present };
+enum class DisplayCall {
+    Open,
+    CooperativeLevel,
+    DisplayMode,
+    CreatePrimary,
+    AttachedSurface,
+    CreateSurface,
+    Flip,
+    Present
+};
 
 // The display of the main window. Surfaces are memory in the screen's format; the backend only
 // shows the primary surface, whole, whenever it is flipped or presented. Full-screen mode makes
 // the primary a flipping chain with one back buffer; the windowed mode gives a single primary
 // surface that the caller draws onto.
 class DisplayDevice {
-public:
+  public:
     DisplayDevice();
     virtual ~DisplayDevice();
     DisplayDevice(const DisplayDevice&) = delete;
@@ -54,7 +62,7 @@ public:
     // desktop's.
     int surfaceDepth() const { return exclusive ? modeDepth : desktopDepth(); }
 
-protected:
+  protected:
     // Dd::Ok lets the call go on; anything else is its answer.
     virtual DisplayResult refusal(DisplayCall) { return dd::Ok; }
     virtual DisplayResult openOutput() = 0;
@@ -67,7 +75,7 @@ protected:
     virtual void closeOutput() = 0;
     bool isFrameChanged() const { return frameChanged; }
 
-private:
+  private:
     DisplayResult makeSurface(int width, int height, std::unique_ptr<DisplaySurface>& out) const;
 
     std::shared_ptr<SurfaceLosses> losses;

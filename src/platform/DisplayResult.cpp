@@ -122,8 +122,9 @@ constexpr NamedResult kNames[] = {
 } // namespace
 
 const char* DisplayResultName(DisplayResult result) {
-    const auto* found = std::find_if(std::begin(kNames), std::end(kNames),
-                                     [result](const NamedResult& named) { return named.code == result; });
+    const auto* found =
+        std::find_if(std::begin(kNames), std::end(kNames),
+                     [result](const NamedResult& named) { return named.code == result; });
     return found == std::end(kNames) ? nullptr : found->name;
 }
 

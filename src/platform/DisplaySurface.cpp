@@ -102,7 +102,9 @@ __attribute__((target("ssse3"))) void ShuffleRow(const uint8_t* sourceRow, const
     }
 }
 #else
-bool HasByteShuffle() { return false; }
+bool HasByteShuffle() {
+    return false;
+}
 void ShuffleRow(const uint8_t*, const ShuffleStep*, int, uint8_t*) {}
 #endif
 
@@ -123,7 +125,8 @@ void PlanShuffles(const int* columns, int count, int bytes, int sourceRowBytes,
         if (step.from + 16 > sourceRowBytes)
             return;
         for (int byte = 0; byte < 16; ++byte) {
-            const int order = (columns[first + byte / bytes] - columns[first]) * bytes + byte % bytes;
+            const int order =
+                (columns[first + byte / bytes] - columns[first]) * bytes + byte % bytes;
             if (order > 15)
                 return;
             step.order[byte] = static_cast<uint8_t>(order);
@@ -149,13 +152,9 @@ int SourceStep(int step, int steps, int sourceSize) {
 
 DisplaySurface::DisplaySurface(int width, int height, const SurfaceFormat& format,
                                std::shared_ptr<const SurfaceLosses> losses)
-    : surfaceWidth(width),
-      surfaceHeight(height),
-      surfaceFormat(format),
-      rowPitch(PitchOf(width, format)),
-      pixels(static_cast<size_t>(rowPitch) * height),
-      losses(std::move(losses)),
-      lossesSeen(this->losses ? this->losses->count : 0) {}
+    : surfaceWidth(width), surfaceHeight(height), surfaceFormat(format),
+      rowPitch(PitchOf(width, format)), pixels(static_cast<size_t>(rowPitch) * height),
+      losses(std::move(losses)), lossesSeen(this->losses ? this->losses->count : 0) {}
 
 DisplaySurface::~DisplaySurface() {
     if (shownAs)
@@ -289,7 +288,7 @@ std::vector<uint32_t> DisplaySurface::toXrgb() const {
     std::vector<uint32_t> picture(static_cast<size_t>(surfaceWidth) * surfaceHeight);
     for (int y = 0; y < surfaceHeight; ++y)
         surfaceFormat.rowToXrgb(row(y), picture.data() + static_cast<size_t>(y) * surfaceWidth,
-                              surfaceWidth);
+                                surfaceWidth);
     return picture;
 }
 
@@ -320,7 +319,8 @@ void DisplaySurface::copyRows(const Rect& destination, const DisplaySurface& sou
                     static_cast<size_t>(destination.height()) * rowPitch);
         return;
     }
-    const size_t rowBytes = static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
+    const size_t rowBytes =
+        static_cast<size_t>(destination.width()) * surfaceFormat.bytesPerPixel();
     for (int y = 0; y < destination.height(); ++y)
         std::memcpy(address(destination.left, destination.top + y),
                     source.address(sourceArea.left, sourceArea.top + y), rowBytes);
@@ -394,7 +394,8 @@ void DisplaySurface::stretchRows(const Rect& destination, const DisplaySurface& 
     const int shuffled = static_cast<int>(steps.size()) * 16 / bytes;
     int previousSourceY = -1;
     for (int y = 0; y < destination.height(); ++y) {
-        const int sourceY = sourceArea.top + SourceStep(y, destination.height(), sourceArea.height());
+        const int sourceY =
+            sourceArea.top + SourceStep(y, destination.height(), sourceArea.height());
         uint8_t* to = address(destination.left, destination.top + y);
         // An enlarged opaque row that repeats the source row above is the row above again.
         if (!keyed && sourceY == previousSourceY) {

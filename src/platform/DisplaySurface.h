@@ -1,14 +1,14 @@
 #pragma once
 
+#include "platform/DisplayResult.h"
+#include "platform/Rect.h"
+#include "platform/ShownFrame.h"
+#include "platform/SurfaceFormat.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
-
-#include "platform/DisplayResult.h"
-#include "platform/ShownFrame.h"
-#include "platform/SurfaceFormat.h"
-#include "platform/Rect.h"
 
 namespace platform {
 
@@ -35,7 +35,7 @@ enum class BlitKey { Opaque, SourceColorKey };
 // answers like the display calls the game was made for: a lost surface refuses everything but
 // `restore`, a locked one refuses blits, and rectangles must lie within the surface.
 class DisplaySurface {
-public:
+  public:
     DisplaySurface(int width, int height, const SurfaceFormat& format,
                    std::shared_ptr<const SurfaceLosses> losses);
     DisplaySurface(const DisplaySurface&) = default;
@@ -81,12 +81,14 @@ public:
     // to change or go while `frame` still shows this surface.
     void showAs(std::shared_ptr<ShownFrame> frame) const;
 
-private:
+  private:
     uint8_t* address(int x, int y) {
-        return pixels.data() + static_cast<size_t>(y) * rowPitch + x * surfaceFormat.bytesPerPixel();
+        return pixels.data() + static_cast<size_t>(y) * rowPitch +
+               x * surfaceFormat.bytesPerPixel();
     }
     const uint8_t* address(int x, int y) const {
-        return pixels.data() + static_cast<size_t>(y) * rowPitch + x * surfaceFormat.bytesPerPixel();
+        return pixels.data() + static_cast<size_t>(y) * rowPitch +
+               x * surfaceFormat.bytesPerPixel();
     }
     // Before the pixels may change.
     void changed();
@@ -99,8 +101,8 @@ private:
     // Same size, source colour key, 2 or 4 bytes a pixel.
     void copyRowsKeyed(const Rect& destination, const DisplaySurface& source,
                        const Rect& sourceArea);
-    void stretchRows(const Rect& destination, const DisplaySurface& source,
-                     const Rect& sourceArea, BlitKey key);
+    void stretchRows(const Rect& destination, const DisplaySurface& source, const Rect& sourceArea,
+                     BlitKey key);
 
     int surfaceWidth;
     int surfaceHeight;

@@ -7,12 +7,12 @@ namespace platform {
 // One entry of the window's message queue, shaped after the messages the game handles.
 struct Message {
     enum class Type {
-        Quit,        // `value`: the exit code
+        Quit, // `value`: the exit code
         FocusGained,
         FocusLost,
-        KeyDown,     // `value`: Windows virtual-key code
-        Char,        // `value`: one Latin-1 character byte
-        MouseMove,   // `x`, `y` in client pixels
+        KeyDown,   // `value`: Windows virtual-key code
+        Char,      // `value`: one Latin-1 character byte
+        MouseMove, // `x`, `y` in client pixels
         LeftDown,
         LeftUp,
         Destroy,     // the window is being closed

@@ -1,11 +1,11 @@
 #include "platform/MixBuffer.h"
 
+#include "platform/AudioGuard.h"
+#include "platform/Mixer.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-
-#include "platform/AudioGuard.h"
-#include "platform/Mixer.h"
 
 namespace platform {
 
@@ -47,7 +47,8 @@ uint8_t silenceByte(const AudioFormat& format) {
 
 } // namespace
 
-MixBuffer::MixBuffer(const AudioFormat& format, int size, unsigned caps, Mixer& mixer, AudioGuard& guard)
+MixBuffer::MixBuffer(const AudioFormat& format, int size, unsigned caps, Mixer& mixer,
+                     AudioGuard& guard)
     : pcmFormat(format), caps(caps), bytes(static_cast<std::size_t>(size), silenceByte(format)),
       mixer(&mixer), guard(&guard) {}
 
@@ -179,21 +180,26 @@ int MixBuffer::frequency() const {
 void MixBuffer::mixInto(float* out, int frames, int outputRate) {
     if (!playing || outputRate <= 0)
         return;
-    const uint64_t step = (static_cast<uint64_t>(playbackRate()) << kFractionBits) / static_cast<uint64_t>(outputRate);
+    const uint64_t step = (static_cast<uint64_t>(playbackRate()) << kFractionBits) /
+                          static_cast<uint64_t>(outputRate);
     const bool stereo = pcmFormat.channels == 2;
     switch (pcmFormat.bitsPerSample) {
     case 8:
-        return stereo ? mixFrames<Unsigned8, 2>(out, frames, step) : mixFrames<Unsigned8, 1>(out, frames, step);
+        return stereo ? mixFrames<Unsigned8, 2>(out, frames, step)
+                      : mixFrames<Unsigned8, 1>(out, frames, step);
     case 16:
-        return stereo ? mixFrames<Signed16, 2>(out, frames, step) : mixFrames<Signed16, 1>(out, frames, step);
+        return stereo ? mixFrames<Signed16, 2>(out, frames, step)
+                      : mixFrames<Signed16, 1>(out, frames, step);
     default:
-        return stereo ? mixFrames<Signed32, 2>(out, frames, step) : mixFrames<Signed32, 1>(out, frames, step);
+        return stereo ? mixFrames<Signed32, 2>(out, frames, step)
+                      : mixFrames<Signed32, 1>(out, frames, step);
     }
 }
 
 // Linear interpolation between neighbouring frames; the last frame of a looping buffer leads
 // into its first.
-template <typename Sample, int Channels> void MixBuffer::mixFrames(float* out, int frames, uint64_t step) {
+template <typename Sample, int Channels>
+void MixBuffer::mixFrames(float* out, int frames, uint64_t step) {
     constexpr int kFrameBytes = Sample::kBytes * Channels;
     const uint64_t count = endCursor() >> kFractionBits;
     const uint8_t* data = bytes.data();
@@ -219,7 +225,8 @@ template <typename Sample, int Channels> void MixBuffer::mixFrames(float* out, i
 void MixBuffer::advance(uint32_t milliseconds) {
     if (!playing)
         return;
-    const uint64_t played = static_cast<uint64_t>(milliseconds) * static_cast<uint64_t>(playbackRate());
+    const uint64_t played =
+        static_cast<uint64_t>(milliseconds) * static_cast<uint64_t>(playbackRate());
     const uint64_t wholeFrames = played / 1000;
     const uint64_t fraction = ((played % 1000) << kFractionBits) / 1000;
     moveCursor((wholeFrames << kFractionBits) + fraction);
@@ -231,7 +238,8 @@ void MixBuffer::detach() {
 }
 
 uint64_t MixBuffer::endCursor() const {
-    return static_cast<uint64_t>(bytes.size() / static_cast<std::size_t>(pcmFormat.blockAlign())) << kFractionBits;
+    return static_cast<uint64_t>(bytes.size() / static_cast<std::size_t>(pcmFormat.blockAlign()))
+           << kFractionBits;
 }
 
 bool MixBuffer::moveCursor(uint64_t distance) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/AudioBuffer.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "platform/AudioBuffer.h"
 
 namespace platform {
 
@@ -13,7 +13,7 @@ class Mixer;
 // A device buffer of the mixer. Every call from the game's threads goes through the guard; the
 // mixer's own calls come with the guard already held.
 class MixBuffer final : public AudioBuffer {
-public:
+  public:
     MixBuffer(const AudioFormat& format, int bytes, unsigned caps, Mixer& mixer, AudioGuard& guard);
     ~MixBuffer() override;
     MixBuffer(const MixBuffer&) = delete;
@@ -41,7 +41,7 @@ public:
     // The mixer is gone: from now on every call fails.
     void detach();
 
-private:
+  private:
     template <typename Sample, int Channels> void mixFrames(float* out, int frames, uint64_t step);
     uint64_t endCursor() const;
     // Moves the cursor on, wrapping or stopping at the end; false once stopped.

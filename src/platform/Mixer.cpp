@@ -1,10 +1,10 @@
 #include "platform/Mixer.h"
 
-#include <algorithm>
-#include <new>
-
 #include "platform/AudioGuard.h"
 #include "platform/MixBuffer.h"
+
+#include <algorithm>
+#include <new>
 
 namespace platform {
 
@@ -17,8 +17,9 @@ constexpr int kMaxBytes = 0x0FFFFFFF;
 
 bool IsPlayable(const AudioFormat& format) {
     const int bits = format.bitsPerSample;
-    return (bits == 8 || bits == 16 || bits == 32) && (format.channels == 1 || format.channels == 2) &&
-           format.sampleRate >= kMinRate && format.sampleRate <= kMaxRate;
+    return (bits == 8 || bits == 16 || bits == 32) &&
+           (format.channels == 1 || format.channels == 2) && format.sampleRate >= kMinRate &&
+           format.sampleRate <= kMaxRate;
 }
 
 int16_t ToSample(float level) {

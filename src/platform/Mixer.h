@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/AudioBuffer.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-#include "platform/AudioBuffer.h"
 
 namespace platform {
 
@@ -14,7 +14,7 @@ class MixBuffer;
 // Sums every playing buffer into one 16-bit stereo stream. `mix` runs on the audio thread with
 // the guard held; it never allocates.
 class Mixer {
-public:
+  public:
     explicit Mixer(AudioGuard& guard);
     ~Mixer();
     Mixer(const Mixer&) = delete;
@@ -33,7 +33,7 @@ public:
     // Called by a buffer as it goes, guard held.
     void remove(MixBuffer* buffer);
 
-private:
+  private:
     AudioGuard& guard;
     std::vector<MixBuffer*> buffers;
     std::vector<float> sums;

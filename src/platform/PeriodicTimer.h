@@ -8,7 +8,7 @@ namespace platform {
 // Calls a function every period on a thread of its own (the headless one follows the virtual
 // clock instead).
 class PeriodicTimer {
-public:
+  public:
     // Implementations stop the timer when they are destroyed.
     virtual ~PeriodicTimer() = default;
 

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <memory>
-
 #include "platform/AudioDevice.h"
 #include "platform/Clock.h"
 #include "platform/DisplayDevice.h"
 #include "platform/PeriodicTimer.h"
 #include "platform/Window.h"
 
+#include <memory>
+
 namespace platform {
 
 // The operating-system services the game runs on: a real desktop through SDL, or the headless
 // stand-ins that a script drives. The program's entry installs one for the whole run.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual Window& window() = 0;

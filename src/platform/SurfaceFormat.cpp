@@ -35,8 +35,8 @@ bool Is565(const SurfaceFormat& format) {
 }
 
 bool IsX8R8G8B8(const SurfaceFormat& format) {
-    return format.bitsPerPixel == 32 && format.redMask == 0xFF0000 &&
-           format.greenMask == 0xFF00 && format.blueMask == 0xFF;
+    return format.bitsPerPixel == 32 && format.redMask == 0xFF0000 && format.greenMask == 0xFF00 &&
+           format.blueMask == 0xFF;
 }
 
 void Row565ToXrgb(const uint8_t* source, uint32_t* destination, int count) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/Message.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "platform/Message.h"
 
 namespace platform {
 
@@ -15,7 +15,7 @@ struct Point {
 
 // The main window and its message queue.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     // Opens the window with the given client area; false when it cannot.

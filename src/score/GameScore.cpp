@@ -1,8 +1,8 @@
 #include "score/GameScore.h"
 
 #include "core/Rounding.h"
-#include "core/Truncation.h"
 #include "core/SettingsManager.h"
+#include "core/Truncation.h"
 #include "gfx/SpriteLabel.h"
 #include "score/ScreenMessage.h"
 #include "sound/SoundEngine.h"
@@ -21,11 +21,14 @@ constexpr int kToolBug = 6;
 constexpr int kVoyagerBug = 7;
 constexpr int kUnknownInsectScore = 10;
 
-SettingsManager& Config() { return Singleton<SettingsManager>::Instance(); }
+SettingsManager& Config() {
+    return Singleton<SettingsManager>::Instance();
+}
 
 // Scores add up over a long game; a configured amount must not overflow them.
 int Add(int score, int amount) {
-    return static_cast<int>(std::clamp<long long>(static_cast<long long>(score) + amount, INT_MIN, INT_MAX));
+    return static_cast<int>(
+        std::clamp<long long>(static_cast<long long>(score) + amount, INT_MIN, INT_MAX));
 }
 
 } // namespace
@@ -59,9 +62,13 @@ void GameScore::update(float dt) {
         displayedScore = std::max(displayedScore - step, target);
 }
 
-void GameScore::addTruckToTruck() { score = Add(score, truckToTruckScore); }
+void GameScore::addTruckToTruck() {
+    score = Add(score, truckToTruckScore);
+}
 
-void GameScore::addAreaDone() { score = Add(score, Config().GetInt("areaDoneScore")); }
+void GameScore::addAreaDone() {
+    score = Add(score, Config().GetInt("areaDoneScore"));
+}
 
 void GameScore::addTimeBonus(float frogX, float frogY) {
     if (!perSecondLeftRead) {
@@ -75,12 +82,23 @@ void GameScore::addTimeBonus(float frogX, float frogY) {
 void GameScore::addInsectEaten(int insectType, float x, float y) {
     int amount = kUnknownInsectScore;
     switch (insectType) {
-    case kBusinessBug: amount = businessBugScore; break;
-    case kButterfly: amount = butterflyScore; break;
-    case kNewsBug: amount = newsBugScore; break;
-    case kToolBug: amount = toolBugScore; break;
-    case kVoyagerBug: amount = voyagerBugScore; break;
-    default: break;
+    case kBusinessBug:
+        amount = businessBugScore;
+        break;
+    case kButterfly:
+        amount = butterflyScore;
+        break;
+    case kNewsBug:
+        amount = newsBugScore;
+        break;
+    case kToolBug:
+        amount = toolBugScore;
+        break;
+    case kVoyagerBug:
+        amount = voyagerBugScore;
+        break;
+    default:
+        break;
     }
     award(amount, x, y, true);
 }
@@ -95,7 +113,9 @@ void GameScore::addStar(float x, float y) {
     }
 }
 
-void GameScore::addPiercing(float x, float y) { award(piercingScore, x, y, true); }
+void GameScore::addPiercing(float x, float y) {
+    award(piercingScore, x, y, true);
+}
 
 // The popup shows the amount at the event's place on screen, measured from the bottom edge.
 void GameScore::award(int amount, float x, float y, bool clampAtZero) {

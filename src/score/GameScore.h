@@ -7,7 +7,7 @@ class Level;
 // The running game's score: every scoring event with its configured value, the floating number
 // that shows it, the stars toward a bonus life, and the smoothly counting value of the HUD.
 class GameScore {
-public:
+  public:
     // Stars per bonus life until the settings are read.
     static constexpr int kDefaultStarsPerBonusLife = 5;
 
@@ -30,7 +30,7 @@ public:
     float getDisplayedScore() const { return displayedScore; }
     int getStarsCollected() const { return starsCollected; }
 
-private:
+  private:
     friend class Singleton<GameScore>;
     GameScore() = default;
 

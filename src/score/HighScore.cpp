@@ -8,12 +8,12 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <limits>
 #include <memory>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,7 +74,8 @@ bool MayReplace(const std::string& target) {
     if (::lstat(target.c_str(), &status) != 0)
         return true;
     if (S_ISLNK(status.st_mode)) {
-        Log("HighScore: %s is a link; it is replaced by a file of the game's own.\n", target.c_str());
+        Log("HighScore: %s is a link; it is replaced by a file of the game's own.\n",
+            target.c_str());
         return true;
     }
     // The rename would replace it all the same, as it needs only the folder's permission.
@@ -87,10 +88,12 @@ bool WriteAndReplace(const std::string& target, const std::string& content) {
     const std::string fresh = target + ".new";
     // A leftover of a crashed save, or a link, is removed rather than followed.
     ::unlink(fresh.c_str());
-    const int descriptor = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int descriptor =
+        ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (descriptor < 0)
         return false;
-    const bool written = ::write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    const bool written =
+        ::write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
     const bool closed = ::close(descriptor) == 0;
     if (written && closed && std::rename(fresh.c_str(), target.c_str()) == 0)
         return true;
@@ -167,8 +170,10 @@ void HighScore::save() {
     unsaved = false;
     const std::string text = tableText();
     const std::string target = FileUtil::NativePath(path());
-    if (!MayReplace(target) || !WriteAndReplace(target, text + kSeparator + checksumLine(WithoutLastChar(text))))
-        Log("HighScore: could not write %s; the table is kept until the next save.\n", target.c_str());
+    if (!MayReplace(target) ||
+        !WriteAndReplace(target, text + kSeparator + checksumLine(WithoutLastChar(text))))
+        Log("HighScore: could not write %s; the table is kept until the next save.\n",
+            target.c_str());
 }
 
 void HighScore::saveIfChanged() {
@@ -220,7 +225,13 @@ void HighScore::draw() const {
 
 bool HighScore::isAllowedNameChar(unsigned char c) {
     switch (c) {
-    case 0xC4: case 0xD6: case 0xDC: case 0xE4: case 0xF6: case 0xFC: case 0xDF:
+    case 0xC4:
+    case 0xD6:
+    case 0xDC:
+    case 0xE4:
+    case 0xF6:
+    case 0xFC:
+    case 0xDF:
         return true;
     default:
         return c >= 0x20 && c <= 0x7E && c != '%';
@@ -230,7 +241,8 @@ bool HighScore::isAllowedNameChar(unsigned char c) {
 std::uint32_t HighScore::hash(const std::string& text) {
     std::uint32_t h = 0;
     for (const char c : text) {
-        const auto b = static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+        const auto b =
+            static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
         h = ((h << 8) | (h >> 24)) + b;
     }
     return h;
@@ -262,7 +274,9 @@ std::string HighScore::path() const {
 void HighScore::keepRejectedFile() const {
     const std::string target = FileUtil::NativePath(path());
     const std::string aside = target + ".rejected";
-    const auto older = [&aside](int age) { return age == 0 ? aside : aside + "." + std::to_string(age); };
+    const auto older = [&aside](int age) {
+        return age == 0 ? aside : aside + "." + std::to_string(age);
+    };
     // The oldest goes; every other steps one name on, so that no refused table overwrites another.
     std::remove(older(kRejectedKept - 1).c_str());
     for (int age = kRejectedKept - 2; age >= 0; --age)

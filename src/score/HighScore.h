@@ -9,7 +9,7 @@
 // The ten best scores with their players' names, the name entry for a new one, and the file
 // that keeps them between games, guarded by a checksum line.
 class HighScore {
-public:
+  public:
     struct Entry {
         int score = 0;
         std::string name;
@@ -44,7 +44,7 @@ public:
     static std::string checksumLine(const std::string& hashedText);
     static std::uint32_t hash(const std::string& text);
 
-private:
+  private:
     friend class Singleton<HighScore>;
     HighScore() = default;
 

@@ -45,11 +45,21 @@ void ScreenMessage::placeLine(Line& line, const std::string& text) const {
     line.y = line.offset;
 }
 
-void ScreenMessage::showLevelDone() { showMessage(kLevelDone, kTwoHundredPoints); }
-void ScreenMessage::showTimeOut() { showMessage(kTimeOut, ""); }
-void ScreenMessage::showBonusLife() { showMessage(kBonusLife, ""); }
-void ScreenMessage::showStarBonus() { showMessage(kStarBonus, kTwoHundredPoints); }
-void ScreenMessage::showTruckToTruck() { showMessage(kTruckToTruck, kHundredPoints); }
+void ScreenMessage::showLevelDone() {
+    showMessage(kLevelDone, kTwoHundredPoints);
+}
+void ScreenMessage::showTimeOut() {
+    showMessage(kTimeOut, "");
+}
+void ScreenMessage::showBonusLife() {
+    showMessage(kBonusLife, "");
+}
+void ScreenMessage::showStarBonus() {
+    showMessage(kStarBonus, kTwoHundredPoints);
+}
+void ScreenMessage::showTruckToTruck() {
+    showMessage(kTruckToTruck, kHundredPoints);
+}
 
 void ScreenMessage::showScore(int x, int y, int value) {
     scorePopups.push_back({0.0f, static_cast<float>(x), static_cast<float>(y), value});

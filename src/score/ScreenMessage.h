@@ -8,7 +8,7 @@
 // Short centred announcements over the playing field, and the numbers that float away from
 // where points were scored.
 class ScreenMessage {
-public:
+  public:
     struct Popup {
         float age = 0.0f;
         float x = 0.0f;
@@ -37,7 +37,7 @@ public:
     int lineY(int i) const { return lines[i].y; }
     const std::list<Popup>& popups() const { return scorePopups; }
 
-private:
+  private:
     friend class Singleton<ScreenMessage>;
     ScreenMessage() = default;
 

@@ -1,14 +1,13 @@
 #include "sound/OggLoader.h"
 
 #define OV_EXCLUDE_STATIC_CALLBACKS
-#include <vorbis/vorbisfile.h>
-
-#include <new>
-
 #include "app/Log.h"
 #include "platform/Platform.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
+
+#include <new>
+#include <vorbis/vorbisfile.h>
 
 namespace {
 
@@ -38,11 +37,13 @@ bool Decode(OggVorbis_File& decoder, const std::string& fileName, std::vector<ui
         if (pcm.size() - used < static_cast<std::size_t>(kReadBytes) && !Grow(pcm))
             return false;
         int section = 0;
-        const long got = ov_read(&decoder, reinterpret_cast<char*>(pcm.data() + used), kReadBytes, 0, 2, 1, &section);
+        const long got = ov_read(&decoder, reinterpret_cast<char*>(pcm.data() + used), kReadBytes,
+                                 0, 2, 1, &section);
         if (got == 0)
             break;
         if (got < 0) {
-            Log("something went wrong (%d), can't load ogg-file<%s>!\n", static_cast<int>(got), fileName.c_str());
+            Log("something went wrong (%d), can't load ogg-file<%s>!\n", static_cast<int>(got),
+                fileName.c_str());
             break;
         }
         used += static_cast<std::size_t>(got);
@@ -70,7 +71,8 @@ bool OggLoader::load(const std::string& fileName, PcmDescription& out) {
 
     // Without a file handle the decoder reads only the bytes given here.
     OggVorbis_File decoder;
-    if (ov_open(nullptr, &decoder, reinterpret_cast<const char*>(file.data()), static_cast<long>(file.size())) < 0) {
+    if (ov_open(nullptr, &decoder, reinterpret_cast<const char*>(file.data()),
+                static_cast<long>(file.size())) < 0) {
         Log("OggLoader: <%s> does not appear to be an Ogg bitstream.\n", fileName.c_str());
         return false;
     }

@@ -4,7 +4,7 @@
 
 // Ogg Vorbis files, decoded whole to 16-bit samples.
 class OggLoader final : public SfxLoader {
-public:
+  public:
     bool canLoad(const std::string& fileName) const override;
     bool load(const std::string& fileName, PcmDescription& out) override;
 };

@@ -1,11 +1,11 @@
 #include "sound/OggStreaming.h"
 
 #define OV_EXCLUDE_STATIC_CALLBACKS
-#include <vorbis/vorbisfile.h>
-
 #include "app/Log.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
+
+#include <vorbis/vorbisfile.h>
 
 namespace {
 

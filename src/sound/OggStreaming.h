@@ -1,16 +1,16 @@
 #pragma once
 
+#include "sound/SfxStreaming.h"
+
 #include <memory>
 #include <vector>
-
-#include "sound/SfxStreaming.h"
 
 struct OggVorbis_File;
 
 // Ogg Vorbis music, decoded a piece at a time from the compressed file held in memory; at the
 // end it starts over.
 class OggStreaming final : public SfxStreaming {
-public:
+  public:
     OggStreaming();
     ~OggStreaming() override;
     OggStreaming(const OggStreaming&) = delete;
@@ -21,7 +21,7 @@ public:
     bool close() override;
     int read(void* buffer, int bytes) override;
 
-private:
+  private:
     bool openDecoder();
     void closeDecoder();
 

@@ -1,9 +1,9 @@
 #include "sound/PcmConverter.h"
 
+#include "app/Log.h"
+
 #include <algorithm>
 #include <cstring>
-
-#include "app/Log.h"
 
 namespace {
 
@@ -20,9 +20,12 @@ template <typename Sample> void MixFrame(const uint8_t* in, uint8_t* out) {
 
 void MixToMono(const uint8_t* in, uint8_t* out, int bits) {
     switch (bits) {
-    case 8: return MixFrame<uint8_t>(in, out);
-    case 16: return MixFrame<int16_t>(in, out);
-    default: return MixFrame<int32_t>(in, out);
+    case 8:
+        return MixFrame<uint8_t>(in, out);
+    case 16:
+        return MixFrame<int16_t>(in, out);
+    default:
+        return MixFrame<int32_t>(in, out);
     }
 }
 
@@ -51,7 +54,8 @@ PcmDescription ForDeviceBuffer(const PcmDescription& source, bool mono) {
     const std::size_t outFrameBytes = sampleBytes * static_cast<std::size_t>(out.channels);
     const std::size_t outBytes = outFrameBytes * static_cast<std::size_t>(out.frameCount);
     if (!halve && !mixDown) {
-        out.data.assign(source.data.begin(), source.data.begin() + std::min(outBytes, source.data.size()));
+        out.data.assign(source.data.begin(),
+                        source.data.begin() + std::min(outBytes, source.data.size()));
         return out;
     }
     out.data.assign(outBytes, 0);

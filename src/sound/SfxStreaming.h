@@ -1,13 +1,13 @@
 #pragma once
 
-#include <string>
-
 #include "sound/PcmDescription.h"
+
+#include <string>
 
 // Decodes a sound file piece by piece, for music that is never held whole. After `open`, only
 // the refill thread reads from it, until it is closed or deleted.
 class SfxStreaming {
-public:
+  public:
     virtual ~SfxStreaming() = default;
     virtual bool canStream(const std::string& fileName) const = 0;
     // Fills rate, bits and channels of `format`.

@@ -13,7 +13,7 @@ namespace {
 
 // A static library leaves out the files nothing refers to, and their registration with them.
 [[gnu::used]] const bool* const kRegisteredTypes[] = {&kOggLoaderRegistered, &kWavLoaderRegistered,
-                                                       &kOggStreamingRegistered};
+                                                      &kOggStreamingRegistered};
 
 constexpr double kStreamingBufferSeconds = 2.0;
 
@@ -46,7 +46,8 @@ bool SoundEngine::init(platform::Window&) {
     return true;
 }
 
-bool SoundEngine::createSfx(const std::string& label, const std::string& fileName, unsigned flags, bool mono) {
+bool SoundEngine::createSfx(const std::string& label, const std::string& fileName, unsigned flags,
+                            bool mono) {
     if (flags & SfxFlag::Streaming)
         return createStreamingSfx(label, fileName, flags);
     return createWholeSfx(label, fileName, flags, mono);
@@ -92,7 +93,8 @@ void SoundEngine::shutdown() {
     device = nullptr;
 }
 
-bool SoundEngine::createWholeSfx(const std::string& label, const std::string& fileName, unsigned flags, bool mono) {
+bool SoundEngine::createWholeSfx(const std::string& label, const std::string& fileName,
+                                 unsigned flags, bool mono) {
     Log("SoundEngine::CreateSfx %s\n", fileName.c_str());
     PcmDescription pcm;
     if (!load(fileName, pcm)) {
@@ -100,11 +102,13 @@ bool SoundEngine::createWholeSfx(const std::string& label, const std::string& fi
         return false;
     }
     const PcmDescription converted = PcmConverter::ForDeviceBuffer(pcm, mono);
-    effects[label] = std::make_unique<SoundFx>(label, fileName, SoundFx::CreateBuffer(device, converted, flags));
+    effects[label] =
+        std::make_unique<SoundFx>(label, fileName, SoundFx::CreateBuffer(device, converted, flags));
     return true;
 }
 
-bool SoundEngine::createStreamingSfx(const std::string& label, const std::string& fileName, unsigned flags) {
+bool SoundEngine::createStreamingSfx(const std::string& label, const std::string& fileName,
+                                     unsigned flags) {
     Log("SoundEngine::CreateStreamingSfx %s\n", fileName.c_str());
     for (const auto& entry : SfxStreamingRegistry::Types()) {
         std::unique_ptr<SfxStreaming> source = entry.second();
@@ -114,8 +118,10 @@ bool SoundEngine::createStreamingSfx(const std::string& label, const std::string
         PcmDescription format;
         source->open(fileName, format);
         format.frameCount = static_cast<int>(format.sampleRate * kStreamingBufferSeconds);
-        std::unique_ptr<platform::AudioBuffer> buffer = SoundFx::CreateBuffer(device, format, flags);
-        effects[label] = std::make_unique<StreamingSoundFx>(label, fileName, std::move(source), std::move(buffer));
+        std::unique_ptr<platform::AudioBuffer> buffer =
+            SoundFx::CreateBuffer(device, format, flags);
+        effects[label] = std::make_unique<StreamingSoundFx>(label, fileName, std::move(source),
+                                                            std::move(buffer));
         return true;
     }
     Log("SoundEngine::Load could not load filename %s\n", fileName.c_str());

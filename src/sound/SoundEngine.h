@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/Singleton.h"
+#include "sound/SfxLoader.h"
+#include "sound/SoundFx.h"
+
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "core/Singleton.h"
-#include "sound/SfxLoader.h"
-#include "sound/SoundFx.h"
 
 namespace platform {
 class AudioDevice;
@@ -17,12 +17,13 @@ class Window;
 // The sound device, the loaders and every effect by label. Game code plays sounds by label and
 // never holds an effect; labels are normalised (no underscores, lower case) by the caller.
 class SoundEngine {
-public:
+  public:
     // False when there is no sound device; the game then runs silent.
     bool init(platform::Window& window);
     // Decodes the file into a new effect under `label`, replacing one of the same label; `flags`
     // from SfxFlag; `mono` mixes stereo down. False when no loader can read the file.
-    bool createSfx(const std::string& label, const std::string& fileName, unsigned flags, bool mono);
+    bool createSfx(const std::string& label, const std::string& fileName, unsigned flags,
+                   bool mono);
     SoundFx* find(const std::string& label) const;
     // Missing labels are ignored, and so is everything while sound is disabled.
     void playSound(const std::string& label);
@@ -35,12 +36,13 @@ public:
     void setSoundEnabled(bool enabled) { soundOn = enabled; }
     bool soundEnabled() const { return soundOn; }
 
-private:
+  private:
     friend class Singleton<SoundEngine>;
     SoundEngine() = default;
     ~SoundEngine();
 
-    bool createWholeSfx(const std::string& label, const std::string& fileName, unsigned flags, bool mono);
+    bool createWholeSfx(const std::string& label, const std::string& fileName, unsigned flags,
+                        bool mono);
     bool createStreamingSfx(const std::string& label, const std::string& fileName, unsigned flags);
     bool load(const std::string& fileName, PcmDescription& pcm) const;
 

@@ -1,11 +1,11 @@
 #include "sound/SoundFile.h"
 
-#include <new>
-
 #include "app/Log.h"
 #include "core/File.h"
 #include "core/FileUtil.h"
 #include "core/StringUtil.h"
+
+#include <new>
 
 namespace SoundFile {
 
@@ -13,10 +13,12 @@ bool HasExtension(const std::string& fileName, std::string_view upperCaseExtensi
     const std::size_t length = upperCaseExtension.size();
     if (fileName.size() < length)
         return false;
-    return StringUtil::ToUpper(std::string_view(fileName).substr(fileName.size() - length)) == upperCaseExtension;
+    return StringUtil::ToUpper(std::string_view(fileName).substr(fileName.size() - length)) ==
+           upperCaseExtension;
 }
 
-bool ReadWhole(const std::string& fileName, std::vector<uint8_t>& bytes, const char* outOfMemoryLine) {
+bool ReadWhole(const std::string& fileName, std::vector<uint8_t>& bytes,
+               const char* outOfMemoryLine) {
     const std::size_t length = FileUtil::FileLength(fileName);
     if (length == 0)
         return false;

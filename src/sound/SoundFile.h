@@ -13,6 +13,7 @@ bool HasExtension(const std::string& fileName, std::string_view upperCaseExtensi
 
 // The whole file through the data layer (container or data folder); false when it is missing or
 // empty. `outOfMemoryLine` is logged when it does not fit in memory.
-bool ReadWhole(const std::string& fileName, std::vector<uint8_t>& bytes, const char* outOfMemoryLine);
+bool ReadWhole(const std::string& fileName, std::vector<uint8_t>& bytes,
+               const char* outOfMemoryLine);
 
 } // namespace SoundFile

@@ -1,13 +1,13 @@
 #include "sound/SoundFx.h"
 
+#include "app/Log.h"
+#include "platform/AudioDevice.h"
+#include "sound/SoundEngine.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
-
-#include "app/Log.h"
-#include "platform/AudioDevice.h"
-#include "sound/SoundEngine.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ unsigned CapsOf(unsigned flags) {
 }
 
 // Copies what there is of `samples` into `region` and silences the rest.
-std::size_t FillRegion(uint8_t* region, int regionBytes, const std::vector<uint8_t>& samples, std::size_t from) {
+std::size_t FillRegion(uint8_t* region, int regionBytes, const std::vector<uint8_t>& samples,
+                       std::size_t from) {
     const std::size_t size = static_cast<std::size_t>(regionBytes);
     const std::size_t copied = from < samples.size() ? std::min(size, samples.size() - from) : 0;
     if (copied)
@@ -53,7 +54,8 @@ bool Fill(platform::AudioBuffer& buffer, const std::vector<uint8_t>& samples) {
 
 } // namespace
 
-SoundFx::SoundFx(std::string label, std::string fileName, std::unique_ptr<platform::AudioBuffer> buffer)
+SoundFx::SoundFx(std::string label, std::string fileName,
+                 std::unique_ptr<platform::AudioBuffer> buffer)
     : deviceBuffer(std::move(buffer)), fxLabel(std::move(label)), fxFileName(std::move(fileName)) {}
 
 SoundFx::~SoundFx() {
@@ -97,15 +99,16 @@ void SoundFx::start(bool looping) {
     deviceBuffer->play(looping);
 }
 
-std::unique_ptr<platform::AudioBuffer> SoundFx::CreateBuffer(platform::AudioDevice* device, const PcmDescription& pcm,
-                                                             unsigned flags) {
+std::unique_ptr<platform::AudioBuffer>
+SoundFx::CreateBuffer(platform::AudioDevice* device, const PcmDescription& pcm, unsigned flags) {
     const platform::AudioFormat format{pcm.sampleRate, pcm.bitsPerSample, pcm.channels};
     const long long bytes = static_cast<long long>(format.blockAlign()) * pcm.frameCount;
     // A size past int is one the device refuses too.
     const int size = static_cast<int>(std::clamp<long long>(bytes, INT_MIN, INT_MAX));
     std::unique_ptr<platform::AudioBuffer> buffer;
     const platform::AudioResult created =
-        device ? device->createBuffer(format, size, CapsOf(flags), buffer) : platform::AudioError::NoDevice;
+        device ? device->createBuffer(format, size, CapsOf(flags), buffer)
+               : platform::AudioError::NoDevice;
     if (created != platform::AudioError::None) {
         Log("SoundFx::CreateSoundBuffer: %x\n", created);
         return nullptr;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-#include <string>
-
 #include "platform/AudioBuffer.h"
 #include "sound/PcmDescription.h"
+
+#include <memory>
+#include <string>
 
 namespace platform {
 class AudioDevice;
@@ -20,7 +20,7 @@ constexpr unsigned Streaming = 16;
 // One named sound, decoded whole into a device buffer. Without a buffer (the device refused it)
 // it does nothing. `play` and `playLooping` wait for sound to be enabled; the rest act anyway.
 class SoundFx {
-public:
+  public:
     SoundFx(std::string label, std::string fileName, std::unique_ptr<platform::AudioBuffer> buffer);
     virtual ~SoundFx();
     SoundFx(const SoundFx&) = delete;
@@ -41,13 +41,13 @@ public:
 
     // A device buffer holding the samples of `pcm` (silence where it has none), with the controls
     // that `flags` ask for; null, with a log line, when the device refuses.
-    static std::unique_ptr<platform::AudioBuffer> CreateBuffer(platform::AudioDevice* device,
-                                                               const PcmDescription& pcm, unsigned flags);
+    static std::unique_ptr<platform::AudioBuffer>
+    CreateBuffer(platform::AudioDevice* device, const PcmDescription& pcm, unsigned flags);
 
-protected:
+  protected:
     std::unique_ptr<platform::AudioBuffer> deviceBuffer;
 
-private:
+  private:
     void start(bool looping);
 
     std::string fxLabel;

@@ -1,11 +1,11 @@
 #include "sound/StreamingSoundFx.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "app/Log.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 constexpr uint32_t kRefillPeriodMs = 100;
@@ -14,9 +14,11 @@ constexpr int kFirstWriteAhead = 30000;
 constexpr int kMostBytesPerRefill = 40000;
 } // namespace
 
-StreamingSoundFx::StreamingSoundFx(std::string label, std::string fileName, std::unique_ptr<SfxStreaming> source,
+StreamingSoundFx::StreamingSoundFx(std::string label, std::string fileName,
+                                   std::unique_ptr<SfxStreaming> source,
                                    std::unique_ptr<platform::AudioBuffer> buffer)
-    : SoundFx(std::move(label), std::move(fileName), std::move(buffer)), source(std::move(source)) {}
+    : SoundFx(std::move(label), std::move(fileName), std::move(buffer)), source(std::move(source)) {
+}
 
 StreamingSoundFx::~StreamingSoundFx() {
     timer.reset();
@@ -88,7 +90,8 @@ bool StreamingSoundFx::writeBlock(int count) {
         return false;
     std::memcpy(regions.first, block.data(), static_cast<std::size_t>(regions.firstBytes));
     if (regions.second)
-        std::memcpy(regions.second, block.data() + regions.firstBytes, static_cast<std::size_t>(regions.secondBytes));
+        std::memcpy(regions.second, block.data() + regions.firstBytes,
+                    static_cast<std::size_t>(regions.secondBytes));
     deviceBuffer->unlock(regions);
     return true;
 }

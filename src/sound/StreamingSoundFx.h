@@ -1,17 +1,17 @@
 #pragma once
 
-#include <array>
-#include <atomic>
-#include <cstdint>
-
 #include "platform/PeriodicTimer.h"
 #include "sound/SfxStreaming.h"
 #include "sound/SoundFx.h"
 
+#include <array>
+#include <atomic>
+#include <cstdint>
+
 // Music decoded a piece at a time into a looping two-second buffer, refilled every 100 ms on a
 // timer thread. Once started it plays until it is deleted.
 class StreamingSoundFx final : public SoundFx {
-public:
+  public:
     StreamingSoundFx(std::string label, std::string fileName, std::unique_ptr<SfxStreaming> source,
                      std::unique_ptr<platform::AudioBuffer> buffer);
     // Waits for a refill in progress before anything it uses goes.
@@ -24,7 +24,7 @@ public:
     void playLooping() override;
     bool isPlaying() const override { return true; }
 
-private:
+  private:
     static constexpr int kBlockBytes = 4096;
 
     void refill();

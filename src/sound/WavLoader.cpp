@@ -1,13 +1,13 @@
 #include "sound/WavLoader.h"
 
-#include <climits>
-#include <cstring>
-#include <optional>
-
 #include "app/Log.h"
 #include "core/FileUtil.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
+
+#include <climits>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -28,7 +28,8 @@ uint32_t Read32(const uint8_t* at) {
 }
 
 // Chunk ids are looked for only at `from` and every 4 bytes after it.
-std::optional<std::size_t> FindId(const std::vector<uint8_t>& bytes, std::size_t from, const char* id) {
+std::optional<std::size_t> FindId(const std::vector<uint8_t>& bytes, std::size_t from,
+                                  const char* id) {
     for (std::size_t at = from; at + kIdBytes <= bytes.size(); at += kIdBytes)
         if (std::memcmp(bytes.data() + at, id, kIdBytes) == 0)
             return at;
@@ -44,7 +45,8 @@ std::size_t BytesFrom(const std::vector<uint8_t>& bytes, std::size_t at) {
 std::optional<PcmDescription> ReadFormat(const std::vector<uint8_t>& bytes, std::size_t fmt,
                                          const std::string& fileName) {
     const std::size_t fields = fmt + kChunkHeaderBytes;
-    if (BytesFrom(bytes, fmt + kIdBytes) < kIdBytes || Read32(bytes.data() + fmt + kIdBytes) > BytesFrom(bytes, fields)) {
+    if (BytesFrom(bytes, fmt + kIdBytes) < kIdBytes ||
+        Read32(bytes.data() + fmt + kIdBytes) > BytesFrom(bytes, fields)) {
         Log("WavLoader: the fmt chunk of %s reaches past the end of the file\n", fileName.c_str());
         return std::nullopt;
     }
@@ -59,8 +61,8 @@ std::optional<PcmDescription> ReadFormat(const std::vector<uint8_t>& bytes, std:
     format.sampleRate = rate <= INT_MAX ? static_cast<int>(rate) : 0;
     format.bitsPerSample = Read16(field + 14);
     if (format.channels == 0 || format.bitsPerSample < 8 || format.sampleRate == 0) {
-        Log("WavLoader: %s has %d channels of %d bits at %d Hz, which cannot be played\n", fileName.c_str(),
-            format.channels, format.bitsPerSample, format.sampleRate);
+        Log("WavLoader: %s has %d channels of %d bits at %d Hz, which cannot be played\n",
+            fileName.c_str(), format.channels, format.bitsPerSample, format.sampleRate);
         return std::nullopt;
     }
     return format;
@@ -79,7 +81,8 @@ bool WavLoader::load(const std::string& fileName, PcmDescription& out) {
         return false;
     Log("WavLoader::Load %s\n", fileName.c_str());
     std::vector<uint8_t> bytes;
-    if (!FileUtil::FileExists(fileName) || !SoundFile::ReadWhole(fileName, bytes, "not enough memory\n"))
+    if (!FileUtil::FileExists(fileName) ||
+        !SoundFile::ReadWhole(fileName, bytes, "not enough memory\n"))
         return false;
 
     const std::optional<std::size_t> wave = FindId(bytes, 0, "WAVE");
@@ -103,10 +106,13 @@ bool WavLoader::load(const std::string& fileName, PcmDescription& out) {
     }
 
     const std::size_t samples = *data + kChunkHeaderBytes;
-    std::size_t size = BytesFrom(bytes, *data + kIdBytes) >= kIdBytes ? Read32(bytes.data() + *data + kIdBytes) : 0;
+    std::size_t size = BytesFrom(bytes, *data + kIdBytes) >= kIdBytes
+                           ? Read32(bytes.data() + *data + kIdBytes)
+                           : 0;
     if (size > BytesFrom(bytes, samples)) {
         size = BytesFrom(bytes, samples);
-        Log("WavLoader: the data chunk of %s reaches past the end of the file, %zu bytes are used\n",
+        Log("WavLoader: the data chunk of %s reaches past the end of the file, %zu bytes are "
+            "used\n",
             fileName.c_str(), size);
     }
     if (size == 0) {

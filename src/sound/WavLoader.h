@@ -4,7 +4,7 @@
 
 // RIFF WAVE files with PCM samples.
 class WavLoader final : public SfxLoader {
-public:
+  public:
     bool canLoad(const std::string& fileName) const override;
     bool load(const std::string& fileName, PcmDescription& out) override;
 };

@@ -20,10 +20,9 @@ bool Area::init(int areaIndex, const LevelSettings& level, const ObjectTrack::Wo
     firstRow = level.startStripCells + (areaIndex - level.levelInWorld) * level.cellsPerArea;
     const int count = std::clamp(level.tracksPerArea, 0, LevelSettings::kMaxCellsPerPart);
     lastRow = firstRow + count - 1;
-    const int maxObjects =
-        static_cast<int>(std::clamp(Singleton<SettingsManager>::Instance().GetFloat(
-                                        "MaxNumObjectsPerTrack"),
-                                    -1.0f, static_cast<float>(ObjectTrack::kMaxObjectsLimit + 1)));
+    const int maxObjects = static_cast<int>(
+        std::clamp(Singleton<SettingsManager>::Instance().GetFloat("MaxNumObjectsPerTrack"), -1.0f,
+                   static_cast<float>(ObjectTrack::kMaxObjectsLimit + 1)));
     tracks.clear();
     // Built whole before any track is set up, so that the lane pointers the objects keep stay put.
     tracks.resize(static_cast<std::size_t>(count));
@@ -37,8 +36,10 @@ bool Area::initTrack(int t, int maxObjects, const ObjectTrack::World& world) {
     SettingsManager& settings = Singleton<SettingsManager>::Instance();
     const bool leftward = settings.GetBool(StringUtil::Format("direction_%02d_%02d", index, t));
     const float baseSpeed = settings.GetFloat(StringUtil::Format("trackSpeed_%02d_%02d", index, t));
-    float minInterval = settings.GetFloat(StringUtil::Format("MinSpawnInterval_%02d_%02d", index, t));
-    float maxInterval = settings.GetFloat(StringUtil::Format("MaxSpawnInterval_%02d_%02d", index, t));
+    float minInterval =
+        settings.GetFloat(StringUtil::Format("MinSpawnInterval_%02d_%02d", index, t));
+    float maxInterval =
+        settings.GetFloat(StringUtil::Format("MaxSpawnInterval_%02d_%02d", index, t));
     if (isRiver()) {
         minInterval *= kRiverIntervalFactor;
         maxInterval *= kRiverIntervalFactor;

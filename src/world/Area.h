@@ -9,7 +9,7 @@ class LevelSettings;
 
 // A band of lanes of one kind, road or river.
 class Area : public GameObject {
-public:
+  public:
     static constexpr int kRiver = 2;
     static constexpr float kRiverIntervalFactor = 0.85f;
 
@@ -35,7 +35,7 @@ public:
     std::vector<ObjectTrack>& getTracks() { return tracks; }
     const std::vector<ObjectTrack>& getTracks() const { return tracks; }
 
-private:
+  private:
     bool initTrack(int t, int maxObjects, const ObjectTrack::World& world);
     const ObjectTrack* trackOfY(int py) const;
 

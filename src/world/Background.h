@@ -11,7 +11,7 @@ class LevelSettings;
 
 // The level's picture behind everything, scrolled up and down with the camera.
 class Background : public GameObject {
-public:
+  public:
     Background();
     ~Background() override;
     Background(const Background&) = delete;
@@ -28,7 +28,7 @@ public:
 
     bool isShown() const { return band != nullptr; }
 
-private:
+  private:
     bool loadPicture(int world);
     bool buildBand(const LevelSettings& settings);
     void draw();

@@ -7,7 +7,9 @@ namespace {
 
 constexpr int kWidth = 800;
 
-int Wrap(int row) { return ((row % BackgroundBand::kRows) + BackgroundBand::kRows) % BackgroundBand::kRows; }
+int Wrap(int row) {
+    return ((row % BackgroundBand::kRows) + BackgroundBand::kRows) % BackgroundBand::kRows;
+}
 
 } // namespace
 
@@ -53,13 +55,27 @@ void BackgroundBand::CopyRun(int firstSurfaceRow, int windowRow, int count) {
 
 void BackgroundBand::Render(const RenderParams& params) {
     const int rowsBeforeWrap = kRows - ringOffset;
-    const RenderParams upper{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE, 0, ringOffset,
-                             kWidth, rowsBeforeWrap, params.dstX, params.dstY, 0, 0};
+    const RenderParams upper{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE,
+                             0,
+                             ringOffset,
+                             kWidth,
+                             rowsBeforeWrap,
+                             params.dstX,
+                             params.dstY,
+                             0,
+                             0};
     SurfaceSprite::Render(upper);
     if (ringOffset == 0)
         return;
-    const RenderParams lower{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE, 0, 0,
-                             kWidth, ringOffset, params.dstX, params.dstY + rowsBeforeWrap, 0, 0};
+    const RenderParams lower{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE,
+                             0,
+                             0,
+                             kWidth,
+                             ringOffset,
+                             params.dstX,
+                             params.dstY + rowsBeforeWrap,
+                             0,
+                             0};
     SurfaceSprite::Render(lower);
 }
 

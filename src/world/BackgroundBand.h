@@ -7,7 +7,7 @@
 // The screen-sized surface of the scrolling background, used as a ring of rows: only the rows
 // that scroll into view are copied in, at the row where the ring currently wraps.
 class BackgroundBand : public SurfaceSprite {
-public:
+  public:
     static constexpr int kRows = 600;
 
     // `window` is a band of a picture that must outlive this band.
@@ -22,7 +22,7 @@ public:
 
     int GetRingOffset() const { return ringOffset; }
 
-private:
+  private:
     void Refill();
     // Copies the window rows shown on screen rows first .. first + count - 1 into the ring.
     void CopyScreenRows(int first, int count);

@@ -9,7 +9,7 @@ class BackgroundBand;
 // What the sprite manager holds under "BACKGROUND": it restores and draws the band for as long
 // as the background keeps it, so neither can be left pointing at the other after it is gone.
 class BackgroundBandLink : public Sprite {
-public:
+  public:
     explicit BackgroundBandLink(std::weak_ptr<BackgroundBand> band) : band(std::move(band)) {}
 
     int GetNumFrames() const override { return 1; }
@@ -18,6 +18,6 @@ public:
     int GetHeight() const override;
     void Restore() override;
 
-private:
+  private:
     std::weak_ptr<BackgroundBand> band;
 };

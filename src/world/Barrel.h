@@ -6,7 +6,7 @@
 
 // A barrel: it carries the frog on one spot, and it never dives.
 class Barrel : public RiverObject {
-public:
+  public:
     Barrel();
 
     bool attach(const Lane& lane, bool randomX) override;

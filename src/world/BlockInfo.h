@@ -9,7 +9,7 @@ class BlockingObject;
 
 // The registry of the living blocking objects; it does not own them.
 class BlockInfo {
-public:
+  public:
     void add(BlockingObject* object);
     void remove(BlockingObject* object);
     bool isBlocked(int x, int y) const;
@@ -18,7 +18,7 @@ public:
     void clear();
     std::size_t size() const { return objects.size(); }
 
-private:
+  private:
     friend class Singleton<BlockInfo>;
     BlockInfo() = default;
 

@@ -3,7 +3,7 @@
 // Something that stops the frog. A derived class registers with BlockInfo when it is placed in
 // the world; the registry forgets it here, so that it is never asked after its end.
 class BlockingObject {
-public:
+  public:
     BlockingObject() = default;
     BlockingObject(const BlockingObject&) = delete;
     BlockingObject& operator=(const BlockingObject&) = delete;

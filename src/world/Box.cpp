@@ -25,9 +25,9 @@ bool Between(int v, int low, int high) {
 } // namespace
 
 Box::Box(int objectType)
-    : RiverObject(std::string(ObjectType::kObjectNames[static_cast<std::size_t>(
-                      SaneType(objectType))]),
-                  SaneType(objectType)) {}
+    : RiverObject(
+          std::string(ObjectType::kObjectNames[static_cast<std::size_t>(SaneType(objectType))]),
+          SaneType(objectType)) {}
 
 Box::~Box() {
     if (state == kStateCatching && lane.frog)
@@ -110,7 +110,8 @@ void Box::update(float dt) {
 void Box::endAnimations() {
     if (state == kStateDrowning && stateTime >= ObjectMedia::AnimationDuration(spriteLabel())) {
         setState(kStateSwimming);
-    } else if (state == kStateCatching && stateTime >= ObjectMedia::AnimationDuration(spriteLabel())) {
+    } else if (state == kStateCatching &&
+               stateTime >= ObjectMedia::AnimationDuration(spriteLabel())) {
         if (lane.frog && lane.frog->getKillerBox() == this)
             lane.frog->setKillerBox(nullptr);
         setState(kStateFinished);

@@ -7,7 +7,7 @@
 // A box: it drowns a frog that rides it too long, and catches a frog waiting in the lane below
 // as it passes, with a hammer, a red button or a bomb.
 class Box : public RiverObject {
-public:
+  public:
     static constexpr int kStateDrowning = 5;
     static constexpr int kStateCatching = 6;
     static constexpr int kStateFinished = 7;
@@ -37,7 +37,7 @@ public:
     // How long the box carries a frog before it opens on it.
     float getWaitBeforeKill() const { return waitBeforeKill; }
 
-private:
+  private:
     void rememberPosition();
     // The frog waits in the lane just below, and the box's centre passed it in this frame.
     bool catches() const;

@@ -15,24 +15,35 @@ constexpr int kHighestFrogScreenY = 599;
 
 } // namespace
 
-int Camera::screenX(float worldX) const { return RoundToInt(worldX) - RoundToInt(x); }
+int Camera::screenX(float worldX) const {
+    return RoundToInt(worldX) - RoundToInt(x);
+}
 
 int Camera::screenY(float worldY) const {
     return kScreenHeight - (RoundToInt(worldY) - RoundToInt(y));
 }
 
-void Camera::setBackgroundHeight(int height) { backgroundHeight = height; }
+void Camera::setBackgroundHeight(int height) {
+    backgroundHeight = height;
+}
 
 // A background lower than the screen leaves no room to scroll at all.
-int Camera::upperLimit() const { return std::max(0, backgroundHeight - kScreenHeight); }
+int Camera::upperLimit() const {
+    return std::max(0, backgroundHeight - kScreenHeight);
+}
 
-int Camera::roundedX() const { return RoundToInt(x); }
+int Camera::roundedX() const {
+    return RoundToInt(x);
+}
 
-int Camera::roundedY() const { return RoundToInt(y); }
+int Camera::roundedY() const {
+    return RoundToInt(y);
+}
 
 void Camera::aimCamera(float frogDrawnY) {
     targetX = 0;
-    const int aim = RoundToInt(frogDrawnY) - kFrogRowsAboveScreenBottom * LevelSettings::kCellHeight;
+    const int aim =
+        RoundToInt(frogDrawnY) - kFrogRowsAboveScreenBottom * LevelSettings::kCellHeight;
     targetY = std::clamp(aim, 0, upperLimit());
 }
 

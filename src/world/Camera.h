@@ -3,7 +3,7 @@
 // The view onto the world: the world position shown at the bottom-left corner of the screen,
 // and the scrolling that follows the frog up and down.
 class Camera {
-public:
+  public:
     static constexpr int kScreenWidth = 800;
     static constexpr int kScreenHeight = 600;
 
@@ -32,7 +32,7 @@ public:
     float velocityY = 0.0f;
     float acceleration = 0.0f;
 
-private:
+  private:
     void stopAtTarget();
 
     int backgroundHeight = kScreenHeight;

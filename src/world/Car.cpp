@@ -30,9 +30,10 @@ const Kind& KindOf(int objectType) {
 } // namespace
 
 Car::Car(int objectType)
-    : RoadObject(std::string(ObjectType::kObjectNames[static_cast<std::size_t>(
-                     std::clamp(objectType, 0, 2))]),
-                 std::clamp(objectType, 0, 2)) {}
+    : RoadObject(
+          std::string(
+              ObjectType::kObjectNames[static_cast<std::size_t>(std::clamp(objectType, 0, 2))]),
+          std::clamp(objectType, 0, 2)) {}
 
 bool Car::attach(const Lane& newLane, bool randomX) {
     RoadObject::attach(newLane, randomX);

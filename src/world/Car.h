@@ -6,7 +6,7 @@
 
 // The open and the closed ragtop and the small car: solid over their whole box.
 class Car : public RoadObject {
-public:
+  public:
     // `objectType` is 0, 1 or 2.
     explicit Car(int objectType);
 

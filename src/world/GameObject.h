@@ -5,7 +5,7 @@
 
 // Anything in the world that is updated once a frame: a name, a state and the time in it.
 class GameObject {
-public:
+  public:
     explicit GameObject(std::string name) : name(std::move(name)) {}
     virtual ~GameObject() = default;
 
@@ -18,7 +18,7 @@ public:
     int getState() const { return state; }
     float getStateTime() const { return stateTime; }
 
-protected:
+  protected:
     std::string name;
     int state = 0;
     float stateTime = 0.0f;

@@ -11,7 +11,7 @@
 // A rectangle of equal cells over world units, row-major from the bottom-left cell. Positions
 // outside clamp to the nearest edge cell, so lookups never fail.
 template <typename Unit, typename Cell> class Grid2D {
-public:
+  public:
     struct CellCoord {
         Unit col;
         Unit row;
@@ -88,7 +88,7 @@ public:
     Unit widthUnits() const { return lat * width; }
     Unit heightUnits() const { return lon * height; }
 
-private:
+  private:
     std::size_t storageIndex(Unit x, Unit y) const {
         const CellCoord coord = cellOf(x, y);
         return static_cast<std::size_t>(coord.row) * static_cast<std::size_t>(lat) +

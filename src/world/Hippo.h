@@ -6,7 +6,7 @@
 
 // A hippo: boarding makes it angry, and after a while it dives, whether the frog stayed or not.
 class Hippo : public RiverObject {
-public:
+  public:
     static constexpr int kStateAngry = 5;
 
     Hippo();
@@ -20,11 +20,11 @@ public:
     // How long an angered hippo stays up before it dives.
     float getWaitBeforeDive() const { return waitBeforeDive; }
 
-protected:
+  protected:
     // It faces the way it swims.
     bool drawnMirrored() const override { return TrackObject::drawnMirrored(); }
 
-private:
+  private:
     float angryTime = 0.0f;
     float waitBeforeDive = 0.0f;
 };

@@ -6,7 +6,7 @@
 // Something solid that the background picture shows, standing still where a level's obstacle
 // file puts it; never drawn.
 class InvisibleBlockObject : public GameObject, public BlockingObject {
-public:
+  public:
     InvisibleBlockObject() : GameObject("ArbitraryObject") {}
 
     // Stores the box and registers it as a blocker.
@@ -20,7 +20,7 @@ public:
     int getWidth() const { return width; }
     int getHeight() const { return height; }
 
-private:
+  private:
     int x = 0;
     int y = 0;
     int width = 0;

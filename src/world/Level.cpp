@@ -126,16 +126,22 @@ void Level::updateInsects(float dt) {
     Singleton<InsectFactory>::Instance().stepInsects(dt, insects, insectWorld());
 }
 
-void Level::drawTopLayer() const { topLayer.draw(camera); }
+void Level::drawTopLayer() const {
+    topLayer.draw(camera);
+}
 
 void Level::drawBothTopLayers() const {
     roadTopLayer.draw(camera);
     topLayer.draw(camera);
 }
 
-void Level::destroyAreas() { areas.clear(); }
+void Level::destroyAreas() {
+    areas.clear();
+}
 
-void Level::destroyLevelObjects() { levelObjects.clear(); }
+void Level::destroyLevelObjects() {
+    levelObjects.clear();
+}
 
 const Area* Level::areaOfY(int py) const {
     if (py < 0)

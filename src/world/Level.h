@@ -18,7 +18,7 @@ class TrackObject;
 // The level being played: its record, grid, camera, background, lanes and decorations, and the
 // order in which they are built when a level begins.
 class Level {
-public:
+  public:
     // The pre-run that fills the lanes before a level is shown; longer would only be a broken
     // configuration holding up the start.
     static constexpr float kPreRunStep = 0.1f;
@@ -77,7 +77,7 @@ public:
     Frog* frog = nullptr;
     InsectList insects;
 
-private:
+  private:
     // The grid, the camera's limits, the background and the top layers over it for the level
     // record as it stands.
     void buildScene();

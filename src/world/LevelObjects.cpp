@@ -67,7 +67,8 @@ bool CellIsFree(long long rowStart, int column, const WorldCellGrid& grid) {
         return false;
     const int x = grid.centreX(static_cast<int>(cell % grid.latCells()));
     const int y = grid.centreY(static_cast<int>(cell / grid.latCells()));
-    return (grid.cellAt(x, y) & CELL_WATER) == 0 && !Singleton<BlockInfo>::Instance().isBlocked(x, y);
+    return (grid.cellAt(x, y) & CELL_WATER) == 0 &&
+           !Singleton<BlockInfo>::Instance().isBlocked(x, y);
 }
 
 // The file's bytes, at most kMaxFileBytes of them.

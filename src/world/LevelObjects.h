@@ -15,7 +15,7 @@ class WorldCellGrid;
 
 // A level's fixed features: the obstacles and water cells of its obstacle files, and its goal.
 class LevelObjects {
-public:
+  public:
     // Rows per area that the obstacle files and goal cells count with, whatever the level record.
     static constexpr int kRowsPerArea = 6;
     // The goal's random row is the world's top row when the start strip has two rows.
@@ -39,15 +39,14 @@ public:
     // The file of area `areaOffset` of the level; its rows are shifted by six per area.
     void loadFile(const std::string& path, int areaOffset, WorldCellGrid& grid);
     // The goal cell of the configuration, else a dry, unblocked cell of the goal row.
-    void placeGoal(const LevelSettings& settings, const WorldCellGrid& grid,
-                   const Camera& camera);
+    void placeGoal(const LevelSettings& settings, const WorldCellGrid& grid, const Camera& camera);
 
     const std::vector<std::unique_ptr<InvisibleBlockObject>>& getObstacles() const {
         return obstacles;
     }
     const WaterLilyGoal* getGoal() const { return goal.get(); }
 
-private:
+  private:
     void applyLine(const char* line, int areaOffset, WorldCellGrid& grid);
     std::optional<long long> configuredGoalCell(int world, int keyIndex, int shift,
                                                 const WorldCellGrid& grid) const;

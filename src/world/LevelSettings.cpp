@@ -32,7 +32,9 @@ const LevelRow& RowOfLevel(int level) {
     return *row;
 }
 
-SettingsManager& Config() { return Singleton<SettingsManager>::Instance(); }
+SettingsManager& Config() {
+    return Singleton<SettingsManager>::Instance();
+}
 
 // A count from the configuration, held within [low, high].
 int ReadCount(const char* key, int low, int high) {
@@ -86,13 +88,21 @@ void LevelSettings::readSpeedFactors() {
         speedFactors.push_back(Config().GetFloat(StringUtil::Format("frogSpeedFactor%02d", i)));
 }
 
-void LevelSettings::updateVisibleAreas() { visibleAreas = RowOfLevel(level).visibleAreas; }
+void LevelSettings::updateVisibleAreas() {
+    visibleAreas = RowOfLevel(level).visibleAreas;
+}
 
-int LevelSettings::worldRows() const { return cellsPerArea * visibleAreas + startStripCells; }
+int LevelSettings::worldRows() const {
+    return cellsPerArea * visibleAreas + startStripCells;
+}
 
-int LevelSettings::backgroundHeight() const { return kCellHeight * (worldRows() + 1); }
+int LevelSettings::backgroundHeight() const {
+    return kCellHeight * (worldRows() + 1);
+}
 
-int LevelSettings::firstRowOfArea(int j) const { return startStripCells + j * cellsPerArea; }
+int LevelSettings::firstRowOfArea(int j) const {
+    return startStripCells + j * cellsPerArea;
+}
 
 void LevelSettings::updateLevelTime() {
     levelTime = level < kFirstLevelOfFullTable ? Config().GetFloat("levelTimeSeconds")

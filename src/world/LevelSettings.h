@@ -8,7 +8,7 @@
 // The level record: the current level's place in its group, its dimensions and its counters,
 // and the rules by which they grow from level to level.
 class LevelSettings {
-public:
+  public:
     static constexpr int kCellHeight = WorldCellGrid::kCellHeight;
     // The tallest level; a group of levels ends when its next level would need more areas.
     static constexpr int kMaxVisibleAreas = 7;
@@ -59,7 +59,7 @@ public:
     std::vector<int> areaTypes;
     std::vector<float> speedFactors;
 
-private:
+  private:
     void readAreaTypes();
     void readSpeedFactors();
 };

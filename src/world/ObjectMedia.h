@@ -4,7 +4,7 @@
 
 // What an object needs of the catalogue and the sound engine by label.
 class ObjectMedia {
-public:
+  public:
     // How long one cycle of the animation of `label` lasts; 0, with the catalogue's log line,
     // for a label without definition, so that a state waiting for it ends at once, not never.
     static float AnimationDuration(const std::string& label);

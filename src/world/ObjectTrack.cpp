@@ -63,9 +63,9 @@ void ObjectTrack::relinkObjects() {
 }
 
 bool ObjectTrack::init(int newTrackIndex, Area* newArea, int newRow, int newFromLeft,
-                       float baseSpeed, int newMaxObjects, float newSinceSpawn,
-                       float newSinceCheck, float newMinInterval, float newMaxInterval,
-                       float newCheckInterval, const World& newWorld) {
+                       float baseSpeed, int newMaxObjects, float newSinceSpawn, float newSinceCheck,
+                       float newMinInterval, float newMaxInterval, float newCheckInterval,
+                       const World& newWorld) {
     if (newArea == nullptr || newWorld.grid == nullptr) {
         Log("ObjectTrack::init needs an area and a world grid\n");
         return false;

@@ -16,7 +16,7 @@ class WorldCellGrid;
 // One lane: lets objects in at its upstream edge, carries them across and drops them at the far
 // edge.
 class ObjectTrack : public GameObject {
-public:
+  public:
     // Where the frog is, so that the lane under it can stand still while a death is shown. The
     // anchor is the row of the object holding the frog, or the frog's own row.
     struct FrogRows {
@@ -79,7 +79,7 @@ public:
     const std::list<std::unique_ptr<TrackObject>>& getObjects() const { return objects; }
     const Piranha* getPiranha() const { return piranha.get(); }
 
-private:
+  private:
     void spawn(float dt);
     bool newestWhollyOnScreen() const;
     bool spawnDrawSucceeds();

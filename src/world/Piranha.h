@@ -7,7 +7,7 @@
 // A piranha: it comes in at the downstream edge of a river lane and swims against the current;
 // its lane decides the bite.
 class Piranha : public TrackObject {
-public:
+  public:
     static constexpr int kStateSwimming = 2;
     static constexpr int kStateBitten = 3;
     // Not one of the objects a lane lets in, so it has a number past theirs.

@@ -6,7 +6,7 @@
 
 // Something the frog rides across the water; some kinds dive away from under it.
 class RiverObject : public TrackObject {
-public:
+  public:
     static constexpr int kStateSwimming = 2;
     static constexpr int kStateDiving = 3;
     static constexpr int kStateSubmerged = 4;
@@ -17,7 +17,7 @@ public:
     // A dive ends under water once its animation has played.
     void update(float dt) override;
 
-protected:
+  protected:
     // River objects face one way whatever the current, unless a kind says otherwise.
     bool drawnMirrored() const override { return false; }
     // Size from prefix + "ObjectWidth"/"ObjectHeight", offsets from prefix + "OffsetX"/"OffsetY".

@@ -7,7 +7,7 @@
 
 // A car or a truck: solid, registered as a blocker while it is on its lane, with a shadow.
 class RoadObject : public TrackObject, public BlockingObject {
-public:
+  public:
     static constexpr int kStateDriving = 2;
     static constexpr int kStateKilling = 4;
 
@@ -22,7 +22,7 @@ public:
     int getShadowOffsetX() const { return shadowOffsetX; }
     int getShadowOffsetY() const { return shadowOffsetY; }
 
-protected:
+  protected:
     // Reads prefix + "ShadowOffsetX" and prefix + "ShadowOffsetY".
     void loadShadowOffsets(const std::string& prefix);
     // Drawn before the object when the game shows shadows.

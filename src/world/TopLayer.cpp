@@ -31,7 +31,9 @@ int ReadOffset(const std::string& key) {
 TopLayer::TopLayer(std::string countKey, std::string keyStem, std::string labelStem)
     : countKey(std::move(countKey)), keyStem(std::move(keyStem)), labelStem(std::move(labelStem)) {}
 
-TopLayer TopLayer::Top() { return TopLayer("numSpritesInTopLayer", "topLayer", "TOP_LAYER_"); }
+TopLayer TopLayer::Top() {
+    return TopLayer("numSpritesInTopLayer", "topLayer", "TOP_LAYER_");
+}
 
 TopLayer TopLayer::Road() {
     return TopLayer("numSpritesInRoadTopLayer", "roadTopLayer", "ROAD_TOP_LAYER_");

@@ -8,7 +8,7 @@ class Camera;
 // Decoration sprites laid over the world at fixed places of the level: the top layer over
 // everything, the road top layer over the vehicles.
 class TopLayer {
-public:
+  public:
     struct Position {
         int x = 0;
         int y = 0;
@@ -26,7 +26,7 @@ public:
 
     const std::vector<Position>& positions() const { return entries; }
 
-private:
+  private:
     std::string countKey;
     std::string keyStem;
     std::string labelStem;

@@ -11,7 +11,7 @@ class ObjectTrack;
 
 // Anything that travels along a lane at the lane's speed and may carry the frog.
 class TrackObject : public GameObject, public VisualObject {
-public:
+  public:
     // What an object learns of the lane it is put on; the lane owns the object, so none of it
     // outlives the object.
     struct Lane {
@@ -56,7 +56,7 @@ public:
     float getSeatOffsetX() const { return seatOffsetX; }
     bool isFrogAboard() const { return frogAboard; }
 
-protected:
+  protected:
     virtual bool drawnMirrored() const { return !lane.fromLeft; }
 
     Lane lane;

@@ -3,15 +3,15 @@
 #include "app/Log.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
-#include "world/ObjectType.h"
 #include "world/Barrel.h"
 #include "world/Box.h"
 #include "world/Car.h"
 #include "world/Hippo.h"
+#include "world/ObjectType.h"
+#include "world/Randomizer.h"
 #include "world/Truck.h"
 #include "world/Trunk.h"
 #include "world/WaterLily.h"
-#include "world/Randomizer.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 
 // Decides which object a lane lets in next, by area and by how many frogs are already home.
 class TrackObjectFactory {
-public:
+  public:
     // More areas or frogs than any level uses; bounds what a wrong setting can make us read.
     static constexpr int kMaxAreas = 100;
     static constexpr int kMaxFrogsToGoal = 100;
@@ -24,7 +24,7 @@ public:
     int truckPercent(int areaIndex, int frogsHome) const;
     int boxPercent(int areaIndex, int frogsHome) const;
 
-private:
+  private:
     friend class Singleton<TrackObjectFactory>;
     TrackObjectFactory() = default;
 

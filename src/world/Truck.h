@@ -7,7 +7,7 @@
 // One of the five trucks: its front half runs the frog over, its rear half carries it, it may
 // bring a star, and a frog that stays aboard too long is killed the way of its kind.
 class Truck : public RoadObject {
-public:
+  public:
     // `objectType` is 3 to 7.
     explicit Truck(int objectType);
 
@@ -29,7 +29,7 @@ public:
     float getKillInterval() const { return killInterval; }
     float getFrontNonBlockWidth() const { return frontNonBlockWidth; }
 
-private:
+  private:
     // In the front half: ahead of the centre in the direction of travel.
     bool inFrontHalf(int px) const;
     void drawStar(const Camera& camera) const;

@@ -6,7 +6,7 @@
 
 // A trunk: the frog may sit anywhere along it, and it never dives.
 class Trunk : public RiverObject {
-public:
+  public:
     Trunk();
 
     bool attach(const Lane& lane, bool randomX) override;

@@ -6,7 +6,7 @@ class Camera;
 
 // Something drawn in the world: its centre, its box, drawing offsets and the sprite of its state.
 class VisualObject {
-public:
+  public:
     virtual ~VisualObject() = default;
 
     virtual void setPosition(float newX, float newY);
@@ -34,7 +34,7 @@ public:
     int getOffsetX() const { return offsetX; }
     int getOffsetY() const { return offsetY; }
 
-protected:
+  protected:
     int offsetX = 0;
     int offsetY = 0;
     float x = 0.0f;

@@ -6,7 +6,7 @@
 
 // A water lily: it sinks once it has carried the frog long enough, counted over every ride.
 class WaterLily : public RiverObject {
-public:
+  public:
     WaterLily();
 
     bool attach(const Lane& lane, bool randomX) override;
@@ -17,7 +17,7 @@ public:
     // How long the lily carries a frog before it sinks.
     float getWaitBeforeDive() const { return waitBeforeDive; }
 
-private:
+  private:
     float aboardTime = 0.0f;
     float waitBeforeDive = 0.0f;
 };

@@ -9,7 +9,7 @@ class Camera;
 
 // The water lily on which the frogs of a level are brought home.
 class WaterLilyGoal : public GameObject, public VisualObject {
-public:
+  public:
     // The goal is drawn through `camera`, which must outlive it; none draws nothing.
     explicit WaterLilyGoal(const Camera* camera) : GameObject("Goal"), camera(camera) {}
 
@@ -21,6 +21,6 @@ public:
     bool reachedBy(float frogX, float frogY) const;
     std::string spriteLabel() const override { return "WATER_LILY_GOAL"; }
 
-private:
+  private:
     const Camera* camera;
 };

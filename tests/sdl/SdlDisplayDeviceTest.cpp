@@ -5,7 +5,6 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -43,7 +42,8 @@ TEST(SdlDisplayDeviceTest, TheSoftwareRendererScalesToTheNearestPixel) {
         for (int x = 0; x < shown->w; ++x) {
             Uint32 pixel = 0;
             const int bytes = shown->format->BytesPerPixel;
-            SDL_memcpy(&pixel, static_cast<Uint8*>(shown->pixels) + y * shown->pitch + x * bytes, bytes);
+            SDL_memcpy(&pixel, static_cast<Uint8*>(shown->pixels) + y * shown->pitch + x * bytes,
+                       bytes);
             Uint8 red = 0;
             Uint8 green = 0;
             Uint8 blue = 0;

@@ -1,9 +1,8 @@
-#include "platform/sdl/SdlWindow.h"
 #include "platform/VirtualKey.h"
+#include "platform/sdl/SdlWindow.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using platform::Message;
@@ -13,16 +12,16 @@ namespace {
 
 // A window on SDL's dummy video driver with one virtual game controller plugged in.
 class SdlGameControllersTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
         // The dummy window never has the focus, without which SDL drops controller events.
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_TRUE(window.create("Quagleaper", 800, 600));
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                                    SDL_CONTROLLER_AXIS_MAX,
-                                                    SDL_CONTROLLER_BUTTON_MAX, 0);
+        const int index =
+            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                      SDL_CONTROLLER_BUTTON_MAX, 0);
         ASSERT_GE(index, 0) << SDL_GetError();
         pad = SDL_JoystickOpen(index);
         ASSERT_NE(pad, nullptr);
@@ -93,8 +92,8 @@ TEST_F(SdlGameControllersTest, AControllerPluggedOutAndInAgainStillPlays) {
     pad = nullptr;
     ASSERT_EQ(SDL_JoystickDetachVirtual(0), 0);
     Keys();
-    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                                SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    const int index = SDL_JoystickAttachVirtual(
+        SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
     pad = SDL_JoystickOpen(index);
     Keys();
     EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_A), std::vector<int>{vk::PadA});

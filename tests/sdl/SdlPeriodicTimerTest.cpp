@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
+#include "platform/sdl/SdlPeriodicTimer.h"
 
 #include <atomic>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <thread>
-
-#include "platform/sdl/SdlPeriodicTimer.h"
 
 using namespace std::chrono_literals;
 

@@ -2,14 +2,13 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
 #include <utility>
 
 namespace {
 
 // The desktop window on SDL's dummy video driver, whose desktop is larger than the window.
 class SdlWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
         ASSERT_TRUE(window.create("Quagleaper", 800, 600));

@@ -1,9 +1,8 @@
 #include "sdl/SdlSoundTestBed.h"
+#include "sound/OggLoader.h"
 
 #include <chrono>
 #include <thread>
-
-#include "sound/OggLoader.h"
 
 using namespace SoundFixtures;
 using namespace std::chrono_literals;
@@ -13,13 +12,14 @@ namespace {
 constexpr int kFirstWrite = 30000;
 
 class StreamingThreadsTest : public SdlSoundTestBed {
-protected:
+  protected:
     // `count` bytes of the playing music's ring from `offset`, read while the threads run on.
     std::string Ring(int offset, int count) const {
         auto* buffer = const_cast<platform::AudioBuffer*>(engine.find("music")->buffer());
         platform::LockedRegions regions;
         EXPECT_EQ(buffer->lock(offset, count, regions), 0u);
-        const std::string bytes(reinterpret_cast<const char*>(regions.first), static_cast<std::size_t>(regions.firstBytes));
+        const std::string bytes(reinterpret_cast<const char*>(regions.first),
+                                static_cast<std::size_t>(regions.firstBytes));
         buffer->unlock(regions);
         return bytes;
     }
@@ -41,9 +41,11 @@ TEST_F(StreamingThreadsTest, MusicLoopsWhileTheMainThreadStartsAndDestroysIt) {
     }
     const std::string looped = piece + piece;
     const auto deadline = std::chrono::steady_clock::now() + 5s;
-    while (Ring(kFirstWrite, static_cast<int>(looped.size())) != looped && std::chrono::steady_clock::now() < deadline)
+    while (Ring(kFirstWrite, static_cast<int>(looped.size())) != looped &&
+           std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(Ring(kFirstWrite, static_cast<int>(looped.size())), looped) << "the piece did not start over";
+    EXPECT_EQ(Ring(kFirstWrite, static_cast<int>(looped.size())), looped)
+        << "the piece did not start over";
     // The first piece lies 30000 bytes ahead of the start, some 340 ms.
     std::this_thread::sleep_for(600ms);
     engine.shutdown();

@@ -2,14 +2,15 @@
 
 #include <utility>
 
-BmpWriter::BmpWriter(int pictureWidth, int pictureHeight, int bits, std::vector<std::uint32_t> pictureData,
-                     std::vector<std::uint32_t> colours)
+BmpWriter::BmpWriter(int pictureWidth, int pictureHeight, int bits,
+                     std::vector<std::uint32_t> pictureData, std::vector<std::uint32_t> colours)
     : width(pictureWidth), height(pictureHeight), bitCount(bits), pixels(std::move(pictureData)),
       palette(std::move(colours)) {}
 
 void BmpWriter::Put32(std::string& bytes, std::size_t offset, std::uint32_t value) {
     for (int byte = 0; byte < 4; ++byte)
-        bytes[offset + static_cast<std::size_t>(byte)] = static_cast<char>(value >> (8 * byte) & 0xFF);
+        bytes[offset + static_cast<std::size_t>(byte)] =
+            static_cast<char>(value >> (8 * byte) & 0xFF);
 }
 
 void BmpWriter::Put16(std::string& bytes, std::size_t offset, std::uint16_t value) {
@@ -23,7 +24,9 @@ std::uint32_t BmpWriter::PaletteEntriesWritten() const {
     return bitCount == 24 ? 0 : 1u << bitCount;
 }
 
-std::size_t BmpWriter::RowBytes() const { return (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4; }
+std::size_t BmpWriter::RowBytes() const {
+    return (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+}
 
 std::string BmpWriter::Row(int y) const {
     std::string row(RowBytes(), '\0');

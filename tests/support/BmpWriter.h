@@ -9,7 +9,7 @@
 // filled in, a 40-byte information header, the palette, then the rows padded to whole 32-bit
 // words, bottom row first unless asked for top-down.
 class BmpWriter {
-public:
+  public:
     // Offsets of header fields, for tests that damage them.
     static constexpr std::size_t kWidthOffset = 18;
     static constexpr std::size_t kHeightOffset = 22;
@@ -49,7 +49,7 @@ public:
     static void Put32(std::string& bytes, std::size_t offset, std::uint32_t value);
     static void Put16(std::string& bytes, std::size_t offset, std::uint16_t value);
 
-private:
+  private:
     std::size_t RowBytes() const;
     std::string Row(int y) const;
     std::uint32_t PaletteEntriesWritten() const;

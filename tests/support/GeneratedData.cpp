@@ -11,7 +11,8 @@
 
 GeneratedData::GeneratedData(const ScratchFolder& folder) {
     std::filesystem::create_directories(folder.Path() / "data");
-    std::filesystem::create_symlink(QUAGLEAPER_RUN_CONTAINER, folder.Path() / "data" / "Quagleaper.dat");
+    std::filesystem::create_symlink(QUAGLEAPER_RUN_CONTAINER,
+                                    folder.Path() / "data" / "Quagleaper.dat");
     FileLoader& files = Singleton<FileLoader>::Instance();
     files.ReadDirectory();
     Singleton<SettingsManager>::Instance().LoadSettings(files.GetBasePath() + "config.txt");
@@ -19,7 +20,9 @@ GeneratedData::GeneratedData(const ScratchFolder& folder) {
         Singleton<SpriteManager>::Instance().SetSpriteInfo(info);
 }
 
-std::string GeneratedData::LooseFolder() { return QUAGLEAPER_GENERATED_DATA; }
+std::string GeneratedData::LooseFolder() {
+    return QUAGLEAPER_GENERATED_DATA;
+}
 
 std::string GeneratedData::ReadLoose(const std::string& fileName) {
     std::ifstream in(LooseFolder() + "/" + fileName, std::ios::binary);

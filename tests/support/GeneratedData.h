@@ -8,7 +8,7 @@
 // the scratch folder's data/, its directory read, config.txt loaded from it and the still
 // pictures registered with the sprite manager.
 class GeneratedData {
-public:
+  public:
     // Call after the folder exists and before anything touches the FileLoader.
     explicit GeneratedData(const ScratchFolder& folder);
 

@@ -5,7 +5,7 @@
 // The headless platform installed for one test, with the display opened full screen at
 // 800 x 600 and the given depth, so that the screen format is the one the game would find.
 class HeadlessScreen {
-public:
+  public:
     explicit HeadlessScreen(int depth);
     ~HeadlessScreen();
     HeadlessScreen(const HeadlessScreen&) = delete;
@@ -15,6 +15,6 @@ public:
     platform::VirtualClock& Clock() { return headless.clock(); }
     platform::HeadlessDisplayDevice& Device() { return headless.display(); }
 
-private:
+  private:
     platform::HeadlessPlatform headless;
 };

@@ -2,13 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-
 #include <jpeglib.h>
 
 namespace {
 
-std::string Compress(int width, int height, int components, J_COLOR_SPACE space, const std::vector<std::uint8_t>& samples,
-                     int quality) {
+std::string Compress(int width, int height, int components, J_COLOR_SPACE space,
+                     const std::vector<std::uint8_t>& samples, int quality) {
     jpeg_compress_struct encoder{};
     jpeg_error_mgr errors{};
     encoder.err = jpeg_std_error(&errors);
@@ -25,7 +24,8 @@ std::string Compress(int width, int height, int components, J_COLOR_SPACE space,
     for (int component = 0; component < encoder.num_components; ++component)
         encoder.comp_info[component].h_samp_factor = encoder.comp_info[component].v_samp_factor = 1;
     jpeg_start_compress(&encoder, TRUE);
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(components);
+    const std::size_t rowBytes =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(components);
     while (encoder.next_scanline < encoder.image_height) {
         auto row = const_cast<JSAMPROW>(samples.data() + rowBytes * encoder.next_scanline);
         jpeg_write_scanlines(&encoder, &row, 1);
@@ -39,7 +39,8 @@ std::string Compress(int width, int height, int components, J_COLOR_SPACE space,
 
 } // namespace
 
-std::string JpegWriter::Colour(int width, int height, const std::vector<std::uint32_t>& pixels, int quality) {
+std::string JpegWriter::Colour(int width, int height, const std::vector<std::uint32_t>& pixels,
+                               int quality) {
     std::vector<std::uint8_t> samples;
     samples.reserve(pixels.size() * 3);
     for (const std::uint32_t pixel : pixels) {
@@ -50,6 +51,7 @@ std::string JpegWriter::Colour(int width, int height, const std::vector<std::uin
     return Compress(width, height, 3, JCS_RGB, samples, quality);
 }
 
-std::string JpegWriter::Grey(int width, int height, const std::vector<std::uint8_t>& levels, int quality) {
+std::string JpegWriter::Grey(int width, int height, const std::vector<std::uint8_t>& levels,
+                             int quality) {
     return Compress(width, height, 1, JCS_GRAYSCALE, levels, quality);
 }

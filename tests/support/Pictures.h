@@ -38,7 +38,8 @@ inline void SetBgr(Image& image, int x, int y, std::uint32_t colour) {
     pixel[2] = static_cast<std::uint8_t>(colour >> 16);
 }
 
-inline std::unique_ptr<Image> TrueColour(int width, int height, const std::function<std::uint32_t(int, int)>& colour) {
+inline std::unique_ptr<Image> TrueColour(int width, int height,
+                                         const std::function<std::uint32_t(int, int)>& colour) {
     auto image = std::make_unique<Image>();
     image->Create(width, height, 24);
     for (int y = 0; y < height; ++y)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/headless/HeadlessWindow.h"
+
 #include <string>
 #include <vector>
-
-#include "platform/headless/HeadlessWindow.h"
 
 // Small readings the tests take of the game's output.
 

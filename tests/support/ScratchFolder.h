@@ -6,7 +6,7 @@
 // A fresh temporary folder that becomes the working directory for one test, as the game's
 // working directory holds data/, debug.txt and HighScore.txt.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -18,7 +18,7 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path previous;
     std::filesystem::path path;
 };

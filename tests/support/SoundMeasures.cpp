@@ -1,9 +1,9 @@
 #include "support/SoundMeasures.h"
 
+#include "support/Spectrogram.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "support/Spectrogram.h"
 
 namespace SoundMeasures {
 
@@ -20,7 +20,8 @@ float ToDb(double value) {
 std::vector<float> Samples16(const uint8_t* bytes, std::size_t count) {
     std::vector<float> out(count / 2);
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<float>(static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8))) / 32768.0f;
+        out[i] = static_cast<float>(static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8))) /
+                 32768.0f;
     return out;
 }
 
@@ -48,8 +49,10 @@ float LoudnessDb(const std::vector<float>& mono, int sampleRate) {
     // Windows a tenth of their length apart are fine enough for a level.
     const std::size_t stride = std::max<std::size_t>(window / 10, 1);
     for (std::size_t start = 0; start + window <= mono.size(); start += stride)
-        loudest = std::max(loudest, RmsDb(std::vector<float>(mono.begin() + static_cast<std::ptrdiff_t>(start),
-                                                             mono.begin() + static_cast<std::ptrdiff_t>(start + window))));
+        loudest = std::max(
+            loudest,
+            RmsDb(std::vector<float>(mono.begin() + static_cast<std::ptrdiff_t>(start),
+                                     mono.begin() + static_cast<std::ptrdiff_t>(start + window))));
     return loudest;
 }
 
@@ -60,7 +63,8 @@ float StepPercentile(const std::vector<float>& mono, float share) {
     for (std::size_t i = 0; i + 1 < mono.size(); ++i)
         steps[i] = std::fabs(mono[i + 1] - mono[i]);
     const auto index = static_cast<std::size_t>(share * static_cast<float>(steps.size() - 1));
-    std::nth_element(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(index), steps.end());
+    std::nth_element(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(index),
+                     steps.end());
     return steps[index];
 }
 
@@ -68,7 +72,8 @@ float DominantHz(const std::vector<float>& mono, int sampleRate, std::size_t sta
     const std::vector<float> db = Spectrogram::SpectrumDb(mono, start, kSpectrumSize);
     // Bin 0 and 1 hold what is left of DC.
     const auto loudest = std::max_element(db.begin() + 2, db.end());
-    return static_cast<float>(loudest - db.begin()) * static_cast<float>(sampleRate) / static_cast<float>(kSpectrumSize);
+    return static_cast<float>(loudest - db.begin()) * static_cast<float>(sampleRate) /
+           static_cast<float>(kSpectrumSize);
 }
 
 float ShareBelow(const std::vector<float>& mono, int sampleRate, float hertz) {
@@ -79,7 +84,9 @@ float ShareBelow(const std::vector<float>& mono, int sampleRate, float hertz) {
         for (std::size_t bin = 1; bin < db.size(); ++bin) {
             const double energy = std::pow(10.0, db[bin] / 10.0);
             total += energy;
-            if (static_cast<float>(bin) * static_cast<float>(sampleRate) / static_cast<float>(kSpectrumSize) < hertz)
+            if (static_cast<float>(bin) * static_cast<float>(sampleRate) /
+                    static_cast<float>(kSpectrumSize) <
+                hertz)
                 below += energy;
         }
     }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "sound/PcmDescription.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "sound/PcmDescription.h"
 
 // What a listener would measure on a decoded sound, in floating point full scale ±1.
 namespace SoundMeasures {

@@ -1,12 +1,12 @@
 #include "support/Spectrogram.h"
 
+#include "gfx/PngWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
 #include <numbers>
-
-#include "gfx/PngWriter.h"
 
 namespace Spectrogram {
 
@@ -44,7 +44,8 @@ void Fft(std::vector<std::complex<float>>& data) {
 uint32_t Colour(float db) {
     const float t = std::clamp((db - kFloorDb) / -kFloorDb, 0.0f, 1.0f);
     // Black, blue, red, yellow, white at even steps.
-    constexpr float kStops[5][3] = {{0, 0, 0}, {0, 0, 160}, {200, 0, 60}, {255, 200, 0}, {255, 255, 255}};
+    constexpr float kStops[5][3] = {
+        {0, 0, 0}, {0, 0, 160}, {200, 0, 60}, {255, 200, 0}, {255, 255, 255}};
     const float position = t * 4.0f;
     const int index = std::min(3, static_cast<int>(position));
     const float blend = position - static_cast<float>(index);
@@ -58,10 +59,12 @@ uint32_t Colour(float db) {
 
 } // namespace
 
-std::vector<float> SpectrumDb(const std::vector<float>& samples, std::size_t start, std::size_t size) {
+std::vector<float> SpectrumDb(const std::vector<float>& samples, std::size_t start,
+                              std::size_t size) {
     std::vector<std::complex<float>> data(size);
     for (std::size_t i = 0; i < size; ++i) {
-        const float hann = 0.5f - 0.5f * std::cos(2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(size));
+        const float hann = 0.5f - 0.5f * std::cos(2.0f * std::numbers::pi_v<float> *
+                                                  static_cast<float>(i) / static_cast<float>(size));
         const float sample = start + i < samples.size() ? samples[start + i] : 0.0f;
         data[i] = sample * hann;
     }
@@ -74,23 +77,31 @@ std::vector<float> SpectrumDb(const std::vector<float>& samples, std::size_t sta
     return db;
 }
 
-bool WritePng(const std::string& path, const std::vector<float>& samples, int sampleRate, int width, int height) {
-    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+bool WritePng(const std::string& path, const std::vector<float>& samples, int sampleRate, int width,
+              int height) {
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width) *
+                                 static_cast<std::size_t>(height));
     for (int x = 0; x < width; ++x) {
-        const std::size_t centre = samples.size() * static_cast<std::size_t>(x) / static_cast<std::size_t>(width);
+        const std::size_t centre =
+            samples.size() * static_cast<std::size_t>(x) / static_cast<std::size_t>(width);
         const std::size_t start = centre > kWindow / 2 ? centre - kWindow / 2 : 0;
         const std::vector<float> db = SpectrumDb(samples, start, kWindow);
         for (int y = 0; y < height; ++y) {
-            const std::size_t bin = db.size() * static_cast<std::size_t>(height - 1 - y) / static_cast<std::size_t>(height);
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = Colour(db[bin]);
+            const std::size_t bin = db.size() * static_cast<std::size_t>(height - 1 - y) /
+                                    static_cast<std::size_t>(height);
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                   static_cast<std::size_t>(x)] = Colour(db[bin]);
         }
     }
     // A white tick on the left edge at every kHz.
     const float nyquist = static_cast<float>(sampleRate) / 2.0f;
     for (int khz = 1; static_cast<float>(khz) * 1000.0f < nyquist; ++khz) {
-        const int y = height - 1 - static_cast<int>(static_cast<float>(khz) * 1000.0f / nyquist * static_cast<float>(height));
+        const int y = height - 1 -
+                      static_cast<int>(static_cast<float>(khz) * 1000.0f / nyquist *
+                                       static_cast<float>(height));
         for (int x = 0; x < (khz % 5 == 0 ? 14 : 7); ++x)
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = 0xFFFFFF;
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                   static_cast<std::size_t>(x)] = 0xFFFFFF;
     }
     return PngWriter::Write(path, width, height, pixels);
 }

@@ -5,8 +5,8 @@
 #include "gfx/SpriteManager.h"
 #include "gfx/SurfaceSprite.h"
 #include "platform/DisplaySurface.h"
-#include "support/Probes.h"
 #include "support/HeadlessScreen.h"
+#include "support/Probes.h"
 #include "support/ScratchFolder.h"
 
 #include <cstdint>
@@ -19,7 +19,7 @@
 // A headless screen of the test's depth (16 or 32) to draw sprites into, with pictures in the
 // screen's format and a look at the back buffer, the log and the quit requests.
 class SpriteScreen : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     static constexpr std::uint32_t kWhite = 0xFFFFFF;
 
     int Depth() const { return GetParam(); }

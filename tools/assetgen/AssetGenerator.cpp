@@ -54,7 +54,8 @@ const FontFile kFonts[] = {
 };
 
 std::unique_ptr<Canvas> DrawWorld() {
-    auto world = std::make_unique<Canvas>(WorldGeometry::kPictureWidth, WorldGeometry::kPictureHeight);
+    auto world =
+        std::make_unique<Canvas>(WorldGeometry::kPictureWidth, WorldGeometry::kPictureHeight);
     WorldPainter(*world).Paint();
     return world;
 }
@@ -93,8 +94,7 @@ bool AssetGenerator::WriteAll() const {
         return false;
     }
     return WriteWorld() && WriteScreens() && FrogAnimations::WriteAll(outDir, sheet) &&
-           RoadRiverPictures::WriteAll(outDir, sheet) && WriteFonts() &&
-           WriteConfig() &&
+           RoadRiverPictures::WriteAll(outDir, sheet) && WriteFonts() && WriteConfig() &&
            DataFolder(outDir, nullptr).WriteText("credits.txt", CreditsText::Latin1());
 }
 

@@ -7,7 +7,7 @@ class ContactSheet;
 // Writes the whole picture side of the data folder: the world picture and its decorations,
 // obstacle files, screens, HUD icons, fonts, credits and config.txt.
 class AssetGenerator {
-public:
+  public:
     // `configSource` is the hand-written config.txt the generated section is appended to.
     AssetGenerator(std::string outDir, std::string configSource, ContactSheet* sheet);
 
@@ -18,7 +18,7 @@ public:
     // and the showdown.
     static bool WriteWorldViews(const std::string& folder);
 
-private:
+  private:
     bool WriteWorld() const;
     bool WriteScreens() const;
     bool WriteFonts() const;

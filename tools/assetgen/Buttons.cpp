@@ -17,7 +17,8 @@ std::vector<Button> Build() {
         {Screen::Title, "BUTTON_EXIT_HIGH_LIGHT", "Ende", 610, 512, 726, 573, false},
         {Screen::Help, "BUTTON_BACK_HELP_HIGH_LIGHT", "Zurück", 416, 522, 497, 560, false},
         {Screen::Help, "BUTTON_CREDITS_HIGH_LIGHT", "Credits", 281, 522, 378, 560, false},
-        {Screen::HighScore, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", "Zurück", 359, 523, 440, 561, false},
+        {Screen::HighScore, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", "Zurück", 359, 523, 440, 561,
+         false},
         {Screen::Credits, "BUTTON_BACK_CREDITS_HIGH_LIGHT", "Zurück", 359, 523, 440, 561, false},
     };
 }
@@ -35,9 +36,11 @@ void CheckBox(cairo_t* cr, const Button& button, double x, double y, bool lit) {
     Paint::RoundedRect(cr, boxX, boxY, kBoxSize, kBoxSize, 5);
     Paint::FlatOutlined(cr, 0xFFFFFF, 2.5);
     const std::uint32_t ink = lit ? 0xD93A2A : 0x2F6FD0;
-    Paint::Text(cr, button.text, boxX - 10, boxY + kBoxSize / 2.0 + 7, 19, ink, Paint::Align::Right, true, 0);
+    Paint::Text(cr, button.text, boxX - 10, boxY + kBoxSize / 2.0 + 7, 19, ink, Paint::Align::Right,
+                true, 0);
     if (!music)
-        Paint::Text(cr, "Schatten der Autos", x + w / 2, y + h - 16, 12, 0x6A6478, Paint::Align::Centre, true, 0);
+        Paint::Text(cr, "Schatten der Autos", x + w / 2, y + h - 16, 12, 0x6A6478,
+                    Paint::Align::Centre, true, 0);
 }
 
 } // namespace
@@ -64,8 +67,8 @@ void Draw(cairo_t* cr, const Button& button, double x, double y, bool lit) {
     Paint::Colour(cr, 0xFFFFFF, 0.35);
     cairo_fill(cr);
     const double size = std::min(h * 0.46, 26.0);
-    Paint::Text(cr, button.text, x + w / 2, y + (h - 6) / 2 + size * 0.36, size, lit ? 0xFFFFFF : 0xFFFBE8,
-                Paint::Align::Centre, true, 3.5);
+    Paint::Text(cr, button.text, x + w / 2, y + (h - 6) / 2 + size * 0.36, size,
+                lit ? 0xFFFFFF : 0xFFFBE8, Paint::Align::Centre, true, 3.5);
 }
 
 void DrawScreen(cairo_t* cr, Screen screen) {

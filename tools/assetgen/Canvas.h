@@ -1,12 +1,11 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 
 // A picture being drawn: a premultiplied ARGB Cairo surface with its drawing context.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -22,7 +21,7 @@ public:
     // Premultiplied 0xAARRGGBB.
     std::uint32_t Pixel(int x, int y) const;
 
-private:
+  private:
     int width;
     int height;
     cairo_surface_t* surface;

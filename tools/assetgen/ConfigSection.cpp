@@ -18,7 +18,8 @@ void Line(std::string& text, const std::string& key, int value) {
 }
 
 void Geometry(std::string& text) {
-    text += "\n# The world picture: 16 columns of 50 units, areas of five one-row tracks and a grass row,\n"
+    text += "\n# The world picture: 16 columns of 50 units, areas of five one-row tracks and a "
+            "grass row,\n"
             "# a start strip of one row, seven area types alternating road and river.\n";
     Line(text, "numWorlds", 1);
     Line(text, "numAreas", kAreas);
@@ -43,7 +44,8 @@ void TopLayers(std::string& text) {
                 continue;
             const char* stem = road ? "roadTopLayerOffset" : "topLayerOffset";
             Line(entries, StringUtil::Format("%sX%02d", stem, count), placement.x);
-            Line(entries, StringUtil::Format("%sY%02d", stem, count), WorldY(placement.top + placement.height));
+            Line(entries, StringUtil::Format("%sY%02d", stem, count),
+                 WorldY(placement.top + placement.height));
             ++count;
         }
         Line(text, road ? "numSpritesInRoadTopLayer" : "numSpritesInTopLayer", count);
@@ -78,9 +80,11 @@ void Showdown(std::string& text) {
 } // namespace
 
 std::string Text() {
-    std::string text = "\n# ---------------------------------------------------------------------------------------\n"
-                       "# Written by quagleaper-assetgen to fit the pictures it draws; change them together.\n"
-                       "SECTION Pictures\n";
+    std::string text =
+        "\n# "
+        "---------------------------------------------------------------------------------------\n"
+        "# Written by quagleaper-assetgen to fit the pictures it draws; change them together.\n"
+        "SECTION Pictures\n";
     Geometry(text);
     TopLayers(text);
     Cells(text);

@@ -18,7 +18,8 @@ void Checkerboard(cairo_t* cr, int x, int y, int width, int height) {
             const double grey = (row + column) % 2 ? 0.78 : 0.9;
             cairo_set_source_rgb(cr, grey, grey, grey);
             cairo_rectangle(cr, x + column * kSquare, y + row * kSquare,
-                            std::min(kSquare, width - column * kSquare), std::min(kSquare, height - row * kSquare));
+                            std::min(kSquare, width - column * kSquare),
+                            std::min(kSquare, height - row * kSquare));
             cairo_fill(cr);
         }
 }

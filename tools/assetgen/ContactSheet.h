@@ -9,11 +9,11 @@
 // Every picture the generator made, small and labelled on one page, over a checkerboard so
 // that transparent parts show.
 class ContactSheet {
-public:
+  public:
     void Add(const std::string& label, const Canvas& picture);
     bool Write(const std::string& pngPath) const;
 
-private:
+  private:
     struct Entry {
         std::string label;
         int width = 0;

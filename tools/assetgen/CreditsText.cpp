@@ -49,7 +49,8 @@ std::string ToLatin1(const std::string& utf8) {
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            bytes += static_cast<char>((c & 0x1F) << 6 | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
+            bytes += static_cast<char>((c & 0x1F) << 6 |
+                                       (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
             ++i;
         } else {
             bytes += static_cast<char>(c);

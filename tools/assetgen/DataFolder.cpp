@@ -9,14 +9,18 @@
 #include <cstdio>
 #include <fstream>
 
-DataFolder::DataFolder(std::string root, ContactSheet* sheet) : root(std::move(root)), sheet(sheet) {}
+DataFolder::DataFolder(std::string root, ContactSheet* sheet)
+    : root(std::move(root)), sheet(sheet) {}
 
-std::string DataFolder::PathOf(const std::string& fileName) const { return root + "/" + fileName; }
+std::string DataFolder::PathOf(const std::string& fileName) const {
+    return root + "/" + fileName;
+}
 
 bool DataFolder::WritePicture(const std::string& label, const Canvas& canvas) {
     const SpriteInfo* info = PictureCatalogue::Find(label);
     if (!info) {
-        std::fprintf(stderr, "quagleaper-assetgen: %s is not a still picture of the catalogue\n", label.c_str());
+        std::fprintf(stderr, "quagleaper-assetgen: %s is not a still picture of the catalogue\n",
+                     label.c_str());
         return false;
     }
     if (info->type == SpriteTypeShadow || info->type == SpriteTypeAnimatedRle)
@@ -31,14 +35,16 @@ bool DataFolder::WritePicture(const std::string& label, const Canvas& canvas) {
 }
 
 bool DataFolder::WriteHardBmp(const std::string& label, const Canvas& canvas) {
-    const bool written = PictureFiles::WriteBmp24(PathOf(NormalizeLabel(label)) + ".bmp", canvas.Width(),
-                                                  canvas.Height(), PictureExport::HardColour(canvas));
+    const bool written =
+        PictureFiles::WriteBmp24(PathOf(NormalizeLabel(label)) + ".bmp", canvas.Width(),
+                                 canvas.Height(), PictureExport::HardColour(canvas));
     return Note(written, label, canvas);
 }
 
 bool DataFolder::WriteJpeg(const std::string& label, const Canvas& canvas, int quality) {
-    const bool written = PictureFiles::WriteJpeg(PathOf(NormalizeLabel(label)) + ".jpg", canvas.Width(),
-                                                 canvas.Height(), PictureExport::Opaque(canvas), quality);
+    const bool written =
+        PictureFiles::WriteJpeg(PathOf(NormalizeLabel(label)) + ".jpg", canvas.Width(),
+                                canvas.Height(), PictureExport::Opaque(canvas), quality);
     return Note(written, label, canvas);
 }
 

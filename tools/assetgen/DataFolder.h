@@ -9,7 +9,7 @@ class ContactSheet;
 // The loose data folder being written: pictures under their labels' file names, as the game's
 // loaders look them up, and text files.
 class DataFolder {
-public:
+  public:
     // `sheet` (may be null) gets a thumbnail of every picture written.
     DataFolder(std::string root, ContactSheet* sheet);
 
@@ -26,7 +26,7 @@ public:
     // Path of a file in the folder.
     std::string PathOf(const std::string& fileName) const;
 
-private:
+  private:
     bool Note(bool written, const std::string& label, const Canvas& canvas);
 
     std::string root;

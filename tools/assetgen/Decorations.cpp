@@ -10,21 +10,31 @@ namespace {
 
 using namespace WorldGeometry;
 
-int LanesTop(int area) { return RowTop(TrackRow(area, kTracksPerArea - 1)); }
-int LanesBottom(int area) { return RowTop(TrackRow(area, 0)) + kCellHeight; }
+int LanesTop(int area) {
+    return RowTop(TrackRow(area, kTracksPerArea - 1));
+}
+int LanesBottom(int area) {
+    return RowTop(TrackRow(area, 0)) + kCellHeight;
+}
 
 Placement Crown(int index, int column, int row) {
     // Wide enough to shade the strip, narrow enough to leave the lanes beside it in sight.
     constexpr int kSize = 116;
     const int cx = column * kCellWidth + kCellWidth / 2;
     const int cy = RowTop(row) + kCellHeight / 2;
-    return {"TOP_LAYER_0" + std::to_string(index), false, cx - kSize / 2, cy - kSize / 2 - 4, kSize, kSize};
+    return {"TOP_LAYER_0" + std::to_string(index),
+            false,
+            cx - kSize / 2,
+            cy - kSize / 2 - 4,
+            kSize,
+            kSize};
 }
 
 // Spans an area's lanes from kerb to kerb, `overhang` rows beyond each.
 Placement AcrossLanes(int index, int area, int x, int width, int overhang) {
-    return {"ROAD_TOP_LAYER_0" + std::to_string(index), true, x, LanesTop(area) - overhang, width,
-            LanesBottom(area) - LanesTop(area) + 2 * overhang};
+    return {
+        "ROAD_TOP_LAYER_0" + std::to_string(index),       true, x, LanesTop(area) - overhang, width,
+        LanesBottom(area) - LanesTop(area) + 2 * overhang};
 }
 
 std::vector<Placement> Build() {
@@ -50,8 +60,9 @@ void TreeCrown(cairo_t* cr, double w, double h) {
     const double cy = h / 2;
     Paint::Ellipse(cr, cx + 4, cy + 6, w * 0.46, h * 0.44);
     Paint::FlatOutlined(cr, 0x2F6B2A, 3);
-    static constexpr double kBlobs[][3] = {{-0.22, -0.18, 0.22}, {0.16, -0.22, 0.21}, {0.24, 0.08, 0.2},
-                                           {-0.2, 0.16, 0.22},   {0.02, 0.22, 0.2},   {-0.02, -0.02, 0.24}};
+    static constexpr double kBlobs[][3] = {{-0.22, -0.18, 0.22}, {0.16, -0.22, 0.21},
+                                           {0.24, 0.08, 0.2},    {-0.2, 0.16, 0.22},
+                                           {0.02, 0.22, 0.2},    {-0.02, -0.02, 0.24}};
     for (const auto& blob : kBlobs) {
         Paint::Ellipse(cr, cx + blob[0] * w, cy + blob[1] * h, blob[2] * w, blob[2] * h);
         Paint::ShadedOutlined(cr, 0x47A93A, 2.0, 0x24502A);
@@ -59,7 +70,8 @@ void TreeCrown(cairo_t* cr, double w, double h) {
     for (int i = 0; i < 26; ++i) {
         const double angle = i * 2.4;
         const double radius = (0.1 + 0.3 * Paint::Noise(i, 3, 17)) * w;
-        Paint::Ellipse(cr, cx + std::cos(angle) * radius - 4, cy + std::sin(angle) * radius - 4, 5, 3.5);
+        Paint::Ellipse(cr, cx + std::cos(angle) * radius - 4, cy + std::sin(angle) * radius - 4, 5,
+                       3.5);
         Paint::Colour(cr, 0x8BDB5E, 0.9);
         cairo_fill(cr);
     }
@@ -83,7 +95,8 @@ void SignGantry(cairo_t* cr, double w, double h, std::uint32_t sign) {
     }
     // Sign panels over the lanes, seen from above: their top edges and the lamps.
     for (int lane = 0; lane < kTracksPerArea; lane += 2) {
-        const double y = h - (lane + 0.5) * kCellHeight - 26 - (h - kTracksPerArea * kCellHeight) / 2;
+        const double y =
+            h - (lane + 0.5) * kCellHeight - 26 - (h - kTracksPerArea * kCellHeight) / 2;
         Paint::RoundedRect(cr, 4, y, w - 8, 20, 4);
         Paint::ShadedOutlined(cr, sign, 2);
         Paint::Colour(cr, 0xF4F1E0);

@@ -12,9 +12,9 @@ namespace Decorations {
 
 struct Placement {
     std::string label;
-    bool road;      // a road top layer rather than a top layer
-    int x;          // left edge, picture column
-    int top;        // top edge, picture row
+    bool road; // a road top layer rather than a top layer
+    int x;     // left edge, picture column
+    int top;   // top edge, picture row
     int width;
     int height;
 };

@@ -2,8 +2,8 @@
 
 #include "Paint.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace Figures {
@@ -20,8 +20,8 @@ void Eye(cairo_t* cr, double x, double y, double r) {
     cairo_fill(cr);
 }
 
-void Leg(cairo_t* cr, double x1, double y1, double x2, double y2, double x3, double y3, double width,
-         std::uint32_t skin) {
+void Leg(cairo_t* cr, double x1, double y1, double x2, double y2, double x3, double y3,
+         double width, std::uint32_t skin) {
     cairo_move_to(cr, x1, y1);
     cairo_line_to(cr, x2, y2);
     cairo_line_to(cr, x3, y3);
@@ -129,11 +129,13 @@ void WaterLily(cairo_t* cr, double cx, double cy, double size, bool flower) {
             const double angle = i * M_PI / 4 + ring * M_PI / 8;
             const double length = r * (ring ? 0.28 : 0.4);
             cairo_save(cr);
-            cairo_translate(cr, cx + std::cos(angle) * length * 0.6, cy + std::sin(angle) * length * 0.6);
+            cairo_translate(cr, cx + std::cos(angle) * length * 0.6,
+                            cy + std::sin(angle) * length * 0.6);
             cairo_rotate(cr, angle);
             Paint::Ellipse(cr, 0, 0, length * 0.6, length * 0.26);
             cairo_restore(cr);
-            Paint::ShadedOutlined(cr, ring ? 0xFFF1F6 : 0xFF9CC4, std::max(1.0, size / 60), 0xB0507A);
+            Paint::ShadedOutlined(cr, ring ? 0xFFF1F6 : 0xFF9CC4, std::max(1.0, size / 60),
+                                  0xB0507A);
         }
     Paint::Ellipse(cr, cx, cy, r * 0.1, r * 0.1);
     Paint::ShadedOutlined(cr, 0xFFD23A, 1);
@@ -145,7 +147,8 @@ void Car(cairo_t* cr, double cx, double cy, double size, std::uint32_t body) {
     Paint::DropShadow(cr, cx + 3, cy + 3, w * 0.52, h * 0.6, 0.5);
     for (double x : {-0.3, 0.3})
         for (double y : {-0.5, 0.5}) {
-            Paint::RoundedRect(cr, cx + x * w - w * 0.09, cy + y * h - h * 0.14, w * 0.18, h * 0.28, 2);
+            Paint::RoundedRect(cr, cx + x * w - w * 0.09, cy + y * h - h * 0.14, w * 0.18, h * 0.28,
+                               2);
             Paint::FlatOutlined(cr, 0x3A3648, 1);
         }
     Paint::RoundedRect(cr, cx - w / 2, cy - h / 2, w, h, h * 0.35);

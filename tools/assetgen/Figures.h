@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 
 // The game's characters and objects as small vector drawings, for icons, the help screen and

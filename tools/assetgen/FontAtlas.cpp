@@ -86,11 +86,13 @@ FontAtlas::FontAtlas(const Style& style) {
         cairo_set_line_width(cr, style.outline);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(cr);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, glyph.top, 0, glyph.top + lineHeight);
+        cairo_pattern_t* shade =
+            cairo_pattern_create_linear(0, glyph.top, 0, glyph.top + lineHeight);
         const std::uint32_t light = Paint::Lighter(style.fill, 0.45);
-        cairo_pattern_add_color_stop_rgb(shade, 0.2, (light >> 16) / 255.0, (light >> 8 & 0xFF) / 255.0,
-                                         (light & 0xFF) / 255.0);
-        cairo_pattern_add_color_stop_rgb(shade, 0.8, (style.fill >> 16) / 255.0, (style.fill >> 8 & 0xFF) / 255.0,
+        cairo_pattern_add_color_stop_rgb(shade, 0.2, (light >> 16) / 255.0,
+                                         (light >> 8 & 0xFF) / 255.0, (light & 0xFF) / 255.0);
+        cairo_pattern_add_color_stop_rgb(shade, 0.8, (style.fill >> 16) / 255.0,
+                                         (style.fill >> 8 & 0xFF) / 255.0,
                                          (style.fill & 0xFF) / 255.0);
         cairo_set_source(cr, shade);
         cairo_fill(cr);
@@ -101,8 +103,8 @@ FontAtlas::FontAtlas(const Style& style) {
 
 std::string FontAtlas::Definition() const {
     const int height = picture->Height();
-    std::string text = StringUtil::Format("0 1\n%d %d\n0 %d\n%zu\n0 0\n", kPictureWidth, height, lineHeight,
-                                          glyphs.size());
+    std::string text = StringUtil::Format("0 1\n%d %d\n0 %d\n%zu\n0 0\n", kPictureWidth, height,
+                                          lineHeight, glyphs.size());
     for (const Glyph& glyph : glyphs) {
         const int y = height - lineHeight - glyph.top;
         const int shift = glyph.top == 0 ? kTopRowShift : 0;

@@ -11,16 +11,16 @@
 // glyph lies (rows counted from the picture's bottom; the top row written 4 pixels left, as
 // the reader moves it back).
 class FontAtlas {
-public:
+  public:
     struct Style {
-        double size;          // pixels
-        std::uint32_t fill;   // 0xRRGGBB
-        double outline;       // width of the dark outline
+        double size;        // pixels
+        std::uint32_t fill; // 0xRRGGBB
+        double outline;     // width of the dark outline
     };
     struct Glyph {
-        unsigned char code;   // Latin-1
-        int x;                // left column in the picture
-        int top;              // top row in the picture
+        unsigned char code; // Latin-1
+        int x;              // left column in the picture
+        int top;            // top row in the picture
         int width;
     };
 
@@ -37,7 +37,7 @@ public:
     // The ".fnt" definition text.
     std::string Definition() const;
 
-private:
+  private:
     std::unique_ptr<Canvas> picture;
     std::vector<Glyph> glyphs;
     int lineHeight = 0;

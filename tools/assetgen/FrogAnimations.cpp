@@ -28,42 +28,50 @@ constexpr int kFlung = 116;
 
 const std::vector<Animation> kAnimations = {
     {"FROG_IDLE", kCell, kCell, kMid, kMid, 0, 0, 2.5, nullptr, false, FrogMoves::Idle},
-    {"FROG_MOVE_UP", kCell, kLong + 75, kMid, kLongMid + 75, 0, -75, 0.4, "frogmoveup", false, FrogMoves::Hop},
-    {"FROG_MOVE_UP_TRUCK_UP", kCell, kLong + 85, kMid, kLongMid + 85, 0, -85, 0.42, "frogmoveuptruckup", false,
+    {"FROG_MOVE_UP", kCell, kLong + 75, kMid, kLongMid + 75, 0, -75, 0.4, "frogmoveup", false,
      FrogMoves::Hop},
-    {"FROG_MOVE_UP_TRUCK_DOWN", kCell, kLong + 65, kMid, kLongMid + 65, 0, -65, 0.42, "frogmoveuptruckdown", false,
+    {"FROG_MOVE_UP_TRUCK_UP", kCell, kLong + 85, kMid, kLongMid + 85, 0, -85, 0.42,
+     "frogmoveuptruckup", false, FrogMoves::Hop},
+    {"FROG_MOVE_UP_TRUCK_DOWN", kCell, kLong + 65, kMid, kLongMid + 65, 0, -65, 0.42,
+     "frogmoveuptruckdown", false, FrogMoves::Hop},
+    {"FROG_MOVE_DOWN", kCell, kLong + 75, kMid, kLongMid, 0, 75, 0.4, "frogmovedown", false,
      FrogMoves::Hop},
-    {"FROG_MOVE_DOWN", kCell, kLong + 75, kMid, kLongMid, 0, 75, 0.4, "frogmovedown", false, FrogMoves::Hop},
-    {"FROG_MOVE_DOWN_TRUCK_DOWN", kCell, kLong + 85, kMid, kLongMid, 0, 85, 0.42, "frogmovedowntruckdown", false,
+    {"FROG_MOVE_DOWN_TRUCK_DOWN", kCell, kLong + 85, kMid, kLongMid, 0, 85, 0.42,
+     "frogmovedowntruckdown", false, FrogMoves::Hop},
+    {"FROG_MOVE_LEFT", kLong + 40, kCell, kLongMid + 40, kMid, -40, 0, 0.34, "frogmoveleft", false,
      FrogMoves::Hop},
-    {"FROG_MOVE_LEFT", kLong + 40, kCell, kLongMid + 40, kMid, -40, 0, 0.34, "frogmoveleft", false, FrogMoves::Hop},
-    {"FROG_MOVE_RIGHT", kLong + 40, kCell, kLongMid, kMid, 40, 0, 0.34, "frogmoveright", false, FrogMoves::Hop},
-    {"FROG_ROCKET_JUMP", kCell, kLong + 140, kMid, kLongMid + 140, 0, -140, 0.62, "frogrocketjump", false,
-     FrogMoves::RocketJump},
-    {"FROG_ROCKET_JUMP_BOARDING", kCell, kLong + 150, kMid, kLongMid + 150, 0, -150, 0.62, "frogrocketjumpboarding",
+    {"FROG_MOVE_RIGHT", kLong + 40, kCell, kLongMid, kMid, 40, 0, 0.34, "frogmoveright", false,
+     FrogMoves::Hop},
+    {"FROG_ROCKET_JUMP", kCell, kLong + 140, kMid, kLongMid + 140, 0, -140, 0.62, "frogrocketjump",
      false, FrogMoves::RocketJump},
-    {"FROG_CATCH_INSECT", kCell, kCell + kTongue, kMid, kMid + kTongue, 0, 0, 0.75, "frogcatchinsect", false,
-     FrogMoves::CatchInsect},
-    {"FROG_PIERCED", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.6, "frogpierced", false, FrogDeaths::Pierced},
-    {"FROG_FINISH", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.1, "frogfinish", false, FrogMoves::Finish},
+    {"FROG_ROCKET_JUMP_BOARDING", kCell, kLong + 150, kMid, kLongMid + 150, 0, -150, 0.62,
+     "frogrocketjumpboarding", false, FrogMoves::RocketJump},
+    {"FROG_CATCH_INSECT", kCell, kCell + kTongue, kMid, kMid + kTongue, 0, 0, 0.75,
+     "frogcatchinsect", false, FrogMoves::CatchInsect},
+    {"FROG_PIERCED", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.6, "frogpierced", false,
+     FrogDeaths::Pierced},
+    {"FROG_FINISH", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.1, "frogfinish", false,
+     FrogMoves::Finish},
     {"FROG_KNOCKED_OVER", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.2, "frogknockedover", false,
      FrogDeaths::KnockedOver},
-    {"FROG_DROWN", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogdrown", false, FrogDeaths::Drown},
-    {"FROG_KILL_TRUCK_LEFT", kCell + 2 * (kFling + 42), kFlung, kMid + kFling + 42, kFlung / 2, -kFling, 0, 1.4,
-     nullptr, false, FrogDeaths::KillTruck},
-    {"FROG_KILL_TRUCK_RIGHT", kCell + 2 * (kFling + 42), kFlung, kMid + kFling + 42, kFlung / 2, kFling, 0, 1.4,
-     nullptr, false, FrogDeaths::KillTruck},
-    {"FROG_KILL_BOX_DROWN", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogkillboxdrown", false,
-     FrogDeaths::BoxDrown},
-    {"FROG_KILL_BOX_HAMMER", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogkillboxhammer", false,
-     FrogDeaths::BoxHammer},
-    {"FROG_KILL_BOX_RED_BUTTON", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.7, "frogkillboxredbutton", false,
-     FrogDeaths::RedButton},
+    {"FROG_DROWN", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogdrown", false,
+     FrogDeaths::Drown},
+    {"FROG_KILL_TRUCK_LEFT", kCell + 2 * (kFling + 42), kFlung, kMid + kFling + 42, kFlung / 2,
+     -kFling, 0, 1.4, nullptr, false, FrogDeaths::KillTruck},
+    {"FROG_KILL_TRUCK_RIGHT", kCell + 2 * (kFling + 42), kFlung, kMid + kFling + 42, kFlung / 2,
+     kFling, 0, 1.4, nullptr, false, FrogDeaths::KillTruck},
+    {"FROG_KILL_BOX_DROWN", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogkillboxdrown",
+     false, FrogDeaths::BoxDrown},
+    {"FROG_KILL_BOX_HAMMER", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.5, "frogkillboxhammer",
+     false, FrogDeaths::BoxHammer},
+    {"FROG_KILL_BOX_RED_BUTTON", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.7,
+     "frogkillboxredbutton", false, FrogDeaths::RedButton},
     {"FROG_KILL_BOX_BOMB", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.3, "frogkillboxbomb", false,
      FrogDeaths::Bomb},
     {"FROG_KILL_PIRANHA", kWide, kWide, kWide / 2, kWide / 2, 0, 0, 1.4, "frogkillpiranha", false,
      FrogDeaths::Piranha},
-    {"FROG_SHOW_DOWN_WAIT", kCell, kCell, kMid, kMid, 0, 0, 1.0, nullptr, false, FrogMoves::ShowdownWait},
+    {"FROG_SHOW_DOWN_WAIT", kCell, kCell, kMid, kMid, 0, 0, 1.0, nullptr, false,
+     FrogMoves::ShowdownWait},
     // In step with the frog's hammer and bomb deaths: the same run time.
     {"HAMMER_DOWN", 140, 130, 56, 92, 0, 0, 1.5, "HammerDown", true, FrogDeaths::HammerDown},
     {"EXPLOSION", 128, 128, 64, 64, 0, 0, 1.3, "explosion", true, FrogDeaths::Explosion},
@@ -96,7 +104,9 @@ void Line(std::string& text, const std::string& key, const std::string& value) {
 
 } // namespace
 
-const std::vector<Animation>& All() { return kAnimations; }
+const std::vector<Animation>& All() {
+    return kAnimations;
+}
 
 FrogPainter::Pose Standing(const Animation& animation) {
     FrogPainter::Pose pose;
@@ -139,25 +149,30 @@ bool WriteAll(const std::string& outDir, ContactSheet* sheet) {
         if (!folder.WritePicture(animation.label, *strip))
             return false;
         for (int index = 0; sheet && index < FrameCount(animation); ++index)
-            sheet->Add(StringUtil::Format("%s %d", animation.label, index), *FrameOf(*strip, animation, index));
+            sheet->Add(StringUtil::Format("%s %d", animation.label, index),
+                       *FrameOf(*strip, animation, index));
     }
     return true;
 }
 
 std::string ConfigText() {
-    std::string text = "\n# The frog's animations. A move shows the whole hop inside its picture, so its offset\n"
-                       "# puts the picture's start on the frog; the rocket jump's landing look-ahead reads\n"
-                       "# frogRocketJumpInterval, the same line (keys ignore case).\n";
+    std::string text =
+        "\n# The frog's animations. A move shows the whole hop inside its picture, so its offset\n"
+        "# puts the picture's start on the frog; the rocket jump's landing look-ahead reads\n"
+        "# frogRocketJumpInterval, the same line (keys ignore case).\n";
     Line(text, "frogObjectWidth", std::to_string(kBodySize));
     Line(text, "frogObjectHeight", std::to_string(kBodySize));
     Line(text, "frogDefaultOffsetX", "0");
     Line(text, "frogDefaultOffsetY", "0");
     for (const Animation& animation : kAnimations) {
-        Line(text, NormalizeLabel(animation.label) + "Interval", StringUtil::Format("%.2f", animation.interval));
+        Line(text, NormalizeLabel(animation.label) + "Interval",
+             StringUtil::Format("%.2f", animation.interval));
         if (animation.offsetKey == nullptr)
             continue;
-        Line(text, std::string(animation.offsetKey) + "OffsetX", std::to_string(OffsetX(animation)));
-        Line(text, std::string(animation.offsetKey) + "OffsetY", std::to_string(OffsetY(animation)));
+        Line(text, std::string(animation.offsetKey) + "OffsetX",
+             std::to_string(OffsetX(animation)));
+        Line(text, std::string(animation.offsetKey) + "OffsetY",
+             std::to_string(OffsetY(animation)));
     }
     return text;
 }

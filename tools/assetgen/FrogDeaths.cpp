@@ -27,7 +27,9 @@ constexpr double kPivotX = 120;
 constexpr double kPivotY = 124;
 
 // A shake that flips side every frame.
-double Jitter(const Frame& frame, double amount) { return frame.index % 2 ? amount : -amount; }
+double Jitter(const Frame& frame, double amount) {
+    return frame.index % 2 ? amount : -amount;
+}
 
 void Ring(cairo_t* cr, double x, double y, double r, double alpha) {
     Paint::Ellipse(cr, x, y, r, r * 0.72);
@@ -51,7 +53,8 @@ void Bubbles(cairo_t* cr, double x, double y, double t, double from) {
         const double rise = Span(t, from + i * 0.1, from + i * 0.1 + 0.3);
         if (rise <= 0 || rise >= 1)
             continue;
-        Paint::Ellipse(cr, x + offsets[i][0], y + offsets[i][1] - 16 * rise, 2.5 + i % 2, 2.5 + i % 2);
+        Paint::Ellipse(cr, x + offsets[i][0], y + offsets[i][1] - 16 * rise, 2.5 + i % 2,
+                       2.5 + i % 2);
         Paint::Colour(cr, 0xF4FBFF, 0.9 * (1 - rise));
         cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
@@ -63,14 +66,16 @@ void Drops(cairo_t* cr, double x, double y, double spread, double alpha, std::ui
         return;
     for (int i = 0; i < 7; ++i) {
         const double angle = i * 2 * M_PI / 7 + 0.4;
-        Paint::Ellipse(cr, x + std::cos(angle) * spread, y + std::sin(angle) * spread * 0.8, 2.6, 2.6);
+        Paint::Ellipse(cr, x + std::cos(angle) * spread, y + std::sin(angle) * spread * 0.8, 2.6,
+                       2.6);
         Paint::Colour(cr, colour, alpha);
         cairo_fill(cr);
     }
 }
 
 // Short strokes flying off a point, for hits and flinches.
-void Burst(cairo_t* cr, double x, double y, double inner, double outer, std::uint32_t colour, double alpha) {
+void Burst(cairo_t* cr, double x, double y, double inner, double outer, std::uint32_t colour,
+           double alpha) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = 0; i < 8; ++i) {
         const double angle = i * M_PI / 4 + 0.2;
@@ -98,7 +103,8 @@ void Smoke(cairo_t* cr, double x, double y, double t, double from, std::uint32_t
         const double rise = Span(t, from + puff * 0.12, from + puff * 0.12 + 0.4);
         if (rise <= 0 || rise >= 1)
             continue;
-        Paint::Ellipse(cr, x + (puff - 1) * 8 + 4 * rise, y - 8 - 26 * rise, 4 + 5 * rise, 4 + 5 * rise);
+        Paint::Ellipse(cr, x + (puff - 1) * 8 + 4 * rise, y - 8 - 26 * rise, 4 + 5 * rise,
+                       4 + 5 * rise);
         Paint::Colour(cr, colour, 0.7 * (1 - rise));
         cairo_fill(cr);
     }
@@ -227,7 +233,8 @@ void Drown(cairo_t* cr, const Animation& animation, const Frame& frame) {
     pose.x += flail * Jitter(frame, 1.5);
     Sink(pose, t, 0.15);
     FrogPainter::Draw(cr, pose);
-    Drops(cr, animation.restX, animation.restY, 20 + 60 * Span(t, 0, 0.25), 1 - Span(t, 0.05, 0.25), 0xDDF2FF);
+    Drops(cr, animation.restX, animation.restY, 20 + 60 * Span(t, 0, 0.25), 1 - Span(t, 0.05, 0.25),
+          0xDDF2FF);
     Bubbles(cr, animation.restX, animation.restY, t, 0.45);
 }
 
@@ -250,8 +257,8 @@ void KillTruck(cairo_t* cr, const Animation& animation, const Frame& frame) {
     // The truck comes from behind the way it drives.
     const double impact = Span(t, 0, 0.3);
     if (impact > 0 && impact < 1)
-        Burst(cr, animation.restX - side * 26, animation.restY, 6 + 10 * impact, 16 + 14 * impact, 0xFFFFF0,
-              1 - impact);
+        Burst(cr, animation.restX - side * 26, animation.restY, 6 + 10 * impact, 16 + 14 * impact,
+              0xFFFFF0, 1 - impact);
 }
 
 void BoxDrown(cairo_t* cr, const Animation& animation, const Frame& frame) {
@@ -349,7 +356,8 @@ void Piranha(cairo_t* cr, const Animation& animation, const Frame& frame) {
     pose.leap = std::sin(M_PI * bite);
     Sink(pose, t, 0.2);
     FrogPainter::Draw(cr, pose);
-    Drops(cr, animation.restX, animation.restY + 10, 16 + 40 * bite, 1 - Span(t, 0.1, 0.35), 0xFFFFFF);
+    Drops(cr, animation.restX, animation.restY + 10, 16 + 40 * bite, 1 - Span(t, 0.1, 0.35),
+          0xFFFFFF);
     if (bite > 0 && bite < 1)
         Burst(cr, animation.restX, animation.restY + 18, 6, 14, 0xFF7A7A, 1 - bite);
     Bubbles(cr, animation.restX, animation.restY + 6, t, 0.5);
@@ -385,8 +393,8 @@ void Explosion(cairo_t* cr, const Animation& animation, const Frame& frame) {
     for (int puff = 0; puff < 8; ++puff) {
         const double angle = puff * M_PI / 4 + 0.3;
         const double distance = 10 + 34 * smoke;
-        Paint::Ellipse(cr, x + std::cos(angle) * distance, y + std::sin(angle) * distance - 8 * smoke,
-                       9 + 9 * smoke, 9 + 9 * smoke);
+        Paint::Ellipse(cr, x + std::cos(angle) * distance,
+                       y + std::sin(angle) * distance - 8 * smoke, 9 + 9 * smoke, 9 + 9 * smoke);
         Paint::Colour(cr, Paint::Mix(0x4A4448, 0x9A949A, smoke), 0.85 * clear * Span(t, 0.1, 0.25));
         cairo_fill(cr);
     }

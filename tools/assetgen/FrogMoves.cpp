@@ -31,7 +31,9 @@ constexpr HopStyle kRocket{0.22, 0.8, 28, 0.38, 0.42};
 constexpr double kTongueReach = 62;
 
 // How far along the path the frog is: still in the crouch, eased through the flight.
-double Travelled(double flight) { return (1 - std::cos(M_PI * flight)) / 2; }
+double Travelled(double flight) {
+    return (1 - std::cos(M_PI * flight)) / 2;
+}
 
 Pose HopPose(const Animation& animation, double t, const HopStyle& style) {
     const double flight = Span(t, style.crouch, style.land);
@@ -77,8 +79,9 @@ void Trail(cairo_t* cr, const Animation& animation, double t, const HopStyle& st
         for (int i = 0; i < 7; ++i) {
             const double angle = i * 2 * M_PI / 7 + 0.3;
             const double spread = 10 + 22 * dust;
-            Puff(cr, animation.restX + std::cos(angle) * spread, animation.restY + 6 + std::sin(angle) * spread * 0.6,
-                 5.5 * (1 - dust) + 1.5, 0.8 * (1 - dust));
+            Puff(cr, animation.restX + std::cos(angle) * spread,
+                 animation.restY + 6 + std::sin(angle) * spread * 0.6, 5.5 * (1 - dust) + 1.5,
+                 0.8 * (1 - dust));
         }
     const double flight = Span(t, style.crouch, style.land);
     if (flight <= 0 || flight >= 1)
@@ -102,7 +105,8 @@ void Trail(cairo_t* cr, const Animation& animation, double t, const HopStyle& st
     Paint::Colour(cr, 0xFFFFF0, 0.75 * std::sin(M_PI * flight));
     for (int side : {-1, 0, 1}) {
         cairo_move_to(cr, x + side * 13, y + 26 - std::abs(side) * 6);
-        cairo_line_to(cr, x + side * 13, y + 26 - std::abs(side) * 6 + 26 * std::sin(M_PI * flight));
+        cairo_line_to(cr, x + side * 13,
+                      y + 26 - std::abs(side) * 6 + 26 * std::sin(M_PI * flight));
     }
     cairo_stroke(cr);
 }
@@ -169,7 +173,8 @@ void Finish(cairo_t* cr, const Animation& animation, const Frame& frame) {
     const double waving = std::sin(M_PI * Span(t, 0.25, 1));
     pose.wave = waving > 0.05 ? std::sin(2 * M_PI * 3 * t) : 0;
     FrogPainter::Draw(cr, pose);
-    const double spots[][3] = {{-30, -28, 0.15}, {32, -22, 0.3}, {-34, 18, 0.45}, {30, 26, 0.55}, {0, -40, 0.65}};
+    const double spots[][3] = {
+        {-30, -28, 0.15}, {32, -22, 0.3}, {-34, 18, 0.45}, {30, 26, 0.55}, {0, -40, 0.65}};
     for (const auto& spot : spots)
         Sparkle(cr, animation.restX + spot[0], animation.restY + spot[1],
                 13 * std::sin(M_PI * Span(t, spot[2], spot[2] + 0.35)));

@@ -19,7 +19,9 @@ struct Limb {
     Point foot;
 };
 
-Point Lerp(Point a, Point b, double t) { return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+Point Lerp(Point a, Point b, double t) {
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
 
 Limb Lerp(const Limb& a, const Limb& b, double t) {
     return {Lerp(a.hip, b.hip, t), Lerp(a.knee, b.knee, t), Lerp(a.foot, b.foot, t)};
@@ -71,8 +73,8 @@ void Limbs(cairo_t* cr, const Limb& limb, double width, std::uint32_t skin) {
     const double angle = std::atan2(limb.foot.y - limb.knee.y, limb.foot.x - limb.knee.x);
     for (int toe = -1; toe <= 1; ++toe) {
         const double a = angle + toe * 0.55;
-        Paint::Ellipse(cr, limb.foot.x + std::cos(a) * width * 0.7, limb.foot.y + std::sin(a) * width * 0.7,
-                       width * 0.42, width * 0.42);
+        Paint::Ellipse(cr, limb.foot.x + std::cos(a) * width * 0.7,
+                       limb.foot.y + std::sin(a) * width * 0.7, width * 0.42, width * 0.42);
         Paint::FlatOutlined(cr, Paint::Lighter(skin, 0.2), 1.8);
     }
 }
@@ -134,7 +136,8 @@ void Eye(cairo_t* cr, const Pose& pose, double x, double y, double r, std::uint3
     case Eyes::Happy:
         Ball(cr, x, y, r, Paint::Lighter(skin, 0.1));
         cairo_move_to(cr, x - r * 0.65, y + r * 0.2);
-        cairo_curve_to(cr, x - r * 0.3, y - r * 0.5, x + r * 0.3, y - r * 0.5, x + r * 0.65, y + r * 0.2);
+        cairo_curve_to(cr, x - r * 0.3, y - r * 0.5, x + r * 0.3, y - r * 0.5, x + r * 0.65,
+                       y + r * 0.2);
         Stroke(cr, r * 0.3);
         break;
     case Eyes::Crossed:
@@ -217,7 +220,8 @@ void Body(cairo_t* cr, const Pose& pose, std::uint32_t skin, double unit) {
         Paint::Colour(cr, Paint::Darker(skin, 0.3), 0.75);
         cairo_fill(cr);
     }
-    Paint::Ellipse(cr, 0, -18, 26 * (1 + pose.squash * 0.3 + pose.flat * 0.2), 20 * (1 - pose.squash * 0.2));
+    Paint::Ellipse(cr, 0, -18, 26 * (1 + pose.squash * 0.3 + pose.flat * 0.2),
+                   20 * (1 - pose.squash * 0.2));
     Paint::ShadedOutlined(cr, skin, 4);
     // A swelling throat shows the breath at the sides of the head.
     if (pose.breath > 0)
@@ -236,8 +240,8 @@ void Shadow(cairo_t* cr, const Pose& pose) {
         return;
     const double r = kSize * 0.42 * pose.scale;
     const double strength = pose.shadow * std::clamp(1 - pose.lift / 50, 0.25, 1.0);
-    Paint::DropShadow(cr, pose.x + pose.lift * 0.3, pose.y + pose.lift * 0.55, r * (1 + pose.flat * 0.3),
-                      r * 0.9, strength);
+    Paint::DropShadow(cr, pose.x + pose.lift * 0.3, pose.y + pose.lift * 0.55,
+                      r * (1 + pose.flat * 0.3), r * 0.9, strength);
 }
 
 } // namespace
@@ -264,6 +268,8 @@ double Smooth(double t) {
     return t * t * (3 - 2 * t);
 }
 
-double Span(double t, double from, double to) { return std::clamp((t - from) / (to - from), 0.0, 1.0); }
+double Span(double t, double from, double to) {
+    return std::clamp((t - from) / (to - from), 0.0, 1.0);
+}
 
 } // namespace FrogPainter

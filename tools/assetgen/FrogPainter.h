@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 
 // The player's frog in any pose, seen from above with the light from the upper left: the

@@ -46,7 +46,9 @@ std::unique_ptr<Canvas> CheckMark(Buttons::Point mark, Buttons::Point box) {
     return canvas;
 }
 
-std::unique_ptr<Canvas> Square(int size) { return std::make_unique<Canvas>(size, size); }
+std::unique_ptr<Canvas> Square(int size) {
+    return std::make_unique<Canvas>(size, size);
+}
 
 std::unique_ptr<Canvas> StarIcon() {
     auto canvas = Square(36);
@@ -191,9 +193,19 @@ std::unique_ptr<Canvas> ApplicationIcon() {
 
 const std::vector<std::string>& Labels() {
     static const std::vector<std::string> labels = [] {
-        std::vector<std::string> list = {"CURSOR", "CURSOR_DOWN", "CHECK_MUSIC", "CHECK_SHADOW", "STAR",
-                                         "FROG_HEAD", "FROG_TO_GOAL", "FROG_TO_GOAL_LEFT", "WATER_LILY_GOAL",
-                                         "FROG_IN_GOAL", "INVISIBLE_OBJECT", "LOGO_OSTREL", "LOGO_BRIMVALE"};
+        std::vector<std::string> list = {"CURSOR",
+                                         "CURSOR_DOWN",
+                                         "CHECK_MUSIC",
+                                         "CHECK_SHADOW",
+                                         "STAR",
+                                         "FROG_HEAD",
+                                         "FROG_TO_GOAL",
+                                         "FROG_TO_GOAL_LEFT",
+                                         "WATER_LILY_GOAL",
+                                         "FROG_IN_GOAL",
+                                         "INVISIBLE_OBJECT",
+                                         "LOGO_OSTREL",
+                                         "LOGO_BRIMVALE"};
         for (const Buttons::Button& button : Buttons::All())
             list.push_back(button.highlight);
         return list;

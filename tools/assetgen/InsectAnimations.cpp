@@ -179,8 +179,7 @@ void Bug(cairo_t* cr, Kind kind, double beat, double sting) {
     Gear(cr, kind, look);
 }
 
-template <Kind kind>
-void Fly(cairo_t* cr, const Frame& frame) {
+template <Kind kind> void Fly(cairo_t* cr, const Frame& frame) {
     // Two beats a loop, bobbing with them.
     const double beat = frame.phase * 2;
     cairo_translate(cr, kMid, kMid + std::sin(beat * 2 * M_PI) * 1.2);
@@ -188,8 +187,7 @@ void Fly(cairo_t* cr, const Frame& frame) {
 }
 
 // Turned tail down to dive at the frog below, the stinger jabbing and pulling back.
-template <Kind kind>
-void Pierce(cairo_t* cr, const Frame& frame) {
+template <Kind kind> void Pierce(cairo_t* cr, const Frame& frame) {
     const double jab = std::sin(frame.t * M_PI);
     cairo_translate(cr, kMid, kMid - 4 + jab * 4);
     cairo_rotate(cr, M_PI / 2);
@@ -210,7 +208,9 @@ const std::vector<RoadRiverStrips::Strip> kStrips = {
 
 } // namespace
 
-const std::vector<RoadRiverStrips::Strip>& Strips() { return kStrips; }
+const std::vector<RoadRiverStrips::Strip>& Strips() {
+    return kStrips;
+}
 
 std::string ConfigText() {
     std::string text = "\n# Insects, centred on where they fly.\n";

@@ -40,8 +40,8 @@ void Backdrop(cairo_t* cr, int seed) {
     cairo_set_line_width(cr, 8);
     cairo_stroke(cr);
     for (int i = 0; i < 8; ++i)
-        Figures::WaterLily(cr, 60 + i * 100 + 20 * Paint::Noise(i, seed, 311), 290 + 24 * std::sin(i * 1.7), 34,
-                           i % 3 == 1);
+        Figures::WaterLily(cr, 60 + i * 100 + 20 * Paint::Noise(i, seed, 311),
+                           290 + 24 * std::sin(i * 1.7), 34, i % 3 == 1);
     Figures::Trunk(cr, 520, 300, 120);
     // The road along the bottom.
     cairo_rectangle(cr, 0, 430, kWidth, 170);
@@ -85,7 +85,8 @@ void Title(cairo_t* cr) {
     cairo_clip(cr);
     Paint::Text(cr, name, 34, 118, 80, 0xC8FF8A, Paint::Align::Left, true, 0);
     cairo_restore(cr);
-    Paint::Text(cr, "Hüpf über Straße und Fluss!", 44, 170, 26, 0xFFFBE8, Paint::Align::Left, true, 4);
+    Paint::Text(cr, "Hüpf über Straße und Fluss!", 44, 170, 26, 0xFFFBE8, Paint::Align::Left, true,
+                4);
 }
 
 void KeyCap(cairo_t* cr, double x, double y, double w, const std::string& text) {
@@ -105,7 +106,8 @@ void HelpLine(cairo_t* cr, double x, double y, const std::string& title, const s
 void Frame(cairo_t* cr) {
     // A wooden frame around the credits window, its inner edge exactly the window's edge.
     cairo_rectangle(cr, 0, 0, kWidth, kHeight);
-    cairo_rectangle(cr, kCreditsRight, kCreditsTop, kCreditsLeft - kCreditsRight, kCreditsBottom - kCreditsTop);
+    cairo_rectangle(cr, kCreditsRight, kCreditsTop, kCreditsLeft - kCreditsRight,
+                    kCreditsBottom - kCreditsTop);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_pattern_t* wood = cairo_pattern_create_linear(0, 0, kWidth, kHeight);
     cairo_pattern_add_color_stop_rgb(wood, 0, 0.36, 0.62, 0.3);
@@ -118,13 +120,15 @@ void Frame(cairo_t* cr) {
         const double angle = i * 2 * M_PI / 30;
         const double x = kWidth / 2.0 + std::cos(angle) * 370;
         const double y = kHeight / 2.0 + std::sin(angle) * 280;
-        if (x > kCreditsLeft - 30 && x < kCreditsRight + 30 && y > kCreditsTop - 30 && y < kCreditsBottom + 30)
+        if (x > kCreditsLeft - 30 && x < kCreditsRight + 30 && y > kCreditsTop - 30 &&
+            y < kCreditsBottom + 30)
             continue;
         Figures::WaterLily(cr, x, y, 44, i % 4 == 0);
     }
     cairo_rectangle(cr, kCreditsLeft - 8, kCreditsTop - 8, kCreditsRight - kCreditsLeft + 16,
                     kCreditsBottom - kCreditsTop + 16);
-    cairo_rectangle(cr, kCreditsRight, kCreditsTop, kCreditsLeft - kCreditsRight, kCreditsBottom - kCreditsTop);
+    cairo_rectangle(cr, kCreditsRight, kCreditsTop, kCreditsLeft - kCreditsRight,
+                    kCreditsBottom - kCreditsTop);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     Paint::Colour(cr, 0x9A6A3A);
     cairo_fill(cr);
@@ -182,12 +186,15 @@ void Help(Canvas& canvas) {
     Figures::WaterLily(cr, 70, 356, 46, true);
     Paint::Text(cr, "Bring jeden Frosch zur", 104, 346, 14, 0x2A2238, Paint::Align::Left, false, 0);
     Paint::Text(cr, "Seerose oben im Level,", 104, 364, 14, 0x2A2238, Paint::Align::Left, false, 0);
-    Paint::Text(cr, "bevor die Zeit abläuft.", 104, 382, 14, 0x2A2238, Paint::Align::Left, false, 0);
+    Paint::Text(cr, "bevor die Zeit abläuft.", 104, 382, 14, 0x2A2238, Paint::Align::Left, false,
+                0);
     Figures::Star(cr, 70, 424, 34);
-    Paint::Text(cr, "Sterne auf Lastern bringen", 104, 420, 14, 0x2A2238, Paint::Align::Left, false, 0);
+    Paint::Text(cr, "Sterne auf Lastern bringen", 104, 420, 14, 0x2A2238, Paint::Align::Left, false,
+                0);
     Paint::Text(cr, "Bonusleben.", 104, 438, 14, 0x2A2238, Paint::Align::Left, false, 0);
     Figures::Bug(cr, 70, 474, 38);
-    Paint::Text(cr, "Insekten fangen gibt Punkte.", 104, 480, 14, 0x2A2238, Paint::Align::Left, false, 0);
+    Paint::Text(cr, "Insekten fangen gibt Punkte.", 104, 480, 14, 0x2A2238, Paint::Align::Left,
+                false, 0);
     // The objects of the lanes and what they do to a frog.
     Paint::Text(cr, "Auf Straße und Fluss", 400, 116, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
     Figures::Car(cr, 430, 150, 56, 0xE8463A);
@@ -219,8 +226,8 @@ void HighScore(Canvas& canvas) {
         Paint::RoundedRect(cr, 146, y, 508, 32, 8);
         Paint::Colour(cr, row % 2 ? 0x5A8AC8 : 0x4A7AB8, 0.55);
         cairo_fill(cr);
-        Paint::Text(cr, std::to_string(row + 1) + ".", 190, y + 23, 17, row < 3 ? 0xFFD23A : 0xFFFBE8,
-                    Paint::Align::Right, true, 3);
+        Paint::Text(cr, std::to_string(row + 1) + ".", 190, y + 23, 17,
+                    row < 3 ? 0xFFD23A : 0xFFFBE8, Paint::Align::Right, true, 3);
     }
     Figures::Star(cr, 128, 108, 40);
     Figures::Star(cr, 672, 108, 40);
@@ -246,14 +253,17 @@ void Credits(Canvas& canvas) {
     Frame(cr);
 }
 
-void CreditsMask(Canvas& canvas) { Frame(canvas.Context()); }
+void CreditsMask(Canvas& canvas) {
+    Frame(canvas.Context());
+}
 
 void Preload(Canvas& canvas) {
     cairo_t* cr = canvas.Context();
     Backdrop(cr, 4);
     Panel(cr, 150, 130, 560, 290, 0.88);
     Paint::Text(cr, "Quagleaper", 430, 230, 64, 0x7EE04A, Paint::Align::Centre, true, 8, 0x1F3A1A);
-    Paint::Text(cr, "Einen Moment, die Frösche", 430, 290, 24, 0x2A2238, Paint::Align::Centre, true, 0);
+    Paint::Text(cr, "Einen Moment, die Frösche", 430, 290, 24, 0x2A2238, Paint::Align::Centre, true,
+                0);
     Paint::Text(cr, "wärmen sich auf …", 430, 322, 24, 0x2A2238, Paint::Align::Centre, true, 0);
     Figures::Frog(cr, 430, 372, 64);
     // The groove the progress bar fills, rows 111 to 512 at the left edge.
@@ -262,7 +272,8 @@ void Preload(Canvas& canvas) {
     cairo_rectangle(cr, 0, kBarTop, kBarWidth, kBarHeight);
     Paint::Colour(cr, 0x2E3A4A);
     cairo_fill(cr);
-    Paint::Text(cr, "Laden", 52, kBarTop + kBarHeight + 28, 16, 0xFFFBE8, Paint::Align::Left, true, 3);
+    Paint::Text(cr, "Laden", 52, kBarTop + kBarHeight + 28, 16, 0xFFFBE8, Paint::Align::Left, true,
+                3);
 }
 
 void ProgressBar(Canvas& canvas) {

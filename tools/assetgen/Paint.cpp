@@ -1,16 +1,20 @@
 #include "Paint.h"
 
 #include <algorithm>
-#include <fontconfig/fontconfig.h>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 
 namespace Paint {
 namespace {
 
-double Part(std::uint32_t rgb, int shift) { return (rgb >> shift & 0xFF) / 255.0; }
+double Part(std::uint32_t rgb, int shift) {
+    return (rgb >> shift & 0xFF) / 255.0;
+}
 
 std::uint32_t Pack(double r, double g, double b) {
-    auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    auto byte = [](double v) {
+        return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+    };
     return byte(r) << 16 | byte(g) << 8 | byte(b);
 }
 
@@ -31,8 +35,12 @@ std::uint32_t Mix(std::uint32_t a, std::uint32_t b, double t) {
     return Pack(channel(16), channel(8), channel(0));
 }
 
-std::uint32_t Lighter(std::uint32_t rgb, double amount) { return Mix(rgb, 0xFFFFF0, amount); }
-std::uint32_t Darker(std::uint32_t rgb, double amount) { return Mix(rgb, 0x1A1430, amount); }
+std::uint32_t Lighter(std::uint32_t rgb, double amount) {
+    return Mix(rgb, 0xFFFFF0, amount);
+}
+std::uint32_t Darker(std::uint32_t rgb, double amount) {
+    return Mix(rgb, 0x1A1430, amount);
+}
 
 void RoundedRect(cairo_t* cr, double x, double y, double width, double height, double radius) {
     const double r = std::min({radius, width / 2, height / 2});
@@ -56,9 +64,9 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
 void ShadedOutlined(cairo_t* cr, std::uint32_t rgb, double outlineWidth, std::uint32_t outline) {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     cairo_path_extents(cr, &x1, &y1, &x2, &y2);
-    cairo_pattern_t* shade = cairo_pattern_create_radial(x1 + (x2 - x1) * 0.3, y1 + (y2 - y1) * 0.25, 0,
-                                                         x1 + (x2 - x1) * 0.3, y1 + (y2 - y1) * 0.25,
-                                                         std::max(x2 - x1, y2 - y1) * 1.05);
+    cairo_pattern_t* shade = cairo_pattern_create_radial(
+        x1 + (x2 - x1) * 0.3, y1 + (y2 - y1) * 0.25, 0, x1 + (x2 - x1) * 0.3, y1 + (y2 - y1) * 0.25,
+        std::max(x2 - x1, y2 - y1) * 1.05);
     const std::uint32_t light = Lighter(rgb, 0.35);
     const std::uint32_t dark = Darker(rgb, 0.3);
     cairo_pattern_add_color_stop_rgb(shade, 0, Part(light, 16), Part(light, 8), Part(light, 0));
@@ -140,7 +148,8 @@ void ReleaseFonts() {
 }
 
 double Noise(int x, int y, int seed) {
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u +
+                      static_cast<std::uint32_t>(y) * 668265263u +
                       static_cast<std::uint32_t>(seed) * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;

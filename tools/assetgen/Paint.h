@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cairo.h>
-
 #include <cstdint>
 #include <string>
 
@@ -22,9 +21,11 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 
 // Fills the current path with `rgb` shaded from light (upper left) to dark (lower right) over
 // the path's extents, then strokes it with the outline colour; the path is consumed.
-void ShadedOutlined(cairo_t* cr, std::uint32_t rgb, double outlineWidth, std::uint32_t outline = kOutline);
+void ShadedOutlined(cairo_t* cr, std::uint32_t rgb, double outlineWidth,
+                    std::uint32_t outline = kOutline);
 // A flat fill and outline.
-void FlatOutlined(cairo_t* cr, std::uint32_t rgb, double outlineWidth, std::uint32_t outline = kOutline);
+void FlatOutlined(cairo_t* cr, std::uint32_t rgb, double outlineWidth,
+                  std::uint32_t outline = kOutline);
 // A soft dark blot below and right of a shape, as cast by light from the upper left.
 void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double strength);
 

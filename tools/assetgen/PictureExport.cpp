@@ -9,7 +9,9 @@ constexpr std::uint32_t kCoverageHalf = 128;
 // Darker than this the 16-bit screen would store black, which is the colour key.
 constexpr std::uint32_t kDarkest = 12;
 
-std::uint32_t Coverage(std::uint32_t pixel) { return pixel >> 24; }
+std::uint32_t Coverage(std::uint32_t pixel) {
+    return pixel >> 24;
+}
 
 std::uint32_t Channel(std::uint32_t pixel, int shift, std::uint32_t alpha) {
     const std::uint32_t value = pixel >> shift & 0xFF;
@@ -30,7 +32,8 @@ std::uint32_t SafeArt(std::uint32_t colour) {
 
 std::uint32_t Unpremultiplied(std::uint32_t pixel) {
     const std::uint32_t alpha = Coverage(pixel);
-    return SafeArt(Channel(pixel, 16, alpha) << 16 | Channel(pixel, 8, alpha) << 8 | Channel(pixel, 0, alpha));
+    return SafeArt(Channel(pixel, 16, alpha) << 16 | Channel(pixel, 8, alpha) << 8 |
+                   Channel(pixel, 0, alpha));
 }
 
 template <typename Value, typename Convert>
@@ -77,7 +80,8 @@ std::vector<std::uint32_t> HardColour(const Canvas& canvas) {
 }
 
 std::vector<bool> HardTransparency(const Canvas& canvas) {
-    return EachPixel<bool>(canvas, [](std::uint32_t pixel) { return Coverage(pixel) < kCoverageHalf; });
+    return EachPixel<bool>(canvas,
+                           [](std::uint32_t pixel) { return Coverage(pixel) < kCoverageHalf; });
 }
 
 std::vector<std::uint32_t> Opaque(const Canvas& canvas) {
@@ -85,9 +89,11 @@ std::vector<std::uint32_t> Opaque(const Canvas& canvas) {
         constexpr std::uint32_t kGround = 0x303030;
         const std::uint32_t alpha = Coverage(pixel);
         auto mix = [&](int shift) {
-            return (pixel >> shift & 0xFF) + ((kGround >> shift & 0xFF) * (255 - alpha) + 127) / 255;
+            return (pixel >> shift & 0xFF) +
+                   ((kGround >> shift & 0xFF) * (255 - alpha) + 127) / 255;
         };
-        return SafeArt(std::min<std::uint32_t>(255, mix(16)) << 16 | std::min<std::uint32_t>(255, mix(8)) << 8 |
+        return SafeArt(std::min<std::uint32_t>(255, mix(16)) << 16 |
+                       std::min<std::uint32_t>(255, mix(8)) << 8 |
                        std::min<std::uint32_t>(255, mix(0)));
     });
 }

@@ -53,7 +53,8 @@ bool WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
-bool WriteBmp24(const std::string& path, int width, int height, const std::vector<std::uint32_t>& pixels) {
+bool WriteBmp24(const std::string& path, int width, int height,
+                const std::vector<std::uint32_t>& pixels) {
     std::vector<std::uint8_t> bytes = Headers(width, height, 24, {});
     const std::size_t rowBytes = RowBytes(width, 24);
     for (int y = height - 1; y >= 0; --y) {
@@ -69,7 +70,8 @@ bool WriteBmp24(const std::string& path, int width, int height, const std::vecto
     return WriteAll(path, bytes);
 }
 
-bool WriteBmpMask(const std::string& path, int width, int height, const std::vector<bool>& transparent) {
+bool WriteBmpMask(const std::string& path, int width, int height,
+                  const std::vector<bool>& transparent) {
     std::vector<std::uint8_t> bytes = Headers(width, height, 1, {0xFFFFFF, 0x000000});
     const std::size_t rowBytes = RowBytes(width, 1);
     for (int y = height - 1; y >= 0; --y) {
@@ -82,8 +84,8 @@ bool WriteBmpMask(const std::string& path, int width, int height, const std::vec
     return WriteAll(path, bytes);
 }
 
-bool WriteJpeg(const std::string& path, int width, int height, const std::vector<std::uint32_t>& pixels,
-               int quality) {
+bool WriteJpeg(const std::string& path, int width, int height,
+               const std::vector<std::uint32_t>& pixels, int quality) {
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file)
         return false;

@@ -54,7 +54,9 @@ void Crate(cairo_t* cr, double cx, double cy, double tilt, double open) {
     cairo_restore(cr);
 }
 
-double Rock(const Frame& frame) { return std::sin(frame.phase * 2 * M_PI) * 0.05; }
+double Rock(const Frame& frame) {
+    return std::sin(frame.phase * 2 * M_PI) * 0.05;
+}
 
 void Swim(cairo_t* cr, const Frame& frame) {
     RiverObjects::Ripple(cr, kMid, kMid, kHalf + 8, kHalf + 8, frame.phase);
@@ -73,7 +75,8 @@ void Drown(cairo_t* cr, const Frame& frame) {
     }
     for (int ring = 0; ring < 3; ++ring) {
         const double grow = std::fmod(frame.t * 2 + ring / 3.0, 1.0);
-        Paint::Ellipse(cr, kMid, kMid, (kHalf + 2) * (0.5 + grow * 0.7), (kHalf + 2) * (0.5 + grow * 0.7));
+        Paint::Ellipse(cr, kMid, kMid, (kHalf + 2) * (0.5 + grow * 0.7),
+                       (kHalf + 2) * (0.5 + grow * 0.7));
         Paint::Colour(cr, 0xD8F0FF);
         cairo_set_line_width(cr, 1.5 + 2 * (1 - grow));
         if (sink > 0.2)
@@ -162,14 +165,16 @@ void Bomb(cairo_t* cr, double x, double y, double size, int spark) {
     Paint::Colour(cr, 0xFFFFFF, 0.6);
     cairo_fill(cr);
     cairo_move_to(cr, x + size * 0.6, y - size * 0.6);
-    cairo_curve_to(cr, x + size, y - size * 1.2, x + size * 1.4, y - size, x + size * 1.5, y - size * 1.4);
+    cairo_curve_to(cr, x + size, y - size * 1.2, x + size * 1.4, y - size, x + size * 1.5,
+                   y - size * 1.4);
     Paint::Colour(cr, 0xC8A878);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     for (int ray = 0; ray < 6; ++ray) {
         const double angle = ray * M_PI / 3 + spark * 0.5;
         cairo_move_to(cr, x + size * 1.5, y - size * 1.4);
-        cairo_line_to(cr, x + size * 1.5 + std::cos(angle) * 5, y - size * 1.4 + std::sin(angle) * 5);
+        cairo_line_to(cr, x + size * 1.5 + std::cos(angle) * 5,
+                      y - size * 1.4 + std::sin(angle) * 5);
     }
     Paint::Colour(cr, spark % 2 ? 0xFFD23A : 0xFF7A2A);
     cairo_set_line_width(cr, 1.8);
@@ -191,7 +196,8 @@ void BombKill(cairo_t* cr, const Frame& frame) {
         cairo_restore(cr);
     }
     if (rise > 0.05 && throwing < 1)
-        Bomb(cr, kMid, kMid + throwing * (kPicture - kMid - 14), 6 + 6 * rise - 3 * throwing, frame.index);
+        Bomb(cr, kMid, kMid + throwing * (kPicture - kMid - 14), 6 + 6 * rise - 3 * throwing,
+             frame.index);
 }
 
 const std::vector<RoadRiverStrips::Strip> kStrips = {
@@ -205,14 +211,17 @@ const std::vector<RoadRiverStrips::Strip> kStrips = {
 
 } // namespace
 
-const std::vector<RoadRiverStrips::Strip>& Strips() { return kStrips; }
+const std::vector<RoadRiverStrips::Strip>& Strips() {
+    return kStrips;
+}
 
 std::string ConfigText() {
     using RoadRiverStrips::Line;
     std::string text = "\n# The crate, centred on its box whether afloat or sinking.\n";
     Line(text, "boxObjectWidth", kSize);
     Line(text, "boxObjectHeight", kSize);
-    for (const char* key : {"boxOffsetX", "boxOffsetY", "boxKillDrownOffsetX", "boxKillDrownOffsetY"})
+    for (const char* key :
+         {"boxOffsetX", "boxOffsetY", "boxKillDrownOffsetX", "boxKillDrownOffsetY"})
         Line(text, key, 0);
     return text + RoadRiverStrips::IntervalLines(kStrips);
 }

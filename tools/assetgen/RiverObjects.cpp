@@ -29,7 +29,9 @@ constexpr Size kHippo = {"hippo", 136, 52, 168, 70};
 constexpr Size kLily = {"waterLily", 58, 58, 76, 72};
 constexpr Size kPiranha = {"piranha", 32, 32, 52, 40};
 
-double Bob(const Frame& frame, double amount) { return std::sin(frame.phase * 2 * M_PI) * amount; }
+double Bob(const Frame& frame, double amount) {
+    return std::sin(frame.phase * 2 * M_PI) * amount;
+}
 
 // ---- Trunk: bark, rings at the cut ends, a twig with a leaf that sways.
 
@@ -48,7 +50,8 @@ void Trunk(cairo_t* cr, const Frame& frame) {
         const double y = cy - r + 6 + groove * (2 * r - 12) / 8;
         const double x = cx - half + 14 + Paint::Noise(groove, 1, 31) * 30;
         cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + 40 + Paint::Noise(groove, 2, 31) * 60, y + (Paint::Noise(groove, 3, 31) - 0.5) * 3);
+        cairo_line_to(cr, x + 40 + Paint::Noise(groove, 2, 31) * 60,
+                      y + (Paint::Noise(groove, 3, 31) - 0.5) * 3);
     }
     cairo_stroke(cr);
     // Knots.
@@ -321,11 +324,14 @@ void Ripple(cairo_t* cr, double cx, double cy, double rx, double ry, double grow
     cairo_stroke(cr);
 }
 
-const std::vector<RoadRiverStrips::Strip>& Strips() { return kStrips; }
+const std::vector<RoadRiverStrips::Strip>& Strips() {
+    return kStrips;
+}
 
 std::string ConfigText() {
     using RoadRiverStrips::Line;
-    std::string text = "\n# River objects: the frog stands anywhere on their box; the pictures are centred on it.\n";
+    std::string text = "\n# River objects: the frog stands anywhere on their box; the pictures are "
+                       "centred on it.\n";
     for (const Size& size : {kTrunk, kBarrel, kHippo, kLily}) {
         Line(text, std::string(size.prefix) + "ObjectWidth", size.width);
         Line(text, std::string(size.prefix) + "ObjectHeight", size.height);

@@ -66,7 +66,8 @@ bool WriteAll(const std::vector<Strip>& strips, const std::string& outDir, Conta
         if (!folder.WritePicture(strip.label, *drawn))
             return false;
         for (int index = 0; sheet && index < FrameCount(strip.label); ++index)
-            sheet->Add(StringUtil::Format("%s %d", strip.label, index), *FrameOf(*drawn, strip, index));
+            sheet->Add(StringUtil::Format("%s %d", strip.label, index),
+                       *FrameOf(*drawn, strip, index));
     }
     return true;
 }
@@ -74,7 +75,8 @@ bool WriteAll(const std::vector<Strip>& strips, const std::string& outDir, Conta
 std::string IntervalLines(const std::vector<Strip>& strips) {
     std::string text;
     for (const Strip& strip : strips)
-        text += NormalizeLabel(strip.label) + "Interval " + StringUtil::Format("%.2f", strip.interval) + "\n";
+        text += NormalizeLabel(strip.label) + "Interval " +
+                StringUtil::Format("%.2f", strip.interval) + "\n";
     return text;
 }
 

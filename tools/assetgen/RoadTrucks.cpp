@@ -9,9 +9,9 @@
 namespace RoadTrucks {
 namespace {
 
-using RoadRiverStrips::Frame;
 using FrogPainter::Smooth;
 using FrogPainter::Span;
+using RoadRiverStrips::Frame;
 
 constexpr double kCy = kPictureHeight / 2.0;
 constexpr double kCentre = kPictureWidth / 2.0;
@@ -154,10 +154,12 @@ void GarbageDrive(cairo_t* cr, const Frame& frame) {
 void GarbageKill(cairo_t* cr, const Frame& frame) {
     Base(cr, 0);
     GarbageLoad(cr);
-    const double reach = frame.t < 0.5 ? Smooth(Span(frame.t, 0, 0.4)) : 1 - Smooth(Span(frame.t, 0.6, 1));
+    const double reach =
+        frame.t < 0.5 ? Smooth(Span(frame.t, 0, 0.4)) : 1 - Smooth(Span(frame.t, 0.6, 1));
     // Bits of rubbish squeezed out at the sides.
     for (int bit = 0; bit < 5 && reach > 0.6; ++bit) {
-        Paint::RoundedRect(cr, kRear + 14 + bit * 15, kCy + (bit % 2 ? -kHalf : kHalf - 6), 7, 6, 1.5);
+        Paint::RoundedRect(cr, kRear + 14 + bit * 15, kCy + (bit % 2 ? -kHalf : kHalf - 6), 7, 6,
+                           1.5);
         Paint::FlatOutlined(cr, bit % 2 ? 0xE8E2C8 : 0xA8C85A, 1);
     }
     Jaw(cr, reach);
@@ -188,7 +190,8 @@ void FredLoad(cairo_t* cr, double steam) {
     Paint::FlatOutlined(cr, 0x7C7E88, 1.5);
     for (int puff = 0; puff < 3; ++puff) {
         const double age = std::fmod(steam + puff / 3.0, 1.0);
-        Paint::Ellipse(cr, kLoadFront - 9 - age * 22, kCy + kHalf - 11 - age * 6, 3 + age * 5, 3 + age * 5);
+        Paint::Ellipse(cr, kLoadFront - 9 - age * 22, kCy + kHalf - 11 - age * 6, 3 + age * 5,
+                       3 + age * 5);
         Paint::Colour(cr, 0xFFFFFF, 0.45 * (1 - age));
         cairo_fill(cr);
     }
@@ -218,12 +221,14 @@ void FredDrive(cairo_t* cr, const Frame& frame) {
 
 void FredKill(cairo_t* cr, const Frame& frame) {
     Base(cr, 0);
-    const double down = frame.t < 0.45 ? Smooth(Span(frame.t, 0, 0.3)) : 1 - Smooth(Span(frame.t, 0.55, 1));
+    const double down =
+        frame.t < 0.45 ? Smooth(Span(frame.t, 0, 0.3)) : 1 - Smooth(Span(frame.t, 0.55, 1));
     // A puff of flour where the hatch lands.
     if (frame.t > 0.25 && frame.t < 0.7) {
         const double puff = Span(frame.t, 0.25, 0.7);
         for (int side : {-1, 1}) {
-            Paint::Ellipse(cr, kSeatX + side * 12 * puff, kCy + side * (kHalf + 2), 10 + 10 * puff, 6 + 4 * puff);
+            Paint::Ellipse(cr, kSeatX + side * 12 * puff, kCy + side * (kHalf + 2), 10 + 10 * puff,
+                           6 + 4 * puff);
             Paint::Colour(cr, 0xFFFFFF, 0.7 * (1 - puff));
             cairo_fill(cr);
         }
@@ -300,7 +305,8 @@ void ElectricKill(cairo_t* cr, const Frame& frame) {
         FrogPainter::Draw(cr, frog);
     if (zap > 0 && zap < 1)
         for (int side : {-1, 1})
-            Arc(cr, kLoadRear + 6, kCy + side * 15, kSeatX + 8, kCy + side * 6, frame.index * 2 + side, 0.95);
+            Arc(cr, kLoadRear + 6, kCy + side * 15, kSeatX + 8, kCy + side * 6,
+                frame.index * 2 + side, 0.95);
     const double ash = Span(frame.t, 0.75, 1);
     for (int grain = 0; ash > 0 && grain < 14; ++grain) {
         const double gx = kSeatX - 12 + Paint::Noise(grain, 1, 11) * 24 - ash * (10 + grain * 3);
@@ -354,7 +360,8 @@ void Tank(cairo_t* cr, double phase, double cracks, bool broken) {
     for (int crack = 0; crack < 4 && cracks > 0; ++crack) {
         const double angle = crack * 1.7 + 0.4;
         cairo_move_to(cr, kLoadRear + 6, kCy);
-        cairo_line_to(cr, kLoadRear + 6 + std::cos(angle) * 28 * cracks, kCy + std::sin(angle) * 22 * cracks);
+        cairo_line_to(cr, kLoadRear + 6 + std::cos(angle) * 28 * cracks,
+                      kCy + std::sin(angle) * 22 * cracks);
     }
     cairo_stroke(cr);
 }
@@ -511,11 +518,14 @@ const std::vector<RoadRiverStrips::Strip> kStrips = {
 
 } // namespace
 
-const std::vector<RoadRiverStrips::Strip>& Strips() { return kStrips; }
+const std::vector<RoadRiverStrips::Strip>& Strips() {
+    return kStrips;
+}
 
 std::string ConfigText() {
     using RoadRiverStrips::Line;
-    std::string text = "\n# Trucks: the front half less the bumper blocks the frog, the rear half is the platform\n"
+    std::string text = "\n# Trucks: the front half less the bumper blocks the frog, the rear half "
+                       "is the platform\n"
                        "# it rides in the middle of; the star waits on that seat.\n";
     Line(text, "truckObjectWidth", kBodyLength);
     Line(text, "truckObjectHeight", kBodyWidth);

@@ -31,30 +31,38 @@ constexpr int kMargin = 10;
 constexpr int kShadowShiftX = 5;
 constexpr int kShadowShiftY = 6;
 
-int PictureWidth(const Body& body) { return body.length + 2 * kMargin; }
-int PictureHeight(const Body& body) { return body.width + kMargin; }
+int PictureWidth(const Body& body) {
+    return body.length + 2 * kMargin;
+}
+int PictureHeight(const Body& body) {
+    return body.width + kMargin;
+}
 
 // A bounce of one pixel every other frame keeps the engine running.
-double Bounce(const Frame& frame) { return frame.index % 2 ? 0.6 : 0.0; }
+double Bounce(const Frame& frame) {
+    return frame.index % 2 ? 0.6 : 0.0;
+}
 
 void Chassis(cairo_t* cr, const Body& body, double cx, double cy, double phase) {
     const double half = body.length / 2.0;
     for (double x : {-0.28, 0.3})
         for (int side : {-1, 1})
-            Wheel(cr, cx + x * body.length, cy + side * (body.width / 2.0 - 0.5), body.length * 0.2, phase);
+            Wheel(cr, cx + x * body.length, cy + side * (body.width / 2.0 - 0.5), body.length * 0.2,
+                  phase);
     Lights(cr, cx + half, cx - half, cy, body.width / 2.0, phase);
-    Paint::RoundedRect(cr, cx - half, cy - body.width / 2.0, body.length, body.width, body.width * 0.36);
+    Paint::RoundedRect(cr, cx - half, cy - body.width / 2.0, body.length, body.width,
+                       body.width * 0.36);
     Paint::ShadedOutlined(cr, body.colour, 2.5);
     // The bonnet's crease and the bumpers.
     Paint::Colour(cr, Paint::Darker(body.colour, 0.25), 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_move_to(cr, cx + half * 0.55, cy - body.width * 0.3);
-    cairo_curve_to(cr, cx + half * 0.8, cy - body.width * 0.1, cx + half * 0.8, cy + body.width * 0.1,
-                   cx + half * 0.55, cy + body.width * 0.3);
+    cairo_curve_to(cr, cx + half * 0.8, cy - body.width * 0.1, cx + half * 0.8,
+                   cy + body.width * 0.1, cx + half * 0.55, cy + body.width * 0.3);
     cairo_stroke(cr);
     for (int side : {-1, 1}) {
-        Paint::RoundedRect(cr, cx + side * half - (side > 0 ? 4 : 0), cy - body.width * 0.3, 4, body.width * 0.6,
-                           2);
+        Paint::RoundedRect(cr, cx + side * half - (side > 0 ? 4 : 0), cy - body.width * 0.3, 4,
+                           body.width * 0.6, 2);
         Paint::FlatOutlined(cr, 0x8F98A3, 1);
     }
 }
@@ -171,10 +179,12 @@ void StarSpin(cairo_t* cr, const Frame& frame) {
 }
 
 const std::vector<RoadRiverStrips::Strip> kStrips = {
-    {"SMALL_CAR_DRIVE", PictureWidth(kSmallCar), PictureHeight(kSmallCar), 0.30, kAsphalt, SmallCar},
-    {"RAGTOP_OPEN_DRIVE", PictureWidth(kRagtopOpen), PictureHeight(kRagtopOpen), 0.48, kAsphalt, RagtopOpen},
-    {"RAGTOP_CLOSED_DRIVE", PictureWidth(kRagtopClosed), PictureHeight(kRagtopClosed), 0.33, kAsphalt,
-     RagtopClosed},
+    {"SMALL_CAR_DRIVE", PictureWidth(kSmallCar), PictureHeight(kSmallCar), 0.30, kAsphalt,
+     SmallCar},
+    {"RAGTOP_OPEN_DRIVE", PictureWidth(kRagtopOpen), PictureHeight(kRagtopOpen), 0.48, kAsphalt,
+     RagtopOpen},
+    {"RAGTOP_CLOSED_DRIVE", PictureWidth(kRagtopClosed), PictureHeight(kRagtopClosed), 0.33,
+     kAsphalt, RagtopClosed},
     {"STAR_TRUCK", 42, 42, 1.5, kAsphalt, StarSpin},
 };
 
@@ -189,17 +199,18 @@ struct Shadow {
 
 // The picture is as big as the vehicle's; the offsets move it down and right.
 const Shadow kShadows[] = {
-    {"SHADOW_SMALL_CAR", PictureWidth(kSmallCar), PictureHeight(kSmallCar), kMargin, kMargin + kSmallCar.length,
-     kSmallCar.width},
-    {"SHADOW_RAGTOP", PictureWidth(kRagtopOpen), PictureHeight(kRagtopOpen), kMargin, kMargin + kRagtopOpen.length,
-     kRagtopOpen.width},
-    {"SHADOW_TRUCK", RoadTrucks::kPictureWidth, RoadTrucks::kPictureHeight, RoadTrucks::kPictureRear,
-     RoadTrucks::kPictureFront, RoadTrucks::kBodyWidth - 4},
+    {"SHADOW_SMALL_CAR", PictureWidth(kSmallCar), PictureHeight(kSmallCar), kMargin,
+     kMargin + kSmallCar.length, kSmallCar.width},
+    {"SHADOW_RAGTOP", PictureWidth(kRagtopOpen), PictureHeight(kRagtopOpen), kMargin,
+     kMargin + kRagtopOpen.length, kRagtopOpen.width},
+    {"SHADOW_TRUCK", RoadTrucks::kPictureWidth, RoadTrucks::kPictureHeight,
+     RoadTrucks::kPictureRear, RoadTrucks::kPictureFront, RoadTrucks::kBodyWidth - 4},
 };
 
 void Silhouette(cairo_t* cr, const Shadow& shadow) {
     const double top = shadow.height / 2.0 - shadow.bodyWidth / 2.0;
-    Paint::RoundedRect(cr, shadow.left, top, shadow.right - shadow.left, shadow.bodyWidth, shadow.bodyWidth * 0.3);
+    Paint::RoundedRect(cr, shadow.left, top, shadow.right - shadow.left, shadow.bodyWidth,
+                       shadow.bodyWidth * 0.3);
     Paint::Colour(cr, 0x202020);
     cairo_fill(cr);
 }
@@ -243,7 +254,9 @@ void Lights(cairo_t* cr, double front, double rear, double cy, double halfWidth,
     }
 }
 
-const std::vector<RoadRiverStrips::Strip>& Strips() { return kStrips; }
+const std::vector<RoadRiverStrips::Strip>& Strips() {
+    return kStrips;
+}
 
 std::vector<std::string> ShadowLabels() {
     std::vector<std::string> labels;
@@ -259,7 +272,8 @@ bool WriteShadows(const std::string& outDir, ContactSheet* sheet) {
         Silhouette(canvas.Context(), shadow);
         canvas.Flush();
         const std::string path = folder.PathOf(NormalizeLabel(shadow.label) + ".bmp");
-        if (!PictureFiles::WriteBmpMask(path, shadow.width, shadow.height, PictureExport::HardTransparency(canvas)))
+        if (!PictureFiles::WriteBmpMask(path, shadow.width, shadow.height,
+                                        PictureExport::HardTransparency(canvas)))
             return false;
         if (sheet)
             sheet->Add(shadow.label, canvas);
@@ -269,8 +283,9 @@ bool WriteShadows(const std::string& outDir, ContactSheet* sheet) {
 
 std::string ConfigText() {
     using RoadRiverStrips::Line;
-    std::string text = "\n# Cars: the box that runs the frog over is the body with its wheels and lights; the\n"
-                       "# pictures are centred on it, so a mirrored car needs no other offset.\n";
+    std::string text =
+        "\n# Cars: the box that runs the frog over is the body with its wheels and lights; the\n"
+        "# pictures are centred on it, so a mirrored car needs no other offset.\n";
     const std::pair<const char*, const Body*> sizes[] = {
         {"smallCar", &kSmallCar}, {"ragTopOpen", &kRagtopOpen}, {"ragTopClosed", &kRagtopClosed}};
     // Wheels, bumpers and headlights stick out of the body a little.

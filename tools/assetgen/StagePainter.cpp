@@ -64,7 +64,8 @@ void StagePainter::FestivalPond() const {
     Paint::Ellipse(cr, kPondX, kPondY, kPondRx + 14, kPondRy + 14);
     Paint::ShadedOutlined(cr, 0xC9BC96, 3);
     Paint::Ellipse(cr, kPondX, kPondY, kPondRx, kPondRy);
-    cairo_pattern_t* water = cairo_pattern_create_radial(kPondX - 80, kPondY - 70, 20, kPondX, kPondY, kPondRx);
+    cairo_pattern_t* water =
+        cairo_pattern_create_radial(kPondX - 80, kPondY - 70, 20, kPondX, kPondY, kPondRx);
     cairo_pattern_add_color_stop_rgb(water, 0, 0.45, 0.8, 0.97);
     cairo_pattern_add_color_stop_rgb(water, 1, 0.1, 0.42, 0.72);
     cairo_set_source(cr, water);
@@ -91,7 +92,8 @@ void StagePainter::FestivalPond() const {
     // Stones of the rim.
     for (int i = 0; i < 48; ++i) {
         const double angle = i * 2 * M_PI / 48;
-        Paint::Ellipse(cr, kPondX + std::cos(angle) * (kPondRx + 8), kPondY + std::sin(angle) * (kPondRy + 8), 11, 8);
+        Paint::Ellipse(cr, kPondX + std::cos(angle) * (kPondRx + 8),
+                       kPondY + std::sin(angle) * (kPondRy + 8), 11, 8);
         Paint::ShadedOutlined(cr, 0xB2B0B8, 1.5, 0x4A4656);
     }
 }
@@ -132,7 +134,8 @@ void StagePainter::Podium() const {
 
 void StagePainter::Audience() const {
     // Frogs of every colour cheering on the rim.
-    static constexpr std::uint32_t kSkins[] = {0x5BC236, 0x3FB8A8, 0xE0C030, 0xE07A3A, 0x8A6AD0, 0x4A9AE0};
+    static constexpr std::uint32_t kSkins[] = {0x5BC236, 0x3FB8A8, 0xE0C030,
+                                               0xE07A3A, 0x8A6AD0, 0x4A9AE0};
     for (int i = 0; i < 12; ++i) {
         const double angle = M_PI * (0.12 + 0.76 * i / 11.0);
         const double x = kPondX + std::cos(angle) * (kPondRx + 30);

@@ -5,7 +5,7 @@
 // The top of the world picture, above the last area: the way up from the last grass strip and
 // the showdown stage, a festival pond with a golden lily where the frog takes its bow.
 class StagePainter {
-public:
+  public:
     explicit StagePainter(cairo_t* cr) : cr(cr) {}
     void Paint() const;
 
@@ -13,7 +13,7 @@ public:
     static constexpr int kFrogX = 400;
     static constexpr int kFrogRow = 345;
 
-private:
+  private:
     void Garden() const;
     void Path() const;
     void FestivalPond() const;

@@ -67,7 +67,8 @@ std::vector<Feature> Build() {
 }
 
 bool Covers(const Feature& feature, Cell cell) {
-    return feature.row == cell.row && cell.column >= feature.column && cell.column < feature.column + feature.span;
+    return feature.row == cell.row && cell.column >= feature.column &&
+           cell.column < feature.column + feature.span;
 }
 
 template <typename Predicate> bool AnyAt(Cell cell, Predicate predicate) {
@@ -84,26 +85,36 @@ const std::vector<Feature>& Features() {
     return features;
 }
 
-bool IsSolid(Kind kind) { return kind == Kind::Bush || kind == Kind::Rock || kind == Kind::Tree || kind == Kind::Pillar ||
+bool IsSolid(Kind kind) {
+    return kind == Kind::Bush || kind == Kind::Rock || kind == Kind::Tree || kind == Kind::Pillar ||
            kind == Kind::Pylon;
 }
 
 int BlockWidth(Kind kind) {
     switch (kind) {
-    case Kind::Bush: return 46;
-    case Kind::Rock: return 40;
-    case Kind::Tree: return 34;
-    case Kind::Pylon: return 36;
-    default: return WorldGeometry::kCellWidth;
+    case Kind::Bush:
+        return 46;
+    case Kind::Rock:
+        return 40;
+    case Kind::Tree:
+        return 34;
+    case Kind::Pylon:
+        return 36;
+    default:
+        return WorldGeometry::kCellWidth;
     }
 }
 
 int BlockHeight(Kind kind) {
     switch (kind) {
-    case Kind::Bush: return 56;
-    case Kind::Rock: return 44;
-    case Kind::Tree: return 40;
-    default: return 60;
+    case Kind::Bush:
+        return 56;
+    case Kind::Rock:
+        return 44;
+    case Kind::Tree:
+        return 40;
+    default:
+        return 60;
     }
 }
 
@@ -111,7 +122,9 @@ bool IsWater(Cell cell) {
     return AnyAt(cell, [](Kind kind) { return kind == Kind::Pond; });
 }
 
-bool IsBlocked(Cell cell) { return AnyAt(cell, IsSolid); }
+bool IsBlocked(Cell cell) {
+    return AnyAt(cell, IsSolid);
+}
 
 Cell GoalCell(int keyIndex) {
     static constexpr int kColumns[kGoalKeys] = {7, 9, 5, 7, 8};
@@ -132,7 +145,8 @@ const std::vector<int>& StartIndices() {
 std::string ObstacleFile(int area) {
     const int firstRow = area * WorldGeometry::kCellsPerArea;
     std::string text = StringUtil::Format(
-        "# Obstacles of the grass strips from area %d up, written by quagleaper-assetgen to fit the\n"
+        "# Obstacles of the grass strips from area %d up, written by quagleaper-assetgen to fit "
+        "the\n"
         "# world picture. Type (1 obstacle, 2 water), column, row from the level's start strip,\n"
         "# width and height of the blocking box in world units.\n",
         area);

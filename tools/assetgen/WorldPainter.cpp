@@ -19,10 +19,18 @@ constexpr std::uint32_t kAsphalt = 0x5C606C;
 constexpr std::uint32_t kMotorway = 0x4B4F5C;
 constexpr std::uint32_t kWaterDeep = 0x1F6CB4;
 
-int LanesTop(int area) { return RowTop(TrackRow(area, kTracksPerArea - 1)); }
-int LanesBottom(int area) { return RowTop(TrackRow(area, 0)) + kCellHeight; }
-double CellCentreX(int column) { return column * kCellWidth + kCellWidth / 2.0; }
-double CellCentreY(int row) { return RowTop(row) + kCellHeight / 2.0; }
+int LanesTop(int area) {
+    return RowTop(TrackRow(area, kTracksPerArea - 1));
+}
+int LanesBottom(int area) {
+    return RowTop(TrackRow(area, 0)) + kCellHeight;
+}
+double CellCentreX(int column) {
+    return column * kCellWidth + kCellWidth / 2.0;
+}
+double CellCentreY(int row) {
+    return RowTop(row) + kCellHeight / 2.0;
+}
 
 } // namespace
 
@@ -84,8 +92,11 @@ void WorldPainter::Road(int area, bool motorway) const {
     for (int i = 0; i < 60; ++i) {
         const double x = Paint::Noise(i, area, 41) * kPictureWidth;
         const double y = top + 8 + Paint::Noise(i, area, 42) * (bottom - top - 16);
-        Paint::Ellipse(cr, x, y, 10 + 30 * Paint::Noise(i, area, 43), 4 + 8 * Paint::Noise(i, area, 44));
-        Paint::Colour(cr, Paint::Noise(i, area, 45) > 0.5 ? Paint::Lighter(asphalt, 0.08) : Paint::Darker(asphalt, 0.12),
+        Paint::Ellipse(cr, x, y, 10 + 30 * Paint::Noise(i, area, 43),
+                       4 + 8 * Paint::Noise(i, area, 44));
+        Paint::Colour(cr,
+                      Paint::Noise(i, area, 45) > 0.5 ? Paint::Lighter(asphalt, 0.08)
+                                                      : Paint::Darker(asphalt, 0.12),
                       0.6);
         cairo_fill(cr);
     }
@@ -135,7 +146,8 @@ void WorldPainter::Road(int area, bool motorway) const {
     // Manhole covers and drains for detail.
     for (int i = 0; i < 3; ++i) {
         const double x = 120 + 260 * i + 40 * Paint::Noise(i, area, 51);
-        const double y = RowTop(TrackRow(area, (i * 2 + area) % kTracksPerArea)) + kCellHeight / 2.0;
+        const double y =
+            RowTop(TrackRow(area, (i * 2 + area) % kTracksPerArea)) + kCellHeight / 2.0;
         Paint::Ellipse(cr, x, y, 9, 9);
         Paint::FlatOutlined(cr, Paint::Darker(asphalt, 0.25), 1.5, Paint::Lighter(asphalt, 0.2));
     }
@@ -146,8 +158,8 @@ void WorldPainter::River(int area) const {
     const int bottom = LanesBottom(area);
     cairo_pattern_t* depth = cairo_pattern_create_linear(0, top, 0, bottom);
     cairo_pattern_add_color_stop_rgb(depth, 0, 0.32, 0.66, 0.88);
-    cairo_pattern_add_color_stop_rgb(depth, 0.5, (kWaterDeep >> 16) / 255.0, (kWaterDeep >> 8 & 0xFF) / 255.0,
-                                     (kWaterDeep & 0xFF) / 255.0);
+    cairo_pattern_add_color_stop_rgb(depth, 0.5, (kWaterDeep >> 16) / 255.0,
+                                     (kWaterDeep >> 8 & 0xFF) / 255.0, (kWaterDeep & 0xFF) / 255.0);
     cairo_pattern_add_color_stop_rgb(depth, 1, 0.32, 0.66, 0.88);
     cairo_rectangle(cr, 0, top, kPictureWidth, bottom - top);
     cairo_set_source(cr, depth);
@@ -200,20 +212,35 @@ void WorldPainter::Features() const {
         const double cy = CellCentreY(feature.row);
         const int seed = feature.column * 31 + feature.row;
         switch (feature.kind) {
-        case WorldLayout::Kind::Bush: Bush(cx, cy, seed); break;
-        case WorldLayout::Kind::Rock: Rock(cx, cy, seed); break;
-        case WorldLayout::Kind::Pond: Pond(feature.column * kCellWidth, cy, feature.span); break;
-        case WorldLayout::Kind::Tree: TreeTrunk(cx, cy); break;
-        case WorldLayout::Kind::Pillar: Pillar(feature.column * kCellWidth, cy, feature.span); break;
-        case WorldLayout::Kind::Pylon: Pylon(cx, cy); break;
-        case WorldLayout::Kind::Flowers: Flowers(cx, cy, seed); break;
+        case WorldLayout::Kind::Bush:
+            Bush(cx, cy, seed);
+            break;
+        case WorldLayout::Kind::Rock:
+            Rock(cx, cy, seed);
+            break;
+        case WorldLayout::Kind::Pond:
+            Pond(feature.column * kCellWidth, cy, feature.span);
+            break;
+        case WorldLayout::Kind::Tree:
+            TreeTrunk(cx, cy);
+            break;
+        case WorldLayout::Kind::Pillar:
+            Pillar(feature.column * kCellWidth, cy, feature.span);
+            break;
+        case WorldLayout::Kind::Pylon:
+            Pylon(cx, cy);
+            break;
+        case WorldLayout::Kind::Flowers:
+            Flowers(cx, cy, seed);
+            break;
         }
     }
 }
 
 void WorldPainter::Bush(double cx, double cy, int seed) const {
     Paint::DropShadow(cr, cx + 4, cy + 6, 28, 24, 0.5);
-    static constexpr double kLeaves[][3] = {{-10, 6, 14}, {10, 6, 14}, {-6, -8, 14}, {8, -6, 13}, {0, 0, 15}};
+    static constexpr double kLeaves[][3] = {
+        {-10, 6, 14}, {10, 6, 14}, {-6, -8, 14}, {8, -6, 13}, {0, 0, 15}};
     for (const auto& leaf : kLeaves) {
         Paint::Ellipse(cr, cx + leaf[0], cy + leaf[1], leaf[2], leaf[2] * 0.92);
         Paint::ShadedOutlined(cr, 0x3E9A3A, 2.2, 0x1F4A26);
@@ -231,7 +258,8 @@ void WorldPainter::Rock(double cx, double cy, int seed) const {
     for (int i = 0; i < 9; ++i) {
         const double angle = M_PI + i * M_PI / 4.5;
         const double radius = 17 + 5 * Paint::Noise(i, seed, 91);
-        cairo_line_to(cr, cx + std::cos(angle) * radius * 1.2, cy + std::sin(angle) * radius * 0.95);
+        cairo_line_to(cr, cx + std::cos(angle) * radius * 1.2,
+                      cy + std::sin(angle) * radius * 0.95);
     }
     cairo_close_path(cr);
     Paint::ShadedOutlined(cr, 0x9FA2A8, 2.5, 0x3A3646);
@@ -252,7 +280,8 @@ void WorldPainter::Pond(double x, double cy, int columns) const {
     Paint::Ellipse(cr, cx, cy, width / 2 - 1, 33);
     Paint::FlatOutlined(cr, 0xB7A982, 0);
     Paint::Ellipse(cr, cx, cy, width / 2 - 5, 28);
-    cairo_pattern_t* water = cairo_pattern_create_radial(cx - width / 6, cy - 10, 2, cx, cy, width / 2);
+    cairo_pattern_t* water =
+        cairo_pattern_create_radial(cx - width / 6, cy - 10, 2, cx, cy, width / 2);
     cairo_pattern_add_color_stop_rgb(water, 0, 0.55, 0.82, 0.96);
     cairo_pattern_add_color_stop_rgb(water, 1, 0.14, 0.45, 0.72);
     cairo_set_source(cr, water);

@@ -5,11 +5,11 @@
 // Draws the world picture "BACKGROUND_WORLD_00": the start strip, seven areas of road and
 // river with their grass strips, and above them the showdown stage (see WorldGeometry).
 class WorldPainter {
-public:
+  public:
     explicit WorldPainter(Canvas& canvas);
     void Paint() const;
 
-private:
+  private:
     void Grass(int top, int bottom, int seed) const;
     void Road(int area, bool motorway) const;
     void River(int area) const;

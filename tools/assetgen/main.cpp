@@ -10,7 +10,9 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: quagleaper-assetgen OUT_DIR [--config FILE] [--sheet FILE.png] [--views DIR]\n");
+    std::fprintf(
+        stderr,
+        "usage: quagleaper-assetgen OUT_DIR [--config FILE] [--sheet FILE.png] [--views DIR]\n");
     return 2;
 }
 
@@ -41,7 +43,8 @@ int Run(int argc, char** argv) {
         return 1;
     }
     if (!viewsFolder.empty() && !AssetGenerator::WriteWorldViews(viewsFolder)) {
-        std::fprintf(stderr, "quagleaper-assetgen: cannot write the views into %s\n", viewsFolder.c_str());
+        std::fprintf(stderr, "quagleaper-assetgen: cannot write the views into %s\n",
+                     viewsFolder.c_str());
         return 1;
     }
     return 0;

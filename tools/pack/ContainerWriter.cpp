@@ -40,7 +40,8 @@ bool ContainerWriter::AddFolder(const fs::path& folder, const fs::path& skip) {
     std::vector<Source> found;
     for (const fs::recursive_directory_iterator end; it != end;) {
         const fs::path path = it->path();
-        if (it->is_regular_file(error) && (skipped.empty() || fs::weakly_canonical(path, error) != skipped))
+        if (it->is_regular_file(error) &&
+            (skipped.empty() || fs::weakly_canonical(path, error) != skipped))
             found.push_back({ContainerName(folder, path), path});
         if (!error)
             it.increment(error);
@@ -49,7 +50,8 @@ bool ContainerWriter::AddFolder(const fs::path& folder, const fs::path& skip) {
     }
     const std::vector<Source> before = files;
     files.insert(files.end(), found.begin(), found.end());
-    std::sort(files.begin(), files.end(), [](const Source& a, const Source& b) { return a.name < b.name; });
+    std::sort(files.begin(), files.end(),
+              [](const Source& a, const Source& b) { return a.name < b.name; });
     if (CheckNames())
         return true;
     files = before;
@@ -62,7 +64,8 @@ bool ContainerWriter::WriteTo(const fs::path& output) {
         return Refuse("cannot create " + output.string());
     std::vector<std::uint32_t> offsets;
     std::vector<std::uint32_t> lengths;
-    const bool written = WriteEntries(out.get(), offsets, lengths) && WriteDirectory(out.get(), offsets, lengths);
+    const bool written =
+        WriteEntries(out.get(), offsets, lengths) && WriteDirectory(out.get(), offsets, lengths);
     const bool closed = std::fclose(out.release()) == 0;
     if (written && !closed)
         Refuse("cannot finish writing " + output.string());
@@ -80,7 +83,8 @@ bool ContainerWriter::Refuse(std::string text) {
 
 bool ContainerWriter::CheckNames() {
     if (files.size() > kMaxFiles)
-        return Refuse(StringUtil::Format("%zu files, but a container holds at most %zu", files.size(), kMaxFiles));
+        return Refuse(StringUtil::Format("%zu files, but a container holds at most %zu",
+                                         files.size(), kMaxFiles));
     for (std::size_t index = 0; index < files.size(); ++index) {
         const std::string& name = files[index].name;
         if (name.size() > ContainerEntry::kMaxNameLength)
@@ -88,8 +92,8 @@ bool ContainerWriter::CheckNames() {
                                              ContainerEntry::kMaxNameLength));
         // The game would only ever find the first of two equal names.
         if (index > 0 && files[index - 1].name == name)
-            return Refuse(files[index - 1].path.string() + " and " + files[index].path.string() + " both become " +
-                          name);
+            return Refuse(files[index - 1].path.string() + " and " + files[index].path.string() +
+                          " both become " + name);
     }
     return true;
 }
@@ -151,8 +155,8 @@ bool ContainerWriter::WriteDirectory(std::FILE* out, const std::vector<std::uint
         directory[index].SetOffset(offsets[index]);
         directory[index].SetLength(lengths[index]);
     }
-    if (std::fseek(out, 0, SEEK_SET) != 0 ||
-        std::fwrite(directory.data(), sizeof(ContainerEntry), directory.size(), out) != directory.size())
+    if (std::fseek(out, 0, SEEK_SET) != 0 || std::fwrite(directory.data(), sizeof(ContainerEntry),
+                                                         directory.size(), out) != directory.size())
         return Refuse("cannot write the directory");
     return true;
 }

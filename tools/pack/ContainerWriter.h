@@ -10,7 +10,7 @@
 // record per file, an end record of length 0) followed by the identification text and the
 // files' bytes. Every refusal leaves a message in Message().
 class ContainerWriter {
-public:
+  public:
     // Record 0 names the data set; its bytes are this text, so its length is never 0.
     static constexpr const char* kHeaderName = "quagleaper data set";
     // Header and end record take two of the 500 records.
@@ -25,7 +25,7 @@ public:
     std::size_t FileCount() const { return files.size(); }
     const std::string& Message() const { return message; }
 
-private:
+  private:
     struct Source {
         std::string name;
         std::filesystem::path path;
@@ -34,8 +34,10 @@ private:
     bool Refuse(std::string text);
     bool AddFile(const std::filesystem::path& folder, const std::filesystem::path& path);
     bool CheckNames();
-    bool WriteEntries(std::FILE* out, std::vector<std::uint32_t>& offsets, std::vector<std::uint32_t>& lengths);
-    bool AppendFile(std::FILE* out, const Source& source, std::uint64_t position, std::uint64_t& length);
+    bool WriteEntries(std::FILE* out, std::vector<std::uint32_t>& offsets,
+                      std::vector<std::uint32_t>& lengths);
+    bool AppendFile(std::FILE* out, const Source& source, std::uint64_t position,
+                    std::uint64_t& length);
     bool WriteDirectory(std::FILE* out, const std::vector<std::uint32_t>& offsets,
                         const std::vector<std::uint32_t>& lengths);
 

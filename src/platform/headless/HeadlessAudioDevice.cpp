@@ -4,7 +4,8 @@
 
 namespace platform {
 
-HeadlessAudioDevice::HeadlessAudioDevice(VirtualTimeline& timeline) : timeline(timeline), mixer(*this) {
+HeadlessAudioDevice::HeadlessAudioDevice(VirtualTimeline& timeline)
+    : timeline(timeline), mixer(*this) {
     timeline.follow(&mixer);
 }
 

@@ -11,7 +11,7 @@ class VirtualTimeline;
 // The sound card of scripted runs: the same buffers as on the desktop, playing silently along
 // with the virtual clock, so that a sound stops once it has run its length.
 class HeadlessAudioDevice final : public AudioDevice, private AudioGuard {
-public:
+  public:
     explicit HeadlessAudioDevice(VirtualTimeline& timeline);
     ~HeadlessAudioDevice() override;
     HeadlessAudioDevice(const HeadlessAudioDevice&) = delete;
@@ -25,7 +25,7 @@ public:
     AudioResult createBuffer(const AudioFormat& format, int bytes, unsigned caps,
                              std::unique_ptr<AudioBuffer>& out) override;
 
-private:
+  private:
     void enter() override;
     void leave() override {}
 

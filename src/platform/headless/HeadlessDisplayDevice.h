@@ -1,17 +1,17 @@
 #pragma once
 
-#include <map>
-#include <memory>
-
 #include "platform/DisplayDevice.h"
 #include "platform/ShownFrame.h"
+
+#include <map>
+#include <memory>
 
 namespace platform {
 
 // A display without a screen: the last picture shown is kept for screenshots, the desktop
 // depth is whatever the run asks for, and any call can be made to fail once.
 class HeadlessDisplayDevice final : public DisplayDevice {
-public:
+  public:
     static constexpr int kDefaultDesktopDepth = 32;
 
     int desktopDepth() const override { return desktop; }
@@ -26,7 +26,7 @@ public:
     const DisplaySurface* lastFrame() const { return shown ? shown->picture() : nullptr; }
     int framesShown() const { return shownCount; }
 
-protected:
+  protected:
     DisplayResult refusal(DisplayCall call) override;
     DisplayResult openOutput() override { return dd::Ok; }
     void showFullscreen(bool) override {}
@@ -35,7 +35,7 @@ protected:
     void replacingShown() override;
     void closeOutput() override {}
 
-private:
+  private:
     int desktop = kDefaultDesktopDepth;
     struct Refusal {
         DisplayResult result;

@@ -8,7 +8,7 @@ class VirtualTimeline;
 
 // Ticks on the main thread, whenever the virtual clock has passed its next tick.
 class HeadlessPeriodicTimer final : public PeriodicTimer {
-public:
+  public:
     explicit HeadlessPeriodicTimer(VirtualTimeline& timeline);
     ~HeadlessPeriodicTimer() override;
     HeadlessPeriodicTimer(const HeadlessPeriodicTimer&) = delete;
@@ -22,7 +22,7 @@ public:
     void elapse(uint32_t milliseconds);
     void detach() { timeline = nullptr; }
 
-private:
+  private:
     VirtualTimeline* timeline;
     std::function<void()> onTick;
     uint32_t period = 0;

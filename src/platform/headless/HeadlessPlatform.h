@@ -12,7 +12,7 @@ namespace platform {
 
 // The platform of scripted runs and tests: nothing is shown or heard, time moves on request.
 class HeadlessPlatform final : public Platform {
-public:
+  public:
     HeadlessWindow& window() override { return headlessWindow; }
     VirtualClock& clock() override { return virtualClock; }
     HeadlessDisplayDevice& display() override { return headlessDisplay; }
@@ -21,7 +21,7 @@ public:
         return std::make_unique<HeadlessPeriodicTimer>(timeline);
     }
 
-private:
+  private:
     HeadlessWindow headlessWindow;
     VirtualClock virtualClock;
     HeadlessDisplayDevice headlessDisplay;

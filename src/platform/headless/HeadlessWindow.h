@@ -1,16 +1,16 @@
 #pragma once
 
+#include "platform/Window.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "platform/Window.h"
 
 namespace platform {
 
 // A window without a screen: its queue holds exactly what the driver pushes, in that order.
 class HeadlessWindow final : public Window {
-public:
+  public:
     bool create(const std::string& title, int clientWidth, int clientHeight) override;
     bool peekMessage(Message& out) override;
     void waitMessage(int timeoutMs) override;
@@ -34,7 +34,7 @@ public:
     int iconHeightShown() const { return iconHeight; }
     const std::vector<uint32_t>& iconShown() const { return iconPixels; }
 
-private:
+  private:
     std::deque<Message> queue;
     Point cursor;
     bool buttonHeld = false;

@@ -6,11 +6,11 @@ namespace platform {
 
 // A clock that moves only when told to, so a scripted run sees the same times every time.
 class VirtualClock final : public Clock {
-public:
+  public:
     uint32_t milliseconds() const override { return now; }
     void advance(uint32_t ms) { now += ms; }
 
-private:
+  private:
     uint32_t now = 0;
 };
 

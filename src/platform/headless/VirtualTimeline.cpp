@@ -1,10 +1,10 @@
 #include "platform/headless/VirtualTimeline.h"
 
-#include <algorithm>
-
 #include "platform/Clock.h"
 #include "platform/Mixer.h"
 #include "platform/headless/HeadlessPeriodicTimer.h"
+
+#include <algorithm>
 
 namespace platform {
 

@@ -14,7 +14,7 @@ class Mixer;
 // or a timer is used: first the buffers move on to each tick that fell due, then the tick runs,
 // in the order a real machine would have run them.
 class VirtualTimeline {
-public:
+  public:
     explicit VirtualTimeline(const Clock& clock);
     ~VirtualTimeline();
     VirtualTimeline(const VirtualTimeline&) = delete;
@@ -27,7 +27,7 @@ public:
     void add(HeadlessPeriodicTimer& timer);
     void remove(HeadlessPeriodicTimer& timer);
 
-private:
+  private:
     uint32_t nextStep(uint32_t remaining) const;
 
     const Clock& clock;

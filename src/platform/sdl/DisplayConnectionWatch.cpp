@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
-
 #include <atomic>
 
 namespace platform {
@@ -21,7 +20,9 @@ int NoteLoss(Display*) {
 
 // Returning, instead of exiting as Xlib's default does, leaves the display dead but harmless:
 // every later Xlib call on it returns at once.
-void KeepRunning(Display*, void*) { lost = true; }
+void KeepRunning(Display*, void*) {
+    lost = true;
+}
 
 } // namespace
 
@@ -34,8 +35,12 @@ void DisplayConnectionWatch::Watch(SDL_Window* window) {
     XSetIOErrorExitHandler(info.info.x11.display, &KeepRunning, nullptr);
 }
 
-bool DisplayConnectionWatch::TakeLoss() { return lost && !reported.exchange(true); }
+bool DisplayConnectionWatch::TakeLoss() {
+    return lost && !reported.exchange(true);
+}
 
-bool DisplayConnectionWatch::Lost() { return lost; }
+bool DisplayConnectionWatch::Lost() {
+    return lost;
+}
 
 } // namespace platform

@@ -9,7 +9,7 @@ namespace platform {
 // middle of a frame; instead it only marks the loss, and the window reports it as a message, so
 // that the game shuts down in order and keeps what the player saved.
 class DisplayConnectionWatch {
-public:
+  public:
     // Does nothing on video drivers other than X11.
     static void Watch(SDL_Window* window);
     // True once after the connection broke.

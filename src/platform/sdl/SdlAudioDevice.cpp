@@ -72,7 +72,8 @@ void SdlAudioDevice::leave() {
 
 // SDL calls this on its audio thread with the device locked.
 void SdlAudioDevice::fill(void* self, uint8_t* stream, int length) {
-    static_cast<SdlAudioDevice*>(self)->mixer.mix(reinterpret_cast<int16_t*>(stream), length / kBytesPerFrame);
+    static_cast<SdlAudioDevice*>(self)->mixer.mix(reinterpret_cast<int16_t*>(stream),
+                                                  length / kBytesPerFrame);
 }
 
 } // namespace platform

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <cstdint>
-
 #include "platform/AudioDevice.h"
 #include "platform/AudioGuard.h"
 #include "platform/Mixer.h"
+
+#include <cstdint>
 
 namespace platform {
 
 // The sound card through SDL: the mixer runs in SDL's audio callback, and every change from
 // another thread holds SDL's lock of the device.
 class SdlAudioDevice final : public AudioDevice, private AudioGuard {
-public:
+  public:
     SdlAudioDevice();
     ~SdlAudioDevice() override;
     SdlAudioDevice(const SdlAudioDevice&) = delete;
@@ -22,7 +22,7 @@ public:
     AudioResult createBuffer(const AudioFormat& format, int bytes, unsigned caps,
                              std::unique_ptr<AudioBuffer>& out) override;
 
-private:
+  private:
     void enter() override;
     void leave() override;
     static void fill(void* self, uint8_t* stream, int length);

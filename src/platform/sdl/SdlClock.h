@@ -5,7 +5,7 @@
 namespace platform {
 
 class SdlClock final : public Clock {
-public:
+  public:
     uint32_t milliseconds() const override;
 };
 

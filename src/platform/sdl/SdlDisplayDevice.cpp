@@ -1,8 +1,8 @@
 #include "platform/sdl/SdlDisplayDevice.h"
 
-#include <SDL.h>
-
 #include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
 
 namespace platform {
 
@@ -91,7 +91,9 @@ SDL_Renderer* SdlDisplayDevice::makeRenderer(SDL_Window* window) {
     return made ? made : SDL_CreateRenderer(window, -1, 0);
 }
 
-void SdlDisplayDevice::showFullscreen(bool fullscreen) { window.setFullscreen(fullscreen); }
+void SdlDisplayDevice::showFullscreen(bool fullscreen) {
+    window.setFullscreen(fullscreen);
+}
 
 DisplayResult SdlDisplayDevice::prepareOutput(int width, int height) {
     textureWidth = width;
@@ -137,9 +139,9 @@ void SdlDisplayDevice::show(const DisplaySurface& primary) {
         return;
     }
     for (int y = 0; y < textureHeight; ++y)
-        primary.format().rowToXrgb(primary.row(y),
-                                   reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + y * pitch),
-                                   textureWidth);
+        primary.format().rowToXrgb(
+            primary.row(y), reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + y * pitch),
+            textureWidth);
     SDL_UnlockTexture(texture);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(renderer);

@@ -1,10 +1,9 @@
 #include "platform/sdl/SdlGameControllers.h"
 
-#include <SDL.h>
-
-#include <cstdlib>
-
 #include "platform/VirtualKey.h"
+
+#include <SDL.h>
+#include <cstdlib>
 
 namespace platform {
 
@@ -12,14 +11,22 @@ namespace {
 
 int keyOfButton(int button) {
     switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return vk::PadLeft;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return vk::PadRight;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return vk::PadUp;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return vk::PadDown;
-    case SDL_CONTROLLER_BUTTON_A: return vk::PadA;
-    case SDL_CONTROLLER_BUTTON_START: return 'P';
-    case SDL_CONTROLLER_BUTTON_BACK: return vk::Escape;
-    default: return 0;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        return vk::PadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        return vk::PadRight;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        return vk::PadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        return vk::PadDown;
+    case SDL_CONTROLLER_BUTTON_A:
+        return vk::PadA;
+    case SDL_CONTROLLER_BUTTON_START:
+        return 'P';
+    case SDL_CONTROLLER_BUTTON_BACK:
+        return vk::Escape;
+    default:
+        return 0;
     }
 }
 

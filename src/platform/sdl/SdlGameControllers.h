@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Message.h"
+
 #include <deque>
 #include <map>
-
-#include "platform/Message.h"
 
 union SDL_Event;
 struct _SDL_GameController;
@@ -14,7 +14,7 @@ namespace platform {
 // the arrow keys, Start is P and Back is Escape. The d-pad and A send the pad's own key codes,
 // which hop and flick the tongue in a game and steer the highlight over a menu's buttons.
 class SdlGameControllers {
-public:
+  public:
     // The stick counts as pushed beyond kPressAt and as let go again below kReleaseAt, so that
     // one push is one key press however the stick trembles.
     static constexpr int kPressAt = 20000;
@@ -30,7 +30,7 @@ public:
     // Turns a controller event into key messages; false for events of other devices.
     bool translate(const SDL_Event& event, std::deque<Message>& queue);
 
-private:
+  private:
     void open(int deviceIndex);
     void close(int instanceId);
     void translateAxis(int instanceId, int axis, int value, std::deque<Message>& queue);

@@ -1,7 +1,6 @@
 #include "platform/sdl/SdlPeriodicTimer.h"
 
 #include <SDL.h>
-
 #include <map>
 #include <mutex>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <memory>
-
 #include "platform/PeriodicTimer.h"
+
+#include <memory>
 
 namespace platform {
 
 // A timer on SDL's timer thread.
 class SdlPeriodicTimer final : public PeriodicTimer {
-public:
+  public:
     // Null when SDL offers no timers.
     static std::unique_ptr<SdlPeriodicTimer> Create();
 
@@ -19,7 +19,7 @@ public:
     bool start(uint32_t periodMs, std::function<void()> tick) override;
     void stop() override;
 
-private:
+  private:
     SdlPeriodicTimer() = default;
     static uint32_t onTimer(uint32_t interval, void* key);
 

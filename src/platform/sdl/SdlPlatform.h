@@ -11,14 +11,16 @@ namespace platform {
 
 // The desktop: a real window, the system clock.
 class SdlPlatform final : public Platform {
-public:
+  public:
     SdlWindow& window() override { return sdlWindow; }
     SdlClock& clock() override { return sdlClock; }
     SdlDisplayDevice& display() override { return sdlDisplay; }
     SdlAudioDevice& audio() override { return sdlAudio; }
-    std::unique_ptr<PeriodicTimer> createPeriodicTimer() override { return SdlPeriodicTimer::Create(); }
+    std::unique_ptr<PeriodicTimer> createPeriodicTimer() override {
+        return SdlPeriodicTimer::Create();
+    }
 
-private:
+  private:
     SdlWindow sdlWindow;
     SdlClock sdlClock;
     // After the window, so that it goes before the window does.

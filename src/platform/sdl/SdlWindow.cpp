@@ -1,10 +1,9 @@
 #include "platform/sdl/SdlWindow.h"
 
-#include <SDL.h>
-
 #include "platform/VirtualKey.h"
 #include "platform/sdl/DisplayConnectionWatch.h"
 
+#include <SDL.h>
 #include <algorithm>
 
 namespace platform {
@@ -18,17 +17,27 @@ int virtualKeyOf(SDL_Keycode key) {
     if (key >= SDLK_0 && key <= SDLK_9)
         return '0' + (key - SDLK_0);
     switch (key) {
-    case SDLK_ESCAPE: return vk::Escape;
-    case SDLK_SPACE: return vk::Space;
-    case SDLK_LEFT: return vk::Left;
-    case SDLK_UP: return vk::Up;
-    case SDLK_RIGHT: return vk::Right;
-    case SDLK_DOWN: return vk::Down;
-    case SDLK_BACKSPACE: return vk::Back;
-    case SDLK_F12: return vk::F12;
+    case SDLK_ESCAPE:
+        return vk::Escape;
+    case SDLK_SPACE:
+        return vk::Space;
+    case SDLK_LEFT:
+        return vk::Left;
+    case SDLK_UP:
+        return vk::Up;
+    case SDLK_RIGHT:
+        return vk::Right;
+    case SDLK_DOWN:
+        return vk::Down;
+    case SDLK_BACKSPACE:
+        return vk::Back;
+    case SDLK_F12:
+        return vk::F12;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return vk::Return;
-    default: return 0;
+    case SDLK_KP_ENTER:
+        return vk::Return;
+    default:
+        return 0;
     }
 }
 
@@ -41,7 +50,10 @@ int decodeUtf8(const unsigned char* text, uint32_t& codePoint) {
         codePoint = lead;
         return 1;
     }
-    const int length = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const int length = (lead >> 5) == 0x6    ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
     if (length == 0)
         return 0;
     codePoint = lead & (0x7F >> length);
@@ -145,11 +157,13 @@ void SdlWindow::showMessageBox(const std::string& title, const std::string& text
 }
 
 void SdlWindow::setIcon(int width, int height, const std::vector<uint32_t>& pixels) {
-    if (!window || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+    if (!window ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         return;
     // SDL copies the pixels, so the surface may borrow them.
-    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels.data()), width, height,
-                                                           32, width * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* icon =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels.data()), width, height, 32,
+                                           width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!icon) {
         SDL_Log("SDL could not make the window icon: %s", SDL_GetError());
         return;
@@ -210,8 +224,8 @@ void SdlWindow::translate(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (event.button.button == SDL_BUTTON_LEFT) {
-            const auto type = event.type == SDL_MOUSEBUTTONDOWN ? Message::Type::LeftDown
-                                                                : Message::Type::LeftUp;
+            const auto type =
+                event.type == SDL_MOUSEBUTTONDOWN ? Message::Type::LeftDown : Message::Type::LeftUp;
             queue.push_back({type, 0, event.button.x, event.button.y});
         }
         break;
@@ -237,7 +251,8 @@ void SdlWindow::translateKey(const SDL_Keysym& key) {
 
 void SdlWindow::showPointerOutsidePicture() {
     const Point at = cursorPosition();
-    const bool overPicture = at.x >= 0 && at.y >= 0 && at.x < windowedWidth && at.y < windowedHeight;
+    const bool overPicture =
+        at.x >= 0 && at.y >= 0 && at.x < windowedWidth && at.y < windowedHeight;
     SDL_ShowCursor(overPicture ? SDL_DISABLE : SDL_ENABLE);
 }
 

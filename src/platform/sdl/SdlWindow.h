@@ -1,9 +1,9 @@
 #pragma once
 
-#include <deque>
-
 #include "platform/Window.h"
 #include "platform/sdl/SdlGameControllers.h"
+
+#include <deque>
 
 struct SDL_Window;
 struct SDL_Keysym;
@@ -16,7 +16,7 @@ namespace platform {
 // controllers into keys. Alt+Return and F11 switch between full screen and a window; the game
 // never hears them.
 class SdlWindow final : public Window {
-public:
+  public:
     SdlWindow() = default;
     ~SdlWindow() override;
     SdlWindow(const SdlWindow&) = delete;
@@ -35,7 +35,7 @@ public:
     void setFullscreen(bool fullscreen);
     bool isFullscreen() const;
 
-private:
+  private:
     void pumpEvents();
     void translate(const SDL_Event& event);
     void translateKey(const SDL_Keysym& key);

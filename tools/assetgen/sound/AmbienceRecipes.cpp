@@ -1,13 +1,13 @@
 #include "sound/AmbienceRecipes.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "sound/Foley.h"
 #include "sound/LoopMixer.h"
 #include "sound/NoiseGenerator.h"
 #include "sound/Oscillator.h"
 #include "sound/Synth.h"
+
+#include <cmath>
+#include <numbers>
 
 namespace AmbienceRecipes {
 
@@ -22,29 +22,46 @@ std::size_t FramesOf(int rate, int seconds) {
 }
 
 Track Bed(int rate, float seconds, Biquad::Kind filter, float hertz, float q, uint32_t seed) {
-    return Synth::Noise(rate, {.seconds = seconds + kBedOverlapSeconds, .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f},
-                               .filter = filter, .fromHz = hertz, .q = q, .seed = seed});
+    return Synth::Noise(
+        rate, {.seconds = seconds + kBedOverlapSeconds,
+               .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f},
+               .filter = filter,
+               .fromHz = hertz,
+               .q = q,
+               .seed = seed});
 }
 
 // One vehicle going by: engine and tyres swell and fade while the pitch drops (Doppler).
 Track PassBy(int rate, float engineHz, float seconds, uint32_t seed, float darkness) {
-    const Envelope swell{.attack = seconds * 0.5f, .decay = 0.0f, .sustain = 1.0f, .release = seconds * 0.5f};
-    Track engine = Synth::Tone(rate, {.wave = Waveform::Saw, .fromHz = engineHz * 1.07f, .toHz = engineHz * 0.93f, .seconds = seconds,
-                                      .envelope = swell, .lowPassHz = 500.0f * darkness});
-    const Track tyres = Synth::Noise(rate, {.seconds = seconds, .envelope = swell, .filter = Biquad::Kind::BandPass,
-                                            .fromHz = 1100.0f * darkness, .toHz = 800.0f * darkness, .q = 0.6f, .seed = seed});
+    const Envelope swell{
+        .attack = seconds * 0.5f, .decay = 0.0f, .sustain = 1.0f, .release = seconds * 0.5f};
+    Track engine = Synth::Tone(rate, {.wave = Waveform::Saw,
+                                      .fromHz = engineHz * 1.07f,
+                                      .toHz = engineHz * 0.93f,
+                                      .seconds = seconds,
+                                      .envelope = swell,
+                                      .lowPassHz = 500.0f * darkness});
+    const Track tyres = Synth::Noise(rate, {.seconds = seconds,
+                                            .envelope = swell,
+                                            .filter = Biquad::Kind::BandPass,
+                                            .fromHz = 1100.0f * darkness,
+                                            .toHz = 800.0f * darkness,
+                                            .q = 0.6f,
+                                            .seed = seed});
     return engine.scale(0.5f).mix(tyres, 0.0f, 1.6f);
 }
 
 void Traffic(LoopMixer& mix, uint32_t seed, float darkness) {
     NoiseGenerator chance(seed);
     for (int car = 0; car < 9; ++car) {
-        const float at = static_cast<float>(car) * mix.seconds() / 9.0f + chance.between(0.0f, 0.8f);
+        const float at =
+            static_cast<float>(car) * mix.seconds() / 9.0f + chance.between(0.0f, 0.8f);
         const bool truck = car % 4 == 3;
         const float length = chance.between(2.5f, 4.0f);
         const float toRight = car % 2 == 0 ? 1.0f : -1.0f;
-        const Track pass = PassBy(mix.rate(), truck ? chance.between(40.0f, 50.0f) : chance.between(70.0f, 110.0f), length,
-                                  seed + 100 + static_cast<uint32_t>(car), darkness);
+        const Track pass =
+            PassBy(mix.rate(), truck ? chance.between(40.0f, 50.0f) : chance.between(70.0f, 110.0f),
+                   length, seed + 100 + static_cast<uint32_t>(car), darkness);
         mix.addMoving(pass, at, chance.between(0.5f, 1.0f), -0.8f * toRight, 0.8f * toRight);
     }
 }
@@ -62,7 +79,8 @@ Track Buzz(int rate, float seconds, float hertz, float wander, uint32_t seed) {
     const float step = 1.0f / static_cast<float>(rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float time = static_cast<float>(i) * step;
-        const float hz = hertz * (1.0f + wander * std::sin(kTwoPi * pitchRate * time + phase) + 0.02f * std::sin(kTwoPi * 7.0f * time));
+        const float hz = hertz * (1.0f + wander * std::sin(kTwoPi * pitchRate * time + phase) +
+                                  0.02f * std::sin(kTwoPi * 7.0f * time));
         const float near = 0.55f + 0.45f * std::sin(kTwoPi * loudRate * time + 2.0f * phase);
         out[i] = body.process(wings.next(hz)) * near * near;
     }
@@ -79,13 +97,20 @@ SoundClip River(int rate) {
     mix.addBed(Bed(rate, kSeconds, Biquad::Kind::BandPass, 1400.0f, 0.8f, 303), 0.25f);
     const float pans[] = {-0.6f, 0.0f, 0.6f};
     for (uint32_t group = 0; group < 3; ++group)
-        mix.add(Foley::Bubbles(rate, kSeconds, 90, 310 + group, 350.0f, 1400.0f), 0.0f, 0.4f, pans[group]);
+        mix.add(Foley::Bubbles(rate, kSeconds, 90, 310 + group, 350.0f, 1400.0f), 0.0f, 0.4f,
+                pans[group]);
     NoiseGenerator chance(320);
     for (int wave = 0; wave < 8; ++wave) {
-        const Track lap = Synth::Noise(rate, {.seconds = 1.2f, .envelope = {.attack = 0.4f, .decay = 0.3f, .sustain = 0.2f, .release = 0.5f},
-                                              .filter = Biquad::Kind::BandPass, .fromHz = 700.0f, .toHz = 350.0f, .q = 0.8f,
-                                              .seed = 330 + static_cast<uint32_t>(wave)});
-        mix.add(lap, static_cast<float>(wave) * 1.5f + chance.between(0.0f, 0.4f), 0.5f, chance.between(-0.7f, 0.7f));
+        const Track lap = Synth::Noise(
+            rate, {.seconds = 1.2f,
+                   .envelope = {.attack = 0.4f, .decay = 0.3f, .sustain = 0.2f, .release = 0.5f},
+                   .filter = Biquad::Kind::BandPass,
+                   .fromHz = 700.0f,
+                   .toHz = 350.0f,
+                   .q = 0.8f,
+                   .seed = 330 + static_cast<uint32_t>(wave)});
+        mix.add(lap, static_cast<float>(wave) * 1.5f + chance.between(0.0f, 0.4f), 0.5f,
+                chance.between(-0.7f, 0.7f));
     }
     mix.addRoom(0.3f, 0.6f, 0.15f);
     return mix.clip(true);
@@ -106,8 +131,11 @@ SoundClip RoadUnderground(int rate) {
     constexpr int kSeconds = 16;
     LoopMixer mix(rate, FramesOf(rate, kSeconds));
     mix.addBed(Bed(rate, kSeconds, Biquad::Kind::LowPass, 120.0f, 0.7071f, 501), 1.8f);
-    const Track hum = Synth::Tone(rate, {.wave = Waveform::Sine, .fromHz = 55.0f, .seconds = kSeconds + kBedOverlapSeconds,
-                                         .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
+    const Track hum = Synth::Tone(
+        rate, {.wave = Waveform::Sine,
+               .fromHz = 55.0f,
+               .seconds = kSeconds + kBedOverlapSeconds,
+               .envelope = {.attack = 0.0f, .decay = 0.0f, .sustain = 1.0f, .release = 0.0f}});
     mix.addBed(hum, 0.05f);
     Traffic(mix, 510, 0.45f);
     mix.addRoom(0.95f, 0.3f, 0.55f);

@@ -6,9 +6,9 @@
 // a LoopMixer, so it joins end to start without a seam.
 namespace AmbienceRecipes {
 
-SoundClip River(int rate);             // flowing water, babbling bubbles, waves at the bank
-SoundClip Road(int rate);              // a rumbling street with cars passing both ways
-SoundClip RoadUnderground(int rate);   // the same traffic, dark and booming in a tunnel
-SoundClip Insects(int rate);           // flies and a mosquito circling about
+SoundClip River(int rate);           // flowing water, babbling bubbles, waves at the bank
+SoundClip Road(int rate);            // a rumbling street with cars passing both ways
+SoundClip RoadUnderground(int rate); // the same traffic, dark and booming in a tunnel
+SoundClip Insects(int rate);         // flies and a mosquito circling about
 
 } // namespace AmbienceRecipes

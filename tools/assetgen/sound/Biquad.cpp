@@ -4,7 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-Biquad::Biquad(Kind kind, int sampleRate, float cutoffHz, float q) : kind(kind), rate(sampleRate), q(q) {
+Biquad::Biquad(Kind kind, int sampleRate, float cutoffHz, float q)
+    : kind(kind), rate(sampleRate), q(q) {
     setCutoff(cutoffHz);
 }
 

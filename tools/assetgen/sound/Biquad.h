@@ -3,7 +3,7 @@
 // A second-order filter after the well-known audio-cookbook formulas. Coefficients can be changed
 // while running, which is how sweeps are made.
 class Biquad {
-public:
+  public:
     enum class Kind { LowPass, HighPass, BandPass };
 
     Biquad(Kind kind, int sampleRate, float cutoffHz, float q = 0.7071f);
@@ -18,7 +18,7 @@ public:
         return y;
     }
 
-private:
+  private:
     Kind kind;
     int rate;
     float q;

@@ -8,15 +8,15 @@
 namespace EffectRecipes {
 
 // The frog (FrogRecipes.cpp).
-Track FrogMove(int rate);         // the hop: a short rising "bloop"
-Track FrogJump(int rate);         // the rocket jump: a rising whoosh with a zipping tone
-Track FrogBlockedMove(int rate);  // two dull low buzzes: "can't go there"
-Track FrogKnockedOver(int rate);  // a thump and a wobbling cartoon fall
-Track FrogDrown(int rate);        // a splash, a gurgle and bubbles
-Track FrogEat(int rate);          // the tongue's flick and a gulp
-Track FrogPickStar(int rate);     // a rising sparkle of bells
-Track FrogPierced(int rate);      // a sharp sting and a yelp
-Track FrogIdle(int rate);         // "rib-bit", then silence until it croaks again
+Track FrogMove(int rate);        // the hop: a short rising "bloop"
+Track FrogJump(int rate);        // the rocket jump: a rising whoosh with a zipping tone
+Track FrogBlockedMove(int rate); // two dull low buzzes: "can't go there"
+Track FrogKnockedOver(int rate); // a thump and a wobbling cartoon fall
+Track FrogDrown(int rate);       // a splash, a gurgle and bubbles
+Track FrogEat(int rate);         // the tongue's flick and a gulp
+Track FrogPickStar(int rate);    // a rising sparkle of bells
+Track FrogPierced(int rate);     // a sharp sting and a yelp
+Track FrogIdle(int rate);        // "rib-bit", then silence until it croaks again
 
 // Road traffic (TrafficRecipes.cpp).
 Track RagtopOpenCrash(int rate);
@@ -31,13 +31,13 @@ Track FrogKillAquarium(int rate);    // the tank bursts: glass and a gush of wat
 Track FrogKillElectric(int rate);    // a zap and a crackling buzz
 
 // The river (RiverRecipes.cpp).
-Track Dive(int rate);              // a hippo or a lily goes under
-Track HippoAngry(int rate);        // a deep grumble and a snort
-Track FrogKillBoxDrown(int rate);  // the box creaks and sinks with the frog
-Track FrogKillBoxHammer(int rate); // a swing and a bonk
-Track FrogKillBoxBomb(int rate);   // a fuse and an explosion
+Track Dive(int rate);                 // a hippo or a lily goes under
+Track HippoAngry(int rate);           // a deep grumble and a snort
+Track FrogKillBoxDrown(int rate);     // the box creaks and sinks with the frog
+Track FrogKillBoxHammer(int rate);    // a swing and a bonk
+Track FrogKillBoxBomb(int rate);      // a fuse and an explosion
 Track FrogKillBoxRedButton(int rate); // a click, an alarm and a spring
-Track FrogKillPiranha(int rate);   // two snapping bites
+Track FrogKillPiranha(int rate);      // two snapping bites
 
 // Game flow (JingleRecipes.cpp).
 Track LevelFinished(int rate);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "sound/Track.h"
+
+#include <cstdint>
 
 // Everyday noises the effects are built from, each tuned once here.
 namespace Foley {

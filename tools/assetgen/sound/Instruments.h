@@ -1,9 +1,9 @@
 #pragma once
 
+#include "sound/Track.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "sound/Track.h"
 
 // The band that plays the theme and the jingles. Notes are MIDI numbers (60 is middle C).
 namespace Instruments {

@@ -1,10 +1,10 @@
 #include "sound/LoopMixer.h"
 
+#include "sound/Reverb.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "sound/Reverb.h"
 
 namespace {
 
@@ -22,7 +22,8 @@ void LoopMixer::add(const Track& track, float atSeconds, float gain, float pan) 
     addMoving(track, atSeconds, gain, pan, pan);
 }
 
-void LoopMixer::addMoving(const Track& track, float atSeconds, float gain, float fromPan, float toPan) {
+void LoopMixer::addMoving(const Track& track, float atSeconds, float gain, float fromPan,
+                          float toPan) {
     if (left.empty() || track.size() == 0)
         return;
     std::size_t position = track.indexAt(std::fmod(atSeconds, seconds())) % left.size();
@@ -44,7 +45,8 @@ void LoopMixer::addBed(const Track& track, float gain, float pan) {
     for (std::size_t i = 0; i < std::min(count, track.size()); ++i)
         folded[i] = track[i];
     for (std::size_t i = 0; i < tail; ++i) {
-        const float progress = 0.5f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(tail);
+        const float progress =
+            0.5f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(tail);
         folded[i] = folded[i] * std::sin(progress) + track[count + i] * std::cos(progress);
     }
     add(folded, 0.0f, gain, pan);
@@ -57,7 +59,8 @@ void LoopMixer::addRoom(float roomSize, float damping, float wet) {
     std::vector<float> wetLeft(count);
     std::vector<float> wetRight(count);
     // The room first hears the loop's last seconds, so it rings with them when the loop starts.
-    const std::size_t warmUp = std::min(count, static_cast<std::size_t>(sampleRate) * kRoomWarmUpSeconds);
+    const std::size_t warmUp =
+        std::min(count, static_cast<std::size_t>(sampleRate) * kRoomWarmUpSeconds);
     for (std::size_t i = count - warmUp; i < count; ++i) {
         const float input = 0.5f * (left[i] + right[i]);
         leftRoom.process(input);

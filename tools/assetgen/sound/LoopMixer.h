@@ -1,20 +1,22 @@
 #pragma once
 
-#include <cstddef>
-#include <vector>
-
 #include "sound/SoundClip.h"
 #include "sound/Track.h"
+
+#include <cstddef>
+#include <vector>
 
 // A stereo loop being mixed: whatever rings past the end comes back in at the start, as it
 // would when the loop plays round, so the loop has no seam by construction.
 class LoopMixer {
-public:
+  public:
     LoopMixer(int sampleRate, std::size_t frames);
 
     int rate() const { return sampleRate; }
     std::size_t frames() const { return left.size(); }
-    float seconds() const { return static_cast<float>(left.size()) / static_cast<float>(sampleRate); }
+    float seconds() const {
+        return static_cast<float>(left.size()) / static_cast<float>(sampleRate);
+    }
 
     // `pan` from -1 (left) to 1 (right), equal power.
     void add(const Track& track, float atSeconds, float gain, float pan = 0.0f);
@@ -27,7 +29,7 @@ public:
     void addRoom(float roomSize, float damping, float wet);
     SoundClip clip(bool stereo) const;
 
-private:
+  private:
     int sampleRate;
     std::vector<float> left;
     std::vector<float> right;

@@ -1,12 +1,12 @@
 #include "sound/Mastering.h"
 
+#include "sound/Biquad.h"
+
 #include <algorithm>
 #include <cmath>
 #include <deque>
 #include <numbers>
 #include <vector>
-
-#include "sound/Biquad.h"
 
 namespace Mastering {
 
@@ -58,7 +58,8 @@ std::vector<float> LimiterGain(const SoundClip& clip, float ceiling) {
         if (peak > ceiling)
             need[i] = ceiling / peak;
     }
-    const auto window = static_cast<std::size_t>(kLimiterWindowSeconds * static_cast<float>(clip.sampleRate));
+    const auto window =
+        static_cast<std::size_t>(kLimiterWindowSeconds * static_cast<float>(clip.sampleRate));
     // Sliding minimum over [i - window, i + window]: candidates kept in rising order of need.
     std::vector<float> least(frames, 1.0f);
     std::deque<std::size_t> candidates;
@@ -94,7 +95,9 @@ float LoudnessDb(const SoundClip& clip) {
     const std::size_t frames = clip.frames();
     if (frames == 0)
         return kSilenceDb;
-    const std::size_t window = std::min(frames, static_cast<std::size_t>(kLoudnessWindowSeconds * static_cast<float>(clip.sampleRate)));
+    const std::size_t window =
+        std::min(frames, static_cast<std::size_t>(kLoudnessWindowSeconds *
+                                                  static_cast<float>(clip.sampleRate)));
     double sum = 0.0;
     double loudest = 0.0;
     for (std::size_t i = 0; i < frames; ++i) {
@@ -107,7 +110,8 @@ float LoudnessDb(const SoundClip& clip) {
         if (i + 1 >= window)
             loudest = std::max(loudest, sum);
     }
-    return ToDb(static_cast<float>(std::sqrt(std::max(loudest, 0.0) / static_cast<double>(window))));
+    return ToDb(
+        static_cast<float>(std::sqrt(std::max(loudest, 0.0) / static_cast<double>(window))));
 }
 
 float PeakDb(const SoundClip& clip) {
@@ -156,17 +160,21 @@ void NormaliseLoop(SoundClip& clip, float rmsDb, float ceilingDb) {
     double sum = 0.0;
     for (std::size_t i = 0; i < clip.frames(); ++i)
         sum += static_cast<double>(clip.monoAt(i)) * clip.monoAt(i);
-    const float rms = ToDb(static_cast<float>(std::sqrt(sum / static_cast<double>(std::max<std::size_t>(clip.frames(), 1)))));
+    const float rms = ToDb(static_cast<float>(
+        std::sqrt(sum / static_cast<double>(std::max<std::size_t>(clip.frames(), 1)))));
     const float gainDb = std::min(rmsDb - rms, (ceilingDb - 0.1f) - PeakDb(clip));
     Scale(clip, FromDb(gainDb));
 }
 
 void FadeEnds(SoundClip& clip, float inSeconds, float outSeconds) {
     const std::size_t frames = clip.frames();
-    const auto fadeIn = std::min(frames, static_cast<std::size_t>(inSeconds * static_cast<float>(clip.sampleRate)));
-    const auto fadeOut = std::min(frames, static_cast<std::size_t>(outSeconds * static_cast<float>(clip.sampleRate)));
+    const auto fadeIn =
+        std::min(frames, static_cast<std::size_t>(inSeconds * static_cast<float>(clip.sampleRate)));
+    const auto fadeOut = std::min(
+        frames, static_cast<std::size_t>(outSeconds * static_cast<float>(clip.sampleRate)));
     const auto ramp = [](std::size_t step, std::size_t steps) {
-        return 0.5f - 0.5f * std::cos(std::numbers::pi_v<float> * static_cast<float>(step) / static_cast<float>(steps));
+        return 0.5f - 0.5f * std::cos(std::numbers::pi_v<float> * static_cast<float>(step) /
+                                      static_cast<float>(steps));
     };
     ForEachChannel(clip, [&](std::vector<float>& samples) {
         for (std::size_t i = 0; i < fadeIn; ++i)

@@ -5,7 +5,7 @@
 // White noise from a fixed seed, so that every run synthesises the same bytes. A xorshift
 // generator: the C library's rand differs between platforms.
 class NoiseGenerator {
-public:
+  public:
     explicit NoiseGenerator(uint32_t seed) : state(seed == 0 ? 0x9E3779B9u : seed) {}
 
     // Uniform in [-1, 1).
@@ -19,6 +19,6 @@ public:
     // Uniform in [low, high).
     float between(float low, float high) { return low + (next() + 1.0f) * 0.5f * (high - low); }
 
-private:
+  private:
     uint32_t state;
 };

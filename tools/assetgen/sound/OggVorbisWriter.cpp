@@ -1,10 +1,9 @@
 #include "sound/OggVorbisWriter.h"
 
-#include <vorbis/vorbisenc.h>
+#include "app/Log.h"
 
 #include <algorithm>
-
-#include "app/Log.h"
+#include <vorbis/vorbisenc.h>
 
 namespace {
 
@@ -14,12 +13,15 @@ constexpr std::size_t kBlockFrames = 4096;
 void AppendPages(ogg_stream_state& stream, std::string& out, bool flush) {
     ogg_page page;
     while (flush ? ogg_stream_flush(&stream, &page) : ogg_stream_pageout(&stream, &page)) {
-        out.append(reinterpret_cast<const char*>(page.header), static_cast<std::size_t>(page.header_len));
-        out.append(reinterpret_cast<const char*>(page.body), static_cast<std::size_t>(page.body_len));
+        out.append(reinterpret_cast<const char*>(page.header),
+                   static_cast<std::size_t>(page.header_len));
+        out.append(reinterpret_cast<const char*>(page.body),
+                   static_cast<std::size_t>(page.body_len));
     }
 }
 
-void DrainPackets(vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream, std::string& out) {
+void DrainPackets(vorbis_dsp_state& dsp, vorbis_block& block, ogg_stream_state& stream,
+                  std::string& out) {
     while (vorbis_analysis_blockout(&dsp, &block) == 1) {
         vorbis_analysis(&block, nullptr);
         vorbis_bitrate_addblock(&block);
@@ -37,8 +39,8 @@ std::string OggVorbisWriter::Encode(const SoundClip& clip, float quality) {
     vorbis_info info;
     vorbis_info_init(&info);
     if (vorbis_encode_init_vbr(&info, clip.channels(), clip.sampleRate, quality) != 0) {
-        Log("OggVorbisWriter: the encoder refuses quality %.2f for %d channels at %d Hz\n", static_cast<double>(quality),
-            clip.channels(), clip.sampleRate);
+        Log("OggVorbisWriter: the encoder refuses quality %.2f for %d channels at %d Hz\n",
+            static_cast<double>(quality), clip.channels(), clip.sampleRate);
         vorbis_info_clear(&info);
         return {};
     }

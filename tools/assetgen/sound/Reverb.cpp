@@ -15,7 +15,8 @@ std::size_t Scaled(int length, int sampleRate, int spread) {
 } // namespace
 
 Reverb::Reverb(int sampleRate, float roomSize, float damping, int spread)
-    : feedback(0.7f + 0.28f * std::clamp(roomSize, 0.0f, 1.0f)), damping(std::clamp(damping, 0.0f, 1.0f)) {
+    : feedback(0.7f + 0.28f * std::clamp(roomSize, 0.0f, 1.0f)),
+      damping(std::clamp(damping, 0.0f, 1.0f)) {
     for (const int length : kCombLengths)
         combs.push_back({std::vector<float>(Scaled(length, sampleRate, spread), 0.0f)});
     for (const int length : kAllPassLengths)

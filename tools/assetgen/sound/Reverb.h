@@ -6,13 +6,13 @@
 // layout). `spread` offsets the delay lengths so that a second instance sounds like the other
 // ear.
 class Reverb {
-public:
+  public:
     Reverb(int sampleRate, float roomSize, float damping, int spread = 0);
 
     // The wet signal only.
     float process(float x);
 
-private:
+  private:
     struct Comb {
         std::vector<float> line;
         std::size_t position = 0;

@@ -13,5 +13,7 @@ struct SoundClip {
     int channels() const { return right.empty() ? 1 : 2; }
     std::size_t frames() const { return left.size(); }
     // What the game hears: it mixes every sound down to one channel.
-    float monoAt(std::size_t frame) const { return right.empty() ? left[frame] : 0.5f * (left[frame] + right[frame]); }
+    float monoAt(std::size_t frame) const {
+        return right.empty() ? left[frame] : 0.5f * (left[frame] + right[frame]);
+    }
 };

@@ -1,9 +1,5 @@
 #include "sound/SoundLibrary.h"
 
-#include <filesystem>
-#include <fstream>
-#include <utility>
-
 #include "app/Log.h"
 #include "gfx/SpriteLabel.h"
 #include "sound/AmbienceRecipes.h"
@@ -13,6 +9,10 @@
 #include "sound/Reverb.h"
 #include "sound/ThemeMusic.h"
 #include "sound/WavWriter.h"
+
+#include <filesystem>
+#include <fstream>
+#include <utility>
 
 namespace {
 
@@ -52,8 +52,7 @@ struct Entry {
     Render render;
 };
 
-template <Track (*Recipe)(int)>
-SoundClip Dry(int rate) {
+template <Track (*Recipe)(int)> SoundClip Dry(int rate) {
     return {rate, Recipe(rate).data(), {}};
 }
 
@@ -82,7 +81,8 @@ const Entry kSounds[] = {
     {"SOUND_FROG_PIERCED", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogPierced>},
     {"SOUND_FROG_IDLE", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogIdle>},
     {"SOUND_LEVEL_FINISHED", Kind::Effect, kWideHigh, Dry<EffectRecipes::LevelFinished>},
-    {"SOUND_LEVEL_FINISHED_FULL_LEVEL", Kind::Effect, kWideHigh, Dry<EffectRecipes::LevelFinishedFullLevel>},
+    {"SOUND_LEVEL_FINISHED_FULL_LEVEL", Kind::Effect, kWideHigh,
+     Dry<EffectRecipes::LevelFinishedFullLevel>},
     {"SOUND_MENU_BUTTON_CLICK", Kind::Effect, kMonoHigh, Dry<EffectRecipes::MenuButtonClick>},
     {"SOUND_GAME_OVER", Kind::Effect, kWideHigh, Dry<EffectRecipes::GameOver>},
     {"SOUND_BONUS_LIFE", Kind::Effect, kWideHigh, Dry<EffectRecipes::BonusLife>},
@@ -99,10 +99,12 @@ const Entry kSounds[] = {
     {"SOUND_TRUCK_BREAK", Kind::Effect, kMonoLow, Dry<EffectRecipes::TruckBreak>},
     {"SOUND_DIVE", Kind::Effect, kMonoLow, Dry<EffectRecipes::Dive>},
     {"SOUND_HIPPO_ANGRY", Kind::Effect, kMonoLow, Dry<EffectRecipes::HippoAngry>},
-    {"SOUND_FROG_KILL_BOX_RED_BUTTON", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogKillBoxRedButton>},
+    {"SOUND_FROG_KILL_BOX_RED_BUTTON", Kind::Effect, kMonoLow,
+     Dry<EffectRecipes::FrogKillBoxRedButton>},
     {"SOUND_FROG_KILL_AQUARIUM", Kind::Effect, kWideHigh, Dry<EffectRecipes::FrogKillAquarium>},
     {"SOUND_FROG_KILL_BOX_BOMB", Kind::Effect, kWideHigh, Dry<EffectRecipes::FrogKillBoxBomb>},
-    {"SOUND_FROG_KILL_CEMENT_MIXER", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogKillCementMixer>},
+    {"SOUND_FROG_KILL_CEMENT_MIXER", Kind::Effect, kMonoLow,
+     Dry<EffectRecipes::FrogKillCementMixer>},
     {"SOUND_FROG_KILL_ELECTRIC", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogKillElectric>},
     {"SOUND_FROG_KILL_PIRANHA", Kind::Effect, kMonoLow, Dry<EffectRecipes::FrogKillPiranha>},
     {"SOUND_THEME", Kind::Music, kWideLow, ThemeMusic::Render},
@@ -176,7 +178,8 @@ bool SoundLibrary::WriteAll(const std::string& outDir) {
         const SoundClip clip = Mastered(entry);
         const bool effect = entry.kind == Kind::Effect || entry.kind == Kind::LoopedEffect;
         const std::string name = NormalizeLabel(entry.label) + (effect ? ".wav" : ".ogg");
-        const std::string bytes = effect ? WavWriter::Encode(clip) : OggVorbisWriter::Encode(clip, OggQuality(entry.kind));
+        const std::string bytes = effect ? WavWriter::Encode(clip)
+                                         : OggVorbisWriter::Encode(clip, OggQuality(entry.kind));
         allWritten = WriteFile(std::filesystem::path(outDir) / name, bytes) && allWritten;
     }
     return allWritten;

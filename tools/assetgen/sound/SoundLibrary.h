@@ -6,7 +6,7 @@
 // as Ogg Vorbis, each named by its normalised label. The output is the same byte for byte on
 // every run.
 class SoundLibrary {
-public:
+  public:
     // Writes all 39 files into `outDir`, which must exist. False (with a log line) when a file
     // cannot be written.
     static bool WriteAll(const std::string& outDir);

@@ -1,11 +1,11 @@
 #include "sound/Synth.h"
 
-#include <cmath>
-#include <numbers>
-
 #include "sound/NoiseGenerator.h"
 #include "sound/Oscillator.h"
 #include "sound/Reverb.h"
+
+#include <cmath>
+#include <numbers>
 
 namespace Synth {
 
@@ -31,13 +31,15 @@ float NoteHz(int midiNote) {
 Track Tone(int rate, const ToneSettings& settings) {
     Track out(rate, settings.seconds);
     Oscillator oscillator(settings.wave, rate);
-    Biquad lowPass(Biquad::Kind::LowPass, rate, settings.lowPassHz > 0.0f ? settings.lowPassHz : 1.0f);
+    Biquad lowPass(Biquad::Kind::LowPass, rate,
+                   settings.lowPassHz > 0.0f ? settings.lowPassHz : 1.0f);
     const float step = 1.0f / static_cast<float>(rate);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const float time = static_cast<float>(i) * step;
         float hz = Glide(settings.fromHz, settings.toHz, time / settings.seconds);
         if (settings.vibratoSemitones > 0.0f)
-            hz *= std::pow(2.0f, settings.vibratoSemitones / 12.0f * std::sin(kTwoPi * settings.vibratoHz * time));
+            hz *= std::pow(2.0f, settings.vibratoSemitones / 12.0f *
+                                     std::sin(kTwoPi * settings.vibratoHz * time));
         float sample = oscillator.next(hz);
         if (settings.lowPassHz > 0.0f)
             sample = lowPass.process(sample);
@@ -51,7 +53,8 @@ Track Noise(int rate, const NoiseSettings& settings) {
     NoiseGenerator noise(settings.seed);
     Biquad filter(settings.filter, rate, settings.fromHz, settings.q);
     const float step = 1.0f / static_cast<float>(rate);
-    const float holdSamples = settings.holdHz > 0.0f ? static_cast<float>(rate) / settings.holdHz : 1.0f;
+    const float holdSamples =
+        settings.holdHz > 0.0f ? static_cast<float>(rate) / settings.holdHz : 1.0f;
     float held = 0.0f;
     float sinceHold = holdSamples;
     for (std::size_t i = 0; i < out.size(); ++i) {
@@ -78,7 +81,8 @@ Track Fm(int rate, const FmSettings& settings) {
         const float progress = time / settings.seconds;
         const float hz = Glide(settings.fromHz, settings.toHz, progress);
         const float index = settings.fromIndex + (settings.toIndex - settings.fromIndex) * progress;
-        out[i] = std::sin(kTwoPi * carrier + index * std::sin(kTwoPi * modulator)) * settings.envelope.levelAt(time, settings.seconds);
+        out[i] = std::sin(kTwoPi * carrier + index * std::sin(kTwoPi * modulator)) *
+                 settings.envelope.levelAt(time, settings.seconds);
         carrier += hz * step;
         carrier -= std::floor(carrier);
         modulator += hz * settings.ratio * step;
@@ -96,8 +100,12 @@ Track Strike(int rate, const StrikeSettings& settings) {
         // Higher partials die sooner, as in anything struck.
         const float decay = settings.decay / (1.0f + 0.5f * static_cast<float>(p));
         const float amplitude = 1.0f / (1.0f + 0.6f * static_cast<float>(p));
-        Track partial = Tone(rate, {.wave = Waveform::Sine, .fromHz = hz, .seconds = settings.seconds,
-                                    .envelope = {.attack = 0.001f, .decay = decay, .sustain = 0.0f, .release = 0.02f}});
+        Track partial = Tone(
+            rate,
+            {.wave = Waveform::Sine,
+             .fromHz = hz,
+             .seconds = settings.seconds,
+             .envelope = {.attack = 0.001f, .decay = decay, .sustain = 0.0f, .release = 0.02f}});
         out.mix(partial, 0.0f, amplitude);
     }
     return out;
@@ -142,7 +150,9 @@ Track Tremolo(const Track& in, float hertz, float depth) {
     Track out = in;
     const float step = 1.0f / static_cast<float>(in.rate());
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] *= 1.0f - depth + depth * std::fabs(std::sin(std::numbers::pi_v<float> * hertz * static_cast<float>(i) * step));
+        out[i] *= 1.0f - depth +
+                  depth * std::fabs(std::sin(std::numbers::pi_v<float> * hertz *
+                                             static_cast<float>(i) * step));
     return out;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
-
 #include "sound/Biquad.h"
 #include "sound/Envelope.h"
 #include "sound/Track.h"
 #include "sound/Waveform.h"
+
+#include <cstdint>
 
 // The building blocks of every recipe. Pitches glide exponentially from `fromHz` to `toHz`
 // (0 keeps the pitch), filter sweeps likewise, as the ear hears pitch.

@@ -7,7 +7,7 @@
 // with a bell counter-melody, a bridge, the main tune again in octaves and a four-bar
 // turnaround that leads back into the first bar. Rendered as a loop, it has no seam.
 class ThemeMusic {
-public:
+  public:
     static constexpr float kBeatsPerMinute = 140.0f;
     static constexpr int kBars = 36;
 

@@ -1,11 +1,13 @@
 #include "sound/Track.h"
 
-#include <algorithm>
-
 #include "core/Rounding.h"
 
+#include <algorithm>
+
 Track::Track(int sampleRate, float seconds)
-    : sampleRate(sampleRate), samples(static_cast<std::size_t>(std::max(0, RoundToInt(seconds * static_cast<float>(sampleRate)))), 0.0f) {}
+    : sampleRate(sampleRate), samples(static_cast<std::size_t>(std::max(
+                                          0, RoundToInt(seconds * static_cast<float>(sampleRate)))),
+                                      0.0f) {}
 
 Track Track::OfFrames(int sampleRate, std::size_t frames) {
     Track out(sampleRate, 0.0f);
@@ -14,7 +16,8 @@ Track Track::OfFrames(int sampleRate, std::size_t frames) {
 }
 
 std::size_t Track::indexAt(float atSeconds) const {
-    return static_cast<std::size_t>(std::max(0, RoundToInt(atSeconds * static_cast<float>(sampleRate))));
+    return static_cast<std::size_t>(
+        std::max(0, RoundToInt(atSeconds * static_cast<float>(sampleRate))));
 }
 
 Track& Track::mix(const Track& other, float atSeconds, float gain) {

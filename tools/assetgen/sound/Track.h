@@ -6,13 +6,15 @@
 // One channel of sound being built by a recipe: a sample buffer that knows its rate and grows
 // when something is mixed in past its end.
 class Track {
-public:
+  public:
     Track(int sampleRate, float seconds);
     static Track OfFrames(int sampleRate, std::size_t frames);
 
     int rate() const { return sampleRate; }
     std::size_t size() const { return samples.size(); }
-    float seconds() const { return static_cast<float>(samples.size()) / static_cast<float>(sampleRate); }
+    float seconds() const {
+        return static_cast<float>(samples.size()) / static_cast<float>(sampleRate);
+    }
     float& operator[](std::size_t index) { return samples[index]; }
     float operator[](std::size_t index) const { return samples[index]; }
     const std::vector<float>& data() const { return samples; }
@@ -24,7 +26,7 @@ public:
     Track& extend(float seconds);
     std::size_t indexAt(float atSeconds) const;
 
-private:
+  private:
     int sampleRate;
     std::vector<float> samples;
 };

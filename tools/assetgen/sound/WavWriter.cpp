@@ -1,9 +1,9 @@
 #include "sound/WavWriter.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cstdint>
-
-#include "core/Rounding.h"
 
 namespace {
 
@@ -27,7 +27,8 @@ int ToSample(float value) {
 std::string WavWriter::Encode(const SoundClip& clip) {
     const int channels = clip.channels();
     const int blockAlign = channels * 2;
-    const auto dataBytes = static_cast<uint32_t>(clip.frames() * static_cast<std::size_t>(blockAlign));
+    const auto dataBytes =
+        static_cast<uint32_t>(clip.frames() * static_cast<std::size_t>(blockAlign));
     std::string out = "RIFF";
     Put32(out, 36 + dataBytes);
     out += "WAVEfmt ";
