@@ -2,12 +2,12 @@
 // own loaders into the screen's format, a 1-bit picture as the mask of a colour picture and of
 // an alpha map.
 #include "FuzzFolder.h"
-#include "core/FileLoader.h"
 #include "core/Singleton.h"
 #include "gfx/BmpLoader.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/ImageUtil.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/PixelFormat.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -19,8 +19,8 @@ namespace {
 // one that the decoder has read.
 void LoadAsTheGameDoes(const FuzzFolder& folder, const std::uint8_t* data, std::size_t size) {
     folder.Write("data/shapeAlpha.bmp", data, size);
-    const FileLoader& files = Singleton<FileLoader>::Instance();
-    if (!files.LoadImage("picture", true) || !files.LoadAlphaImage("shape"))
+    const PictureLoader& pictures = Singleton<PictureLoader>::Instance();
+    if (!pictures.Load("picture", true) || !pictures.LoadAlpha("shape"))
         std::abort();
 }
 

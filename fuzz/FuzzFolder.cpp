@@ -1,6 +1,6 @@
 #include "FuzzFolder.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -43,7 +43,7 @@ Pose PoseOf(const Frog& frog) {
 void AutoPlayer::Play() {
     const Game& game = Singleton<Game>::Instance();
     const Frog& frog = game.frog;
-    if (game.state != GameState::Playing || frog.getState() != FS_IDLE ||
+    if (game.State() != GameState::Playing || frog.getState() != FS_IDLE ||
         !frog.getCommandQueue().empty())
         return;
     const float clock = game.level.settings.levelTime;
@@ -78,7 +78,7 @@ int AutoPlayer::ChooseKey(const Game& game) {
 
 bool AutoPlayer::InsectInReach(const Game& game) const {
     const auto [fx, fy] = game.frog.displayPosition();
-    for (const std::unique_ptr<Insect>& insect : game.level.insects) {
+    for (const std::unique_ptr<Insect>& insect : game.insects.all()) {
         if (insect->isAttacker() || insect->isCaught() || insect->isRemoved())
             continue;
         if (std::hypot(insect->getX() - static_cast<float>(fx),

@@ -12,7 +12,7 @@ void RandomInputDriver::AwaitTurn() {
     inner.AwaitTurn();
     // Switched off, it still hands back a focus it took, so the script goes on with frames.
     const std::vector<platform::Message> messages =
-        script.RandomInputOn() ? input.Turn(Singleton<Game>::Instance().state)
+        script.RandomInputOn() ? input.Turn(Singleton<Game>::Instance().State())
                                : input.GiveBackFocus();
     for (const platform::Message& message : messages)
         window.push(message);

@@ -11,6 +11,7 @@ source scripts/packages.sh
 # shellcheck disable=SC2086
 ensure_packages $TEST_PACKAGES
 bash scripts/check-format.sh
+bash scripts/check-layers.sh
 
 build_dir=build-test
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DQUAGLEAPER_TESTS=ON -DQUAGLEAPER_SANITIZE=ON -DQUAGLEAPER_BENCH=ON >/dev/null

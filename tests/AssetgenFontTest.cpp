@@ -3,6 +3,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/ScoreFont.h"
 #include "platform/DisplaySurface.h"
 #include "support/GeneratedData.h"
@@ -26,7 +27,7 @@ class AssetgenFontTest : public ::testing::Test {
     }
 
     static std::unique_ptr<Image> Picture(const char* name) {
-        return Singleton<FileLoader>::Instance().LoadImage(name, true);
+        return Singleton<PictureLoader>::Instance().Load(name, true);
     }
 
     // Each glyph lies inside the picture, holds ink, and has empty columns beside it, so the

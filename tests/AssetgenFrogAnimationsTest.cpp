@@ -4,6 +4,7 @@
 #include "core/SettingsManager.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
@@ -180,7 +181,8 @@ TEST_F(AssetgenFrogAnimationsTest, EveryPictureStacksWholeFramesOfItsCatalogueCo
     const FileLoader& files = Singleton<FileLoader>::Instance();
     for (const std::string& label : labels) {
         const std::string name = NormalizeLabel(label);
-        const std::unique_ptr<Image> picture = files.LoadImage(name, true);
+        const std::unique_ptr<Image> picture =
+            Singleton<PictureLoader>::Instance().Load(name, true);
         ASSERT_NE(picture, nullptr) << label;
         const SpriteInfo& info = Info(label);
         EXPECT_EQ(picture->GetHeight() % info.numFrames, 0) << label;

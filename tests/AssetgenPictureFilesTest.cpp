@@ -4,6 +4,7 @@
 #include "core/FileLoader.h"
 #include "gfx/BmpLoader.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
 
@@ -79,7 +80,7 @@ TEST(AssetgenPictureFilesTest, TheGamesReadersGetBackWhatWasWritten) {
     ASSERT_NE(bmp, nullptr);
     ASSERT_EQ(bmp->GetWidth(), 3);
     ASSERT_EQ(bmp->GetHeight(), 2);
-    const auto converted = Singleton<FileLoader>::Instance().LoadImage("tile", true);
+    const auto converted = Singleton<PictureLoader>::Instance().Load("tile", true);
     ASSERT_NE(converted, nullptr);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
@@ -92,7 +93,7 @@ TEST(AssetgenPictureFilesTest, TheGamesReadersGetBackWhatWasWritten) {
         transparent[i * 16 + i] = true;
     ASSERT_TRUE(PictureFiles::WriteJpeg("data/leaf.jpg", 16, 16, grey, 90));
     ASSERT_TRUE(PictureFiles::WriteBmpMask("data/leaf_Mask.bmp", 16, 16, transparent));
-    const auto leaf = Singleton<FileLoader>::Instance().LoadImage("leaf", true);
+    const auto leaf = Singleton<PictureLoader>::Instance().Load("leaf", true);
     ASSERT_NE(leaf, nullptr);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)

@@ -5,6 +5,7 @@
 #include "core/FileLoader.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
@@ -30,7 +31,7 @@ class AssetgenPicturesTest : public ::testing::Test {
         return Singleton<SpriteManager>::Instance().GetSprite(label);
     }
     std::unique_ptr<Image> Picture(const std::string& label) {
-        return Singleton<FileLoader>::Instance().LoadImage(NormalizeLabel(label), true);
+        return Singleton<PictureLoader>::Instance().Load(NormalizeLabel(label), true);
     }
     static bool Transparent(const Image& image, int x, int y) { return image.GetPixel(x, y) == 0; }
     // Equal up to the dithering of the 16-bit screen.

@@ -1,6 +1,7 @@
 #include "app/AssetCatalogue.h"
 #include "core/FileLoader.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
 #include "support/GeneratedData.h"
@@ -74,7 +75,8 @@ TEST_F(AssetgenRoadRiverPicturesTest, EveryAnimationStacksWholeFramesOfItsCatalo
     SpriteManager& sprites = Singleton<SpriteManager>::Instance();
     for (const char* label : kAnimations) {
         const std::string name = NormalizeLabel(label);
-        const std::unique_ptr<Image> picture = files.LoadImage(name, true);
+        const std::unique_ptr<Image> picture =
+            Singleton<PictureLoader>::Instance().Load(name, true);
         ASSERT_NE(picture, nullptr) << label;
         const SpriteInfo& info = Info(label);
         EXPECT_EQ(picture->GetHeight() % info.numFrames, 0) << label;
@@ -96,7 +98,7 @@ TEST_F(AssetgenRoadRiverPicturesTest, ShadowsAreOneBitMasksWithTheVehicleInsideA
     for (const char* label : kShadows) {
         // As the game reads a shadow: unconverted, in the file's own depth.
         const std::unique_ptr<Image> mask =
-            Singleton<FileLoader>::Instance().LoadImage(NormalizeLabel(label), false);
+            Singleton<PictureLoader>::Instance().Load(NormalizeLabel(label), false);
         ASSERT_NE(mask, nullptr) << label;
         EXPECT_EQ(mask->GetDepth(), 1) << label;
         // The game darkens under the non-black pixels: the middle, never the corners.

@@ -4,6 +4,7 @@
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/PngWriter.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
@@ -76,7 +77,7 @@ class AssetgenScreenshotsTest : public ::testing::Test {
 
     // The screen row of the window's picture row `row` must show that row of the picture.
     void ExpectPictureRowAt(int pictureRow, int screenRow) {
-        const auto picture = Singleton<FileLoader>::Instance().LoadImage("backgroundworld00", true);
+        const auto picture = Singleton<PictureLoader>::Instance().Load("backgroundworld00", true);
         ASSERT_NE(picture, nullptr);
         for (int x = 3; x < 800; x += 97)
             EXPECT_EQ(Back().pixelAt(x, screenRow) & 0xFFFFFF, picture->GetPixel(x, pictureRow))

@@ -2,6 +2,7 @@
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/SpriteLabel.h"
 #include "support/GeneratedData.h"
 #include "support/HeadlessScreen.h"
@@ -122,7 +123,7 @@ TEST_F(AssetgenWorldTest, TheConfiguredGeometryIsTheOneThePictureIsDrawnFor) {
 }
 
 TEST_F(AssetgenWorldTest, ThePictureHoldsTheWindowOfEveryLevelAndOfTheShowdown) {
-    const auto picture = Singleton<FileLoader>::Instance().LoadImage("backgroundworld00", true);
+    const auto picture = Singleton<PictureLoader>::Instance().Load("backgroundworld00", true);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->GetWidth(), 800);
     const int height = picture->GetHeight();
@@ -141,7 +142,7 @@ TEST_F(AssetgenWorldTest, ThePictureHoldsTheWindowOfEveryLevelAndOfTheShowdown) 
 }
 
 TEST_F(AssetgenWorldTest, EachAreaLiesAtTheSamePictureRowsAndLooksLikeItsType) {
-    const auto picture = Singleton<FileLoader>::Instance().LoadImage("backgroundworld00", true);
+    const auto picture = Singleton<PictureLoader>::Instance().Load("backgroundworld00", true);
     ASSERT_NE(picture, nullptr);
     const int height = picture->GetHeight();
     for (int area = 0; area < 7; ++area) {
@@ -224,7 +225,7 @@ TEST_F(AssetgenWorldTest, EveryStartCellIsOnDryFreeLandOfItsStartStrip) {
 }
 
 TEST_F(AssetgenWorldTest, DecorationsLieInsideThePictureOverTheirLanes) {
-    const auto picture = Singleton<FileLoader>::Instance().LoadImage("backgroundworld00", true);
+    const auto picture = Singleton<PictureLoader>::Instance().Load("backgroundworld00", true);
     ASSERT_NE(picture, nullptr);
     for (const auto& [count, stem, label] :
          {std::tuple{"numSpritesInTopLayer", "topLayerOffset", "TOP_LAYER_%02d"},
@@ -234,7 +235,7 @@ TEST_F(AssetgenWorldTest, DecorationsLieInsideThePictureOverTheirLanes) {
         for (int i = 0; i < entries; ++i) {
             const int x = Config().GetInt(StringUtil::Format("%sX%02d", stem, i));
             const int bottom = Config().GetInt(StringUtil::Format("%sY%02d", stem, i));
-            const auto sprite = Singleton<FileLoader>::Instance().LoadImage(
+            const auto sprite = Singleton<PictureLoader>::Instance().Load(
                 NormalizeLabel(StringUtil::Format(label, i)), false);
             ASSERT_NE(sprite, nullptr);
             EXPECT_GE(x, 0);

@@ -200,12 +200,12 @@ TEST_F(DirectDrawTest, AnUnsupportedFullScreenDepthFailsAtTheDisplayMode) {
     EXPECT_EQ(headless.window().messageBoxes().at(0), "ERROR: SetDisplayMode FAILED");
 }
 
-TEST_F(DirectDrawTest, CheckResultNamesKnownCodesAndHexForOthers) {
-    EXPECT_FALSE(display.CheckResult(dd::Ok, ".\\Surface", 12));
-    EXPECT_TRUE(display.CheckResult(dd::SurfaceLost, ".\\Surface", 12));
-    EXPECT_TRUE(display.CheckResult(dd::InvalidRect, ".\\AlphaSprite", 345));
-    EXPECT_TRUE(display.CheckResult(0x8876FFFF, ".\\ShadowSprite", 7));
-    EXPECT_TRUE(display.CheckResult(dd::Generic, ".\\DirectDraw", 1));
+TEST_F(DirectDrawTest, LogIfFailedNamesKnownCodesAndHexForOthers) {
+    EXPECT_FALSE(display.LogIfFailed(dd::Ok, ".\\Surface", 12));
+    EXPECT_TRUE(display.LogIfFailed(dd::SurfaceLost, ".\\Surface", 12));
+    EXPECT_TRUE(display.LogIfFailed(dd::InvalidRect, ".\\AlphaSprite", 345));
+    EXPECT_TRUE(display.LogIfFailed(0x8876FFFF, ".\\ShadowSprite", 7));
+    EXPECT_TRUE(display.LogIfFailed(dd::Generic, ".\\DirectDraw", 1));
     EXPECT_EQ(
         Log(),
         "DirectX Error (887601c2) in file .\\Surface in line 12: \"DDERR_SURFACELOST\"\n"

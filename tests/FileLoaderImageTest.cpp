@@ -1,6 +1,7 @@
 #include "DataFolderFixture.h"
 #include "core/FileLoader.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "support/BmpWriter.h"
 #include "support/HeadlessScreen.h"
 #include "support/JpegWriter.h"
@@ -47,7 +48,7 @@ using pictures::Word16;
 TEST_F(FileLoaderImageTest, ABitmapComesBeforeAJpeg) {
     WriteFile("data/frog.bmp", BmpWriter(kWidth, kHeight, 24, Uniform(0x336699)).Bytes());
     WriteFile("data/frog.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0xCC9933)));
-    const auto image = Loader().LoadImage("frog", false);
+    const auto image = Singleton<PictureLoader>::Instance().Load("frog", false);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetDepth(), 24);
     EXPECT_EQ(BgrAt(*image, 4, 2), 0x336699u);
@@ -57,14 +58,14 @@ TEST_F(FileLoaderImageTest, AJpegTakesItsMaskOnlyInTheScreenFormat) {
     WriteFile("data/leaf.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0x40C080)));
     WriteFile("data/leaf_Mask.bmp", Mask());
 
-    const auto plain = Loader().LoadImage("leaf", false);
+    const auto plain = Singleton<PictureLoader>::Instance().Load("leaf", false);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(plain->GetDepth(), 24);
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             EXPECT_NE(BgrAt(*plain, x, y), 0u);
 
-    const auto screenReady = Loader().LoadImage("leaf", true);
+    const auto screenReady = Singleton<PictureLoader>::Instance().Load("leaf", true);
     ASSERT_NE(screenReady, nullptr);
     EXPECT_EQ(screenReady->GetDepth(), 16);
     for (int y = 0; y < kHeight; ++y)
@@ -77,7 +78,7 @@ TEST_F(FileLoaderImageTest, TheScreenFormatKeepsBlackVisibleAndMakesMagentaTrans
     std::vector<std::uint32_t> pixels = Uniform(0x000000);
     pixels[3] = 0xFF00FF;
     WriteFile("data/road.bmp", BmpWriter(kWidth, kHeight, 24, pixels).Bytes());
-    const auto image = Loader().LoadImage("road", true);
+    const auto image = Singleton<PictureLoader>::Instance().Load("road", true);
     ASSERT_NE(image, nullptr);
     ASSERT_EQ(image->GetDepth(), 16);
     EXPECT_EQ(Word16(*image, 3, 0), 0u);
@@ -86,13 +87,13 @@ TEST_F(FileLoaderImageTest, TheScreenFormatKeepsBlackVisibleAndMakesMagentaTrans
 }
 
 TEST_F(FileLoaderImageTest, APictureFoundNowhereAsksTheGameToQuit) {
-    EXPECT_EQ(Loader().LoadImage("nothing", true), nullptr);
+    EXPECT_EQ(Singleton<PictureLoader>::Instance().Load("nothing", true), nullptr);
     EXPECT_NE(LogText().find("Failed to load image nothing from bmp or jpeg.\n"),
               std::string::npos);
     EXPECT_EQ(QueuedQuits(), std::vector<int>{-1});
 
     WriteFile("data/broken.jpg", "no picture in here");
-    EXPECT_EQ(Loader().LoadImage("broken", false), nullptr);
+    EXPECT_EQ(Singleton<PictureLoader>::Instance().Load("broken", false), nullptr);
     EXPECT_NE(LogText().find("Failed to load image broken from bmp or jpeg.\n"), std::string::npos);
     EXPECT_EQ(QueuedQuits(), std::vector<int>{-1});
 }
@@ -105,7 +106,7 @@ TEST_F(FileLoaderImageTest, PicturesComeFromTheContainerWhenThereIsOne) {
             .Put(1, "data\\lily.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0x2060A0)))
             .Put(2, "data\\lily_mask.bmp", Mask()));
     ASSERT_TRUE(Loader().ReadDirectory());
-    const auto image = Loader().LoadImage("Lily", true);
+    const auto image = Singleton<PictureLoader>::Instance().Load("Lily", true);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->GetDepth(), 16);
     for (int y = 0; y < kHeight; ++y)
@@ -115,7 +116,7 @@ TEST_F(FileLoaderImageTest, PicturesComeFromTheContainerWhenThereIsOne) {
 
 TEST_F(FileLoaderImageTest, AlphaMapsAreOptional) {
     const std::string before = LogText();
-    EXPECT_EQ(Loader().LoadAlphaImage("frog"), nullptr);
+    EXPECT_EQ(Singleton<PictureLoader>::Instance().LoadAlpha("frog"), nullptr);
     EXPECT_EQ(LogText(), before);
     EXPECT_TRUE(QueuedQuits().empty());
 }
@@ -126,7 +127,7 @@ TEST_F(FileLoaderImageTest, AnAlphaBitmapBecomesGreyLevelsWithoutTheMask) {
         pixels.push_back(static_cast<std::uint32_t>(index * 7) * 0x010101u);
     WriteFile("data/frogAlpha.bmp", BmpWriter(kWidth, kHeight, 24, pixels).Bytes());
     WriteFile("data/frog_Mask.bmp", Mask());
-    const auto alpha = Loader().LoadAlphaImage("frog");
+    const auto alpha = Singleton<PictureLoader>::Instance().LoadAlpha("frog");
     ASSERT_NE(alpha, nullptr);
     ASSERT_EQ(alpha->GetDepth(), 8);
     for (int index = 0; index < kWidth * kHeight; ++index)
@@ -136,7 +137,7 @@ TEST_F(FileLoaderImageTest, AnAlphaBitmapBecomesGreyLevelsWithoutTheMask) {
 TEST_F(FileLoaderImageTest, AnAlphaJpegTakesTheColourPicturesMask) {
     WriteFile("data/frogAlpha.jpg", JpegWriter::Colour(kWidth, kHeight, Uniform(0xC0C0C0)));
     WriteFile("data/frog_Mask.bmp", Mask());
-    const auto alpha = Loader().LoadAlphaImage("frog");
+    const auto alpha = Singleton<PictureLoader>::Instance().LoadAlpha("frog");
     ASSERT_NE(alpha, nullptr);
     ASSERT_EQ(alpha->GetDepth(), 8);
     for (int y = 0; y < kHeight; ++y) {

@@ -149,7 +149,7 @@ TEST_F(FrogMovesTest, ARocketJumpOnDryLandGoesTheWholeWay) {
     InvisibleBlockObject car;
     const auto [px, py] = w.frog.displayPosition();
     car.init(px, py, 40, 40);
-    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level, w.events));
     FinishMove();
     EXPECT_FLOAT_EQ(w.frog.getY(), y + 140.0f);
 }
@@ -172,25 +172,26 @@ TEST_F(FrogMovesTest, ATruckThatKillsTheFrogPlaysItsOwnDeath) {
 TEST_F(FrogMovesTest, TheClockRunningOutKnocksOverEvenARidingFrog) {
     BoardTruck(FrogWorld::kTruckRoadRow);
     w.level.settings.levelTime = -0.1f;
-    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level, w.events));
     EXPECT_EQ(w.frog.getState(), FS_KNOCKED_OVER);
     EXPECT_TRUE(Singleton<ScreenMessage>::Instance().isActive());
 }
 
 TEST_F(FrogMovesTest, TrafficKnocksOverAFrogOnFootAndTheWaterDrownsIt) {
     PlaceFrog(400.0f, FrogWorld::kCarRoadRow);
-    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level, w.events));
     InvisibleBlockObject car;
     car.init(400, FrogWorld::CentreY(FrogWorld::kCarRoadRow), 60, 60);
-    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level, w.events));
     EXPECT_EQ(w.frog.getState(), FS_KNOCKED_OVER);
 
     PlaceFrog(400.0f, 12);
-    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level)) << "the grass between the river and the road";
+    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level, w.events))
+        << "the grass between the river and the road";
     PlaceFrog(790.0f, FrogWorld::kRiverRow);
     w.frog.rememberRoundedPosition();
     ASSERT_EQ(w.level.objectAt(790, FrogWorld::CentreY(FrogWorld::kRiverRow)), nullptr);
-    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_TRUE(HazardCheck::Run(w.frog, w.level, w.events));
     EXPECT_EQ(w.frog.getState(), FS_DROWN);
 }
 
@@ -199,7 +200,7 @@ TEST_F(FrogMovesTest, AFrogRidingSomethingThatFloatsIsSafeOnTheWater) {
     PlaceFrog(trunk.getX(), FrogWorld::kRiverRow);
     w.frog.attachTo(&trunk);
     w.frog.rememberRoundedPosition();
-    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level, w.events));
     // It drifts with its ride.
     const float x = w.frog.getX();
     w.Step(1.0f);
@@ -218,38 +219,38 @@ TEST_F(FrogMovesTest, TheFrogNeverTouchesALandingTargetItsLaneHasDestroyed) {
     EXPECT_EQ(w.frog.getLandingTarget(), nullptr);
     FinishMove();
     EXPECT_EQ(w.frog.getRide(), nullptr);
-    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level));
+    EXPECT_FALSE(HazardCheck::Run(w.frog, w.level, w.events));
 }
 
 TEST_F(FrogMovesTest, TheCatchReachesInsectsStrictlyWithinItsDistance) {
     PlaceFrog(400.0f, 0);
     for (const auto& [dx, dy] : {std::pair{30, 40}, std::pair{30, 39}, std::pair{-49, 0}}) {
-        w.level.insects.push_back(std::make_unique<Insect>(2));
-        w.level.insects.back()->setPosition(400.0f + dx, 37.0f + dy);
+        w.insects.all().push_back(std::make_unique<Insect>(2));
+        w.insects.all().back()->setPosition(400.0f + dx, 37.0f + dy);
     }
     w.frog.keySpace();
     w.Step(0.0f);
     EXPECT_EQ(w.frog.getState(), FS_CATCH_INSECT);
-    EXPECT_FALSE(w.level.insects[0]->isCaught()) << "exactly at the distance";
-    EXPECT_TRUE(w.level.insects[1]->isCaught());
-    EXPECT_TRUE(w.level.insects[2]->isCaught());
+    EXPECT_FALSE(w.insects.all()[0]->isCaught()) << "exactly at the distance";
+    EXPECT_TRUE(w.insects.all()[1]->isCaught());
+    EXPECT_TRUE(w.insects.all()[2]->isCaught());
 }
 
 TEST_F(FrogMovesTest, AnInsectCaughtTwiceIsEatenOnce) {
     Singleton<GameScore>::Instance().init(w.level);
     PlaceFrog(400.0f, 0);
-    w.level.insects.push_back(std::make_unique<Insect>(3));
-    w.level.insects.back()->setPosition(400.0f, 50.0f);
+    w.insects.all().push_back(std::make_unique<Insect>(3));
+    w.insects.all().back()->setPosition(400.0f, 50.0f);
     w.frog.catchInsects();
     const int score = Singleton<GameScore>::Instance().getScore();
     w.frog.catchInsects();
     EXPECT_EQ(Singleton<GameScore>::Instance().getScore(), score);
     // The attacking kinds are not eaten; they turn on the frog.
-    w.level.insects.push_back(std::make_unique<Insect>(Insect::kTaxiBug));
-    w.level.insects.back()->setPosition(400.0f, 50.0f);
+    w.insects.all().push_back(std::make_unique<Insect>(Insect::kTaxiBug));
+    w.insects.all().back()->setPosition(400.0f, 50.0f);
     w.frog.catchInsects();
-    EXPECT_FALSE(w.level.insects.back()->isCaught());
-    EXPECT_EQ(w.level.insects.back()->getState(), Insect::kStateApproach);
+    EXPECT_FALSE(w.insects.all().back()->isCaught());
+    EXPECT_EQ(w.insects.all().back()->getState(), Insect::kStateApproach);
 }
 
 TEST_F(FrogMovesTest, TheLaneUnderADyingFrogStandsStill) {

@@ -2,10 +2,12 @@
 
 #include "WorldConfig.h"
 #include "actors/Frog.h"
+#include "actors/Swarm.h"
 #include "app/GameState.h"
 #include "gfx/SpriteInfo.h"
 #include "gfx/SpriteManager.h"
 #include "gfx/SurfaceSprite.h"
+#include "score/ScoreKeeper.h"
 #include "support/HeadlessScreen.h"
 #include "support/Probes.h"
 #include "world/Level.h"
@@ -46,7 +48,10 @@ class FrogWorld {
         Singleton<Randomizer>::Instance().seed(5);
         Singleton<TrackObjectFactory>::Instance().load();
         level.frog = &frog;
-        frog.setWorld({&level, &gameState, &level.insects});
+        level.inhabitants = &insects;
+        level.events = &events;
+        frog.setWorld({&level, &events, &insects.all()});
+        insects.setWorld({&frog, &level, &events});
         level.settings.load();
         level.setUpLevel();
     }
@@ -100,8 +105,11 @@ class FrogWorld {
     HeadlessScreen screen;
     ScratchFolder folder;
     GameState gameState = GameState::Playing;
+    // Scores as the game does; a deadly command ends play as the game's state would show it.
+    ScoreKeeper events{[this] { gameState = GameState::FrogDying; }};
     Frog frog;
     Level level;
+    Swarm insects;
 
   private:
     static void AddSlab(const std::string& label, bool mirrored) {

@@ -34,17 +34,17 @@ TEST_F(GameMusicTest, ToggleMusicStopsAndRestartsTheTheme) {
 }
 
 TEST_F(GameMusicTest, LeavingTheHighScoresSwapsTheirTuneForTheTheme) {
-    game.state = GameState::HighScores;
+    game.CutToState(GameState::HighScores);
     engine.playSound("soundhighscore");
     game.LeaveHighScores();
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
     EXPECT_FALSE(engine.find("soundhighscore")->isPlaying());
     EXPECT_TRUE(ThemePlaying());
 }
 
 TEST_F(GameMusicTest, LeavingTheHighScoresKeepsTheMusicOffWhenSwitchedOff) {
     game.ToggleMusic();
-    game.state = GameState::HighScores;
+    game.CutToState(GameState::HighScores);
     game.LeaveHighScores();
     EXPECT_FALSE(ThemePlaying());
 }

@@ -36,19 +36,19 @@ TEST_F(GameSoundTest, TheLastTenSecondsCountDownAloudAndTheEndIsSilent) {
     Game& game = Singleton<Game>::Instance();
     game.level.grid.init(16, 10, 50, 75);
     game.level.frog = &game.frog;
-    game.frog.setWorld({&game.level, &game.state, &game.level.insects});
+    game.frog.setWorld({&game.level, nullptr, &game.insects.all()});
     game.frog.setPosition(425.0f, 37.0f);
     game.frog.setState(FS_IDLE);
     game.level.settings.lives = 1;
     game.level.settings.levelTime = 10.3f;
-    game.state = GameState::Playing;
+    game.CutToState(GameState::Playing);
     game.themeVolumeDb = 10.0f;
 
     int beeps = 0;
     bool wasPlaying = false;
     float timeAtLastBeep = 0.0f;
     game.Tick(true);
-    while (game.state == GameState::Playing) {
+    while (game.State() == GameState::Playing) {
         Advance(20);
         game.Tick(true);
         const bool playing = Playing("SOUND_COUNT_DOWN");
@@ -61,7 +61,7 @@ TEST_F(GameSoundTest, TheLastTenSecondsCountDownAloudAndTheEndIsSilent) {
     EXPECT_EQ(beeps, 10) << "9, 8, ... 1 and 0";
     EXPECT_GT(timeAtLastBeep, -0.01f);
     EXPECT_LT(game.level.settings.levelTime, 0.0f);
-    EXPECT_EQ(game.state, GameState::FrogDying);
+    EXPECT_EQ(game.State(), GameState::FrogDying);
     EXPECT_EQ(game.frog.getState(), FS_KNOCKED_OVER);
     // The theme plays ten decibels quieter in the level and at full volume on the menus.
     EXPECT_EQ(Volume("SOUND_THEME"), -1000);
@@ -76,7 +76,7 @@ TEST_F(GameSoundTest, TheRiverIsLoudestBesideItAndFadesRowByRow) {
     FrogWorld w("initInterval 0\n");
     auto riverAt = [&](int row) {
         w.frog.setPosition(425.0f, static_cast<float>(FrogWorld::CentreY(row)));
-        SoundMix::UpdateLevel(w.level, w.frog, 10.0f);
+        SoundMix::UpdateLevel(w.level, w.frog, w.insects.all(), 10.0f);
         return Volume("SOUND_AMBIENT_RIVER");
     };
     EXPECT_EQ(riverAt(FrogWorld::kRiverRow), 0);

@@ -14,7 +14,7 @@ class GameTickTest : public ::testing::Test {
   protected:
     GameTickTest() {
         platform::Platform::install(&headless);
-        game.state = static_cast<GameState>(3);
+        game.CutToState(static_cast<GameState>(3));
     }
 
     void TickAfter(uint32_t ms, bool focus = true) {

@@ -16,34 +16,34 @@ InsectFactory& Factory() {
 std::vector<std::size_t> CountsWhileStepping(InsectWorld& world, int frames, float dt) {
     std::vector<std::size_t> counts;
     for (int i = 0; i < frames; ++i) {
-        Factory().stepInsects(dt, world.level().insects, world.World());
-        counts.push_back(world.level().insects.size());
+        Factory().stepInsects(dt, world.insects(), world.World());
+        counts.push_back(world.insects().size());
     }
     return counts;
 }
 
 TEST(InsectFactoryTest, BelowTheMinimumOneInsectComesPerIntervalWhateverTheChance) {
     InsectWorld world("minNumInsects 3\n");
-    Factory().setUpInsects(world.level().insects, world.World());
-    ASSERT_TRUE(world.level().insects.empty());
+    Factory().setUpInsects(world.insects(), world.World());
+    ASSERT_TRUE(world.insects().empty());
     EXPECT_EQ(CountsWhileStepping(world, 10, 0.5f),
               (std::vector<std::size_t>{0, 1, 1, 2, 2, 3, 3, 3, 3, 3}));
 }
 
 TEST(InsectFactoryTest, AboveTheMinimumTheChanceLetsInsectsInUpToTheMaximum) {
     InsectWorld world("maxNumInsects 2\ninsectSpawnChancePerCent 100\n");
-    Factory().setUpInsects(world.level().insects, world.World());
+    Factory().setUpInsects(world.insects(), world.World());
     EXPECT_EQ(CountsWhileStepping(world, 4, 1.0f), (std::vector<std::size_t>{1, 2, 2, 2}));
 }
 
 TEST(InsectFactoryTest, InsectsEnterAtTheCentreOfAnEdgeCellFlyingInward) {
     InsectWorld world("numInitialInsects 300\n");
-    Factory().setUpInsects(world.level().insects, world.World());
-    ASSERT_EQ(world.level().insects.size(), 300u);
+    Factory().setUpInsects(world.insects(), world.World());
+    ASSERT_EQ(world.insects().size(), 300u);
     std::map<int, int> bySide;
     std::set<int> rows;
     std::set<int> types;
-    for (const auto& insect : world.level().insects) {
+    for (const auto& insect : world.insects()) {
         // 16 columns of 50 units, rows of 75.
         if (insect->getState() == Insect::kStateFlyRight)
             EXPECT_FLOAT_EQ(insect->getX(), 25.0f);
@@ -90,13 +90,13 @@ TEST(InsectFactoryTest, FrequenciesAddingUpToNothingMakeAQuietLevelWithoutInsect
     EXPECT_EQ(world.LogCount("Failed to compute insect type.\n"), 1);
     EXPECT_TRUE(world.Quits().empty());
     // The next level says it once more.
-    Factory().setUpInsects(world.level().insects, world.World());
+    Factory().setUpInsects(world.insects(), world.World());
     EXPECT_EQ(world.LogCount("Failed to compute insect type.\n"), 2);
 }
 
 TEST(InsectFactoryTest, CountsOutOfRangeAreBoundedWithALogLine) {
     InsectWorld world("numInitialInsects 2000000000\nminNumInsects -4\nmaxNumInsects -1\n");
-    EXPECT_EQ(world.level().insects.size(), static_cast<std::size_t>(InsectFactory::kMaxInsects));
+    EXPECT_EQ(world.insects().size(), static_cast<std::size_t>(InsectFactory::kMaxInsects));
     EXPECT_EQ(
         world.LogCount(
             "SettingsManager: numInitialInsects 2000000000 is outside [0, 1000], using 1000\n"),
@@ -116,13 +116,13 @@ TEST(InsectFactoryTest, ASpawnIntervalThatIsNotPositiveBecomesOneSecond) {
 TEST(InsectFactoryTest, SettingUpALevelReplacesTheInsectsOfTheLastOne) {
     InsectWorld world("numInitialInsects 4\nminNumInsects 5\n");
     for (int i = 0; i < 3; ++i)
-        world.level().insects.push_back(
+        world.insects().push_back(
             world.Make(Insect::kButterfly, 400.0f, 300.0f, Insect::kStateFlyUp));
     // Half a second is on the spawn clock of the last level.
-    Factory().stepInsects(0.5f, world.level().insects, world.World());
-    Factory().setUpInsects(world.level().insects, world.World());
-    ASSERT_EQ(world.level().insects.size(), 4u);
-    for (const auto& insect : world.level().insects)
+    Factory().stepInsects(0.5f, world.insects(), world.World());
+    Factory().setUpInsects(world.insects(), world.World());
+    ASSERT_EQ(world.insects().size(), 4u);
+    for (const auto& insect : world.insects())
         EXPECT_NE(insect->getState(), Insect::kStateFlyUp);
     EXPECT_EQ(CountsWhileStepping(world, 2, 0.5f), (std::vector<std::size_t>{4, 5}))
         << "the spawn clock starts again with the level";
@@ -130,7 +130,7 @@ TEST(InsectFactoryTest, SettingUpALevelReplacesTheInsectsOfTheLastOne) {
 
 TEST(InsectFactoryTest, AStepRemovesWhatLeftTheWorldOrWasEatenUpInTheSameFrame) {
     InsectWorld world;
-    InsectList& insects = world.level().insects;
+    InsectList& insects = world.insects();
     insects.push_back(world.Make(Insect::kButterfly, 10.0f, 300.0f, Insect::kStateFlyLeft));
     insects.push_back(world.Make(Insect::kNewsBug, 400.0f, 300.0f, Insect::kStateFlyRight));
     insects.push_back(world.Make(Insect::kBusinessBug, 500.0f, 300.0f, Insect::kStateFlyRight));

@@ -242,9 +242,9 @@ TEST(InsectTest, AnEatenInsectWithoutShrinkTimeIsRemovedAtItsNextUpdate) {
 
 TEST(InsectTest, ABigBugCaughtByTheFrogIsNotEatenButFliesAtIt) {
     InsectWorld world;
-    world.level().insects.push_back(
+    world.insects().push_back(
         world.Make(Insect::kBigBug, kFrogX + 30.0f, kFrogY, Insect::kStateFlyRight));
-    Insect& bug = *world.level().insects.back();
+    Insect& bug = *world.insects().back();
     world.frog().keySpace();
     world.w.Step(0.0f);
     ASSERT_EQ(world.frog().getState(), FS_CATCH_INSECT);

@@ -48,7 +48,7 @@ class InsectWorld {
                "piercingScore -50\nbusinessBugScore 100\nbutterflyScore 30\n";
     }
 
-    Insect::World World() { return {&frog(), &w.level}; }
+    Insect::World World() { return {&frog(), &w.level, &w.events}; }
 
     // An initialised insect of `type` at (x, y) in `state`.
     std::unique_ptr<Insect> Make(int type, float x, float y, int state) {
@@ -61,6 +61,7 @@ class InsectWorld {
 
     Frog& frog() { return w.frog; }
     Level& level() { return w.level; }
+    InsectList& insects() { return w.insects.all(); }
     int Score() const { return Singleton<GameScore>::Instance().getScore(); }
     int LogCount(const std::string& line) const { return w.LogCount(line); }
     std::vector<int> Quits() { return TakeQuitCodes(w.screen.Window()); }

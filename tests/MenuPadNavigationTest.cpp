@@ -50,7 +50,7 @@ class MenuPadNavigationTest : public SpriteScreen {
             "data/click.wav",
             SoundFixtures::Wav(1, 22050, 16, SoundFixtures::Tone16(22050, 1, 22050, 660.0, 8000)));
         EXPECT_TRUE(sound.createSfx(click, "data\\click.wav", 0, false));
-        game.state = GameState::TitleMenu;
+        game.CutToState(GameState::TitleMenu);
     }
 
     ~MenuPadNavigationTest() override { sound.shutdown(); }
@@ -63,7 +63,7 @@ class MenuPadNavigationTest : public SpriteScreen {
         Display().fadeTime = Display().GetFadeDuration();
         platform::DisplaySurface& target = *Display().GetDrawTarget();
         target.fill(nullptr, ScreenValue(kWhite));
-        game.menus.DrawButtonHighlights(game.state);
+        game.menus.DrawButtonHighlights(game.State());
         std::vector<std::string> shown;
         for (const Highlight& highlight : kAll)
             if (target.pixelAt(highlight.left + 2, highlight.top + 2) ==
@@ -92,13 +92,13 @@ TEST_P(MenuPadNavigationTest, TheFirstPressOnlyShowsTheHighlightOnTheWayOut) {
     EXPECT_TRUE(Highlighted().empty());
     Key(vk::PadLeft);
     EXPECT_EQ(Highlighted(), Only(kStart));
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
 
-    game.state = GameState::Help;
+    game.CutToState(GameState::Help);
     EXPECT_TRUE(Highlighted().empty()) << "the title's highlight stays on the title";
     Key(vk::PadA);
     EXPECT_EQ(Highlighted(), Only(kHelpBack));
-    EXPECT_EQ(game.state, GameState::Help);
+    EXPECT_EQ(game.State(), GameState::Help);
     EXPECT_FALSE(Clicked());
 }
 
@@ -114,7 +114,7 @@ TEST_P(MenuPadNavigationTest, TheDpadFollowsTheLayoutOfTheTitleMenu) {
         Key(key);
         EXPECT_EQ(Highlighted(), Only(expected)) << "after key " << key;
     }
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
     EXPECT_FALSE(Clicked());
 }
 
@@ -122,20 +122,20 @@ TEST_P(MenuPadNavigationTest, APressesTheHighlightedButtonWithTheClick) {
     Key(vk::PadRight);
     Key(vk::PadRight);
     Key(vk::PadA);
-    EXPECT_EQ(game.state, GameState::Help);
+    EXPECT_EQ(game.State(), GameState::Help);
     EXPECT_TRUE(Clicked());
 
     Key(vk::PadUp);
     Key(vk::PadLeft);
     EXPECT_EQ(Highlighted(), Only(kCredits));
     Key(vk::PadA);
-    EXPECT_EQ(game.state, GameState::Credits);
+    EXPECT_EQ(game.State(), GameState::Credits);
     EXPECT_TRUE(Clicked());
 
     Key(vk::PadA);
-    EXPECT_EQ(game.state, GameState::Credits) << "first the highlight";
+    EXPECT_EQ(game.State(), GameState::Credits) << "first the highlight";
     Key(vk::PadA);
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
 
     // Each screen starts over on its way out.
     EXPECT_TRUE(Highlighted().empty());
@@ -157,7 +157,7 @@ TEST_P(MenuPadNavigationTest, TheKeyboardsArrowsAndSpaceLeaveTheMenusAlone) {
     for (const int key : {vk::Down, vk::Right, vk::Space, vk::Space})
         Key(key);
     EXPECT_TRUE(Highlighted().empty());
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
     EXPECT_FALSE(Clicked());
 }
 
@@ -171,17 +171,17 @@ TEST_P(MenuPadNavigationTest, TheMouseTakesTheHighlightBackByMovingOnly) {
     procedure.Handle(overShadowBox);
     EXPECT_EQ(Highlighted(), Only(kShadow));
     const bool shadows = game.shadowsOn;
-    game.menus.OnMouseDown(game.state, 700, 200);
+    game.menus.OnMouseDown(game.State(), 700, 200);
     EXPECT_TRUE(Clicked());
-    game.menus.OnMouseUp(game.state, 700, 200);
+    game.menus.OnMouseUp(game.State(), 700, 200);
     EXPECT_NE(game.shadowsOn, shadows);
     Key(vk::PadA);
     EXPECT_EQ(Highlighted(), Only(kStart)) << "the pad starts over on its way out";
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
 }
 
 TEST_P(MenuPadNavigationTest, OutsideTheMenusThePadPlaysAsTheKeyboard) {
-    game.state = GameState::Playing;
+    game.CutToState(GameState::Playing);
     Key(vk::PadA);
     EXPECT_EQ(game.frog.getCommandQueue(), std::deque<int>{FS_CATCH_INSECT});
     EXPECT_FALSE(Clicked());

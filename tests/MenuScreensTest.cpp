@@ -23,15 +23,15 @@ class MenuScreensTest : public SpriteScreen {
         AddSprite("CURSOR_DOWN", 5, 5, kPointerDown);
         AddSprite("LOGO_OSTREL", 10, 10, kLogo);
         AddSprite("LOGO_BRIMVALE", 10, 10, kLogo);
-        game.state = GameState::TitleMenu;
+        game.CutToState(GameState::TitleMenu);
     }
 
     void Pointer(platform::Message::Type type, int x, int y) {
         screen.Window().push({type, 0, x, y});
     }
     void Click(int x, int y) {
-        game.menus.OnMouseDown(game.state, x, y);
-        game.menus.OnMouseUp(game.state, x, y);
+        game.menus.OnMouseDown(game.State(), x, y);
+        game.menus.OnMouseUp(game.State(), x, y);
     }
     bool Shows(int x, int y, std::uint32_t colour) {
         return Back().pixelAt(x, y) == ScreenValue(colour);
@@ -48,31 +48,31 @@ TEST_P(MenuScreensTest, AButtonEdgeIsOutsideItsRectangle) {
     Click(624, 200);
     EXPECT_FALSE(game.shadowsOn);
     Click(71, 540);
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
     Click(72, 540);
-    EXPECT_EQ(game.state, GameState::Playing);
+    EXPECT_EQ(game.State(), GameState::Playing);
 }
 
 TEST_P(MenuScreensTest, MovingOffAButtonBeforeTheReleaseDoesNothing) {
-    game.menus.OnMouseDown(game.state, 100, 540);
-    game.menus.OnMouseUp(game.state, 300, 100);
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    game.menus.OnMouseDown(game.State(), 100, 540);
+    game.menus.OnMouseUp(game.State(), 300, 100);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
 }
 
 TEST_P(MenuScreensTest, TheButtonsOfOtherScreensDoNotAnswer) {
-    game.state = GameState::Help;
+    game.CutToState(GameState::Help);
     Click(300, 540);
-    EXPECT_EQ(game.state, GameState::Credits);
+    EXPECT_EQ(game.State(), GameState::Credits);
     Click(300, 540);
-    EXPECT_EQ(game.state, GameState::Credits) << "the help screen's credits button";
+    EXPECT_EQ(game.State(), GameState::Credits) << "the help screen's credits button";
     Click(400, 540);
-    EXPECT_EQ(game.state, GameState::TitleMenu) << "the credits' back button";
+    EXPECT_EQ(game.State(), GameState::TitleMenu) << "the credits' back button";
 }
 
 TEST_P(MenuScreensTest, TheHighlightSitsAtTheButtonCornerAndThePointerTenPixelsLeft) {
     FillBack(kWhite);
     Pointer(platform::Message::Type::MouseMove, 700, 200);
-    game.menus.DrawButtonHighlights(game.state);
+    game.menus.DrawButtonHighlights(game.State());
     game.menus.DrawPointer();
     EXPECT_TRUE(Shows(623, 156, kHighlight));
     EXPECT_FALSE(Shows(622, 156, kHighlight));
@@ -85,7 +85,7 @@ TEST_P(MenuScreensTest, TheHighlightSitsAtTheButtonCornerAndThePointerTenPixelsL
 }
 
 TEST_P(MenuScreensTest, TheCreditsScrollAndStartOverAfterEightySeconds) {
-    game.state = GameState::Credits;
+    game.CutToState(GameState::Credits);
     for (int frame = 0; frame < 400; ++frame)
         game.menus.RunFrame(GameState::Credits, 0.1f);
     EXPECT_NEAR(game.menus.CreditsOffset(), -1000.0f, 0.1f);
@@ -99,8 +99,8 @@ TEST_P(MenuScreensTest, TheCreditsScrollAndStartOverAfterEightySeconds) {
         game.menus.RunFrame(GameState::Credits, 0.1f);
     EXPECT_GT(game.menus.CreditsOffset(), -10.0f) << "started over";
 
-    game.SetState(GameState::TitleMenu);
-    game.SetState(GameState::Credits);
+    game.FadeToState(GameState::TitleMenu);
+    game.FadeToState(GameState::Credits);
     EXPECT_EQ(game.menus.CreditsOffset(), 0.0f);
 }
 
@@ -117,16 +117,16 @@ TEST_P(MenuScreensTest, CreditsAreReadLineByLineAndAMissingFileSaysNothing) {
 TEST_P(MenuScreensTest, WhileANameIsTypedTheLetterMIsPartOfIt) {
     HighScore& table = Singleton<HighScore>::Instance();
     table.init();
-    game.state = GameState::HighScores;
+    game.CutToState(GameState::HighScores);
     ASSERT_TRUE(table.addScore(5000));
     WindowProcedure procedure;
     procedure.Handle({platform::Message::Type::KeyDown, 'M'});
     procedure.Handle({platform::Message::Type::Char, 'M'});
-    EXPECT_EQ(game.state, GameState::HighScores);
+    EXPECT_EQ(game.State(), GameState::HighScores);
     EXPECT_EQ(table.editBuffer(), "M");
     procedure.Handle({platform::Message::Type::Char, 13});
     procedure.Handle({platform::Message::Type::KeyDown, 'M'});
-    EXPECT_EQ(game.state, GameState::TitleMenu);
+    EXPECT_EQ(game.State(), GameState::TitleMenu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, MenuScreensTest, ::testing::Values(32));

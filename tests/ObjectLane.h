@@ -4,6 +4,7 @@
 #include "actors/Frog.h"
 #include "gfx/SpriteInfo.h"
 #include "gfx/SpriteManager.h"
+#include "score/ScoreKeeper.h"
 #include "support/Probes.h"
 #include "world/Area.h"
 #include "world/LevelSettings.h"
@@ -29,12 +30,12 @@ class ObjectLane {
             areas[a].init(a, level, World());
     }
 
-    ObjectTrack::World World() { return {&grid, nullptr, nullptr, &frog, &shadowsOn}; }
+    ObjectTrack::World World() { return {&grid, nullptr, nullptr, &frog, &shadowsOn, &events}; }
 
     // The lane of `row` in `area`, moving at `speed` to the right, or to the left if not fromLeft.
     TrackObject::Lane Lane(ObjectTrack& track, int area, int row, float speed, bool fromLeft) {
         track.init(1, &areas[area], row, fromLeft ? 1 : 0, speed, 3, 0, 0, 2, 4, 2, World());
-        return {&track, fromLeft, track.getCentreY(), nullptr, &frog, &shadowsOn};
+        return {&track, fromLeft, track.getCentreY(), nullptr, &frog, &shadowsOn, &events};
     }
 
     // Gives `label` an animation of `seconds`.
@@ -50,6 +51,8 @@ class ObjectLane {
     ScratchFolder folder;
     WorldCellGrid grid;
     LevelSettings level;
+    // Scores as the game does; the frog dies without a game to hear of it.
+    ScoreKeeper events{[] {}};
     Area areas[2];
     Frog frog;
     bool shadowsOn = true;

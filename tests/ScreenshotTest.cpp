@@ -1,6 +1,6 @@
 #include "app/Screenshot.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "platform/DisplaySurface.h"
 #include "platform/SurfaceFormat.h"
 #include "support/ScratchFolder.h"

@@ -60,7 +60,7 @@ TEST_P(SpriteRestoreTest, AfterALossEverySpriteDrawsAgainWithoutReadingItsFiles)
 // The frame clock itself restores: a loss met by the flip of one frame is over at the next.
 TEST_P(SpriteRestoreTest, TheFrameClockRestoresAtTheNextTurn) {
     Game& game = Singleton<Game>::Instance();
-    game.state = static_cast<GameState>(3);
+    game.CutToState(static_cast<GameState>(3));
     auto& clock = static_cast<platform::VirtualClock&>(platform::Platform::current().clock());
     game.Tick(true);
     clock.advance(20);

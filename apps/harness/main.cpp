@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
+#include "core/ExitCode.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdio>
@@ -12,7 +13,6 @@
 #include <sstream>
 
 namespace {
-constexpr int kExitBadScript = 2;
 // Scripts are a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxScriptBytes = 16 << 20;
 
@@ -27,14 +27,14 @@ bool IsScriptFile(const char* path) {
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: quagleaper-harness SCRIPT\n");
-        return kExitBadScript;
+        return ToInt(ExitCode::Usage);
     }
     std::ifstream file;
     if (IsScriptFile(argv[1]))
         file.open(argv[1], std::ios::binary);
     if (!file.is_open()) {
         std::fprintf(stderr, "quagleaper-harness: cannot read %s\n", argv[1]);
-        return kExitBadScript;
+        return ToInt(ExitCode::Usage);
     }
     std::ostringstream source;
     source << file.rdbuf();
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     const std::optional<HarnessScript> script = HarnessScript::Parse(source.str(), error);
     if (!script) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], error.c_str());
-        return kExitBadScript;
+        return ToInt(ExitCode::Usage);
     }
     platform::HeadlessPlatform headless;
     platform::Platform::install(&headless);
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     const int exitCode = Application(&withRandomInput).Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());
-        return kExitBadScript;
+        return ToInt(ExitCode::Usage);
     }
     return exitCode;
 }

@@ -1,6 +1,7 @@
 #include "actors/Frog.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
@@ -8,15 +9,13 @@
 #include "gfx/Sprite.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
-#include "platform/Platform.h"
-#include "score/GameScore.h"
-#include "score/ScreenMessage.h"
 #include "sound/SoundEngine.h"
 #include "world/BlockInfo.h"
 #include "world/Box.h"
 #include "world/Level.h"
 #include "world/ObjectMedia.h"
 #include "world/ObjectType.h"
+#include "world/PlayEvents.h"
 #include "world/RoadObject.h"
 #include "world/TrackObject.h"
 
@@ -27,7 +26,6 @@
 
 namespace {
 
-constexpr int kInvalidQuitCode = -1;
 // The look-aheads and the steering toward a fixed seat work on this share of the move.
 constexpr float kLandingShare = 0.8f;
 constexpr float kSteerStart = 0.2f;
@@ -107,11 +105,6 @@ const std::string& IdleSound() {
 void Play(std::string_view label) {
     if (!label.empty())
         ObjectMedia::PlaySound(std::string(label));
-}
-
-void QuitOnFault(const char* line) {
-    Log(line);
-    platform::Platform::current().window().postQuit(kInvalidQuitCode);
 }
 
 } // namespace
@@ -399,7 +392,7 @@ void Frog::stateStep(float dt) {
         if (IsMoveState(state))
             moveStep(dt);
         else
-            QuitOnFault("Invalid frog state detected.\n");
+            QuitFatally("Invalid frog state detected.\n");
         break;
     }
 }
@@ -505,7 +498,7 @@ bool Frog::processCommon(int command) {
         catchInsects();
         return true;
     case FS_KILL_BOX_DROWN:
-        setGameDying();
+        reportDying();
         if (ride && ObjectType::IsBox(ride->getObjectType())) {
             ObjectMedia::PlaySound("SOUND_FROG_KILL_BOX_DROWN");
             ride->setState(Box::kStateDrowning);
@@ -520,7 +513,7 @@ bool Frog::processCommon(int command) {
     default:
         if (!IsDeadlyBoxCommand(command))
             return false;
-        setGameDying();
+        reportDying();
         setState(command);
         return true;
     }
@@ -545,7 +538,7 @@ void Frog::processOnFoot(int command) {
         break;
     default:
         if (!processCommon(command))
-            QuitOnFault("Invalid command detected.\n");
+            QuitFatally("Invalid command detected.\n");
         return;
     }
     TrackObject* landing = nullptr;
@@ -603,13 +596,13 @@ void Frog::processOnTruck(int command) {
     case FS_KILL_CHEZ_FRED:
     case FS_KILL_ELECTRIC:
     case FS_KILL_GARBAGE:
-        setGameDying();
+        reportDying();
         ride->setState(RoadObject::kStateKilling);
         setState(command);
         return;
     default:
         if (!processCommon(command))
-            QuitOnFault("Invalid command detected.\n");
+            QuitFatally("Invalid command detected.\n");
         return;
     }
     if (world.level == nullptr || world.level->grid.isOutside(rx, ty)) {
@@ -658,14 +651,14 @@ void Frog::blockedMove() {
 bool Frog::hopsTruckToTruck(const TrackObject* landing) const {
     if (!IsTruck(landing))
         return false;
-    Singleton<GameScore>::Instance().addTruckToTruck();
-    Singleton<ScreenMessage>::Instance().showTruckToTruck();
+    if (world.events)
+        world.events->truckToTruck();
     return true;
 }
 
-void Frog::setGameDying() const {
-    if (world.gameState)
-        *world.gameState = GameState::FrogDying;
+void Frog::reportDying() const {
+    if (world.events)
+        world.events->frogDying();
 }
 
 void Frog::catchInsects() {

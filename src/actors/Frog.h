@@ -1,49 +1,15 @@
 #pragma once
 
 #include "actors/Insect.h"
-#include "app/GameState.h"
-#include "world/GameObject.h"
-#include "world/VisualObject.h"
+#include "world/LaneFrog.h"
 
 #include <array>
 #include <deque>
 #include <string>
 #include <utility>
 
-class Box;
 class Level;
-class TrackObject;
-
-// Frog states; commands sent to the frog use the same numbers.
-inline constexpr int FS_IDLE = 1;
-inline constexpr int FS_MOVE_LEFT = 2;
-inline constexpr int FS_MOVE_RIGHT = 3;
-inline constexpr int FS_MOVE_UP = 4;
-inline constexpr int FS_MOVE_DOWN = 5;
-inline constexpr int FS_MOVE_DOWN_TRUCK_DOWN = 6;
-inline constexpr int FS_MOVE_UP_TRUCK_UP = 7;
-inline constexpr int FS_MOVE_UP_TRUCK_DOWN = 8;
-inline constexpr int FS_ROCKET_JUMP = 9;
-inline constexpr int FS_ROCKET_JUMP_BOARDING = 10;
-inline constexpr int FS_CATCH_INSECT = 11;
-inline constexpr int FS_PIERCED = 12;
-inline constexpr int FS_KNOCKED_OVER = 13;
-inline constexpr int FS_DROWN = 14;
-inline constexpr int FS_FINISH = 15;
-inline constexpr int FS_IN_GOAL = 16;
-inline constexpr int FS_KILL_AQUARIUM = 17;
-inline constexpr int FS_KILL_CEMENT_MIXER = 18;
-inline constexpr int FS_KILL_CHEZ_FRED = 19;
-inline constexpr int FS_KILL_ELECTRIC = 20;
-inline constexpr int FS_KILL_GARBAGE = 21;
-inline constexpr int FS_KILL_BOX_DROWN = 22;
-inline constexpr int FS_KILL_BOX_BOMB = 23;
-inline constexpr int FS_KILL_BOX_HAMMER = 24;
-inline constexpr int FS_KILL_BOX_RED_BUTTON = 25;
-inline constexpr int FS_KILL_PIRANHA = 26;
-inline constexpr int FS_SHOW_DOWN_WAIT = 27;
-inline constexpr int FS_SHOW_DOWN_DONE = 28;
-inline constexpr int kFrogStateCount = 28;
+class PlayEvents;
 
 // The player's frog: its states and their animations, the commands it takes from the keyboard
 // and from the objects that kill it, its moves across the lanes and the rides at their ends.
@@ -51,13 +17,13 @@ inline constexpr int kFrogStateCount = 28;
 // The frog owns none of what it rides, lands on or is killed by. Those references are plain
 // pointers that the object clears as it is destroyed (TrackObject's destructor calls
 // objectGone); the frog in turn tells the objects it points at when it goes first.
-class Frog : public GameObject, public VisualObject {
+class Frog : public LaneFrog {
   public:
     // What the frog needs of the game around it; none of it is owned.
     struct World {
         Level* level = nullptr;
-        // The game's state, which a deadly command sets to FrogDying at once.
-        GameState* gameState = nullptr;
+        // Hears of a deadly command at once, and of the scores the frog earns.
+        PlayEvents* events = nullptr;
         // The insects a catch may reach; none catches nothing.
         const InsectList* insects = nullptr;
     };
@@ -67,7 +33,7 @@ class Frog : public GameObject, public VisualObject {
     // How far a move must have come before a new direction key counts.
     static constexpr float kCommandAcceptFraction = 0.4f;
 
-    Frog() : GameObject("Frog") {}
+    Frog() : LaneFrog("Frog") {}
     Frog(const Frog&) = delete;
     Frog& operator=(const Frog&) = delete;
     ~Frog() override;
@@ -77,19 +43,16 @@ class Frog : public GameObject, public VisualObject {
     // The same state again changes nothing: its clock keeps running and no sound plays.
     void setState(int newState) override;
     void update(float dt) override;
-    // The start of a life: idle on the start cell of the level, nothing ridden or pending.
-    bool reset();
+    bool reset() override;
     std::string spriteLabel() const override;
 
     // How far the running move has come, on its axis; (0, 0) outside a move.
     std::pair<int, int> currentMoveOffset() const;
-    // Where the frog is seen: its position plus the running move, rounded.
-    std::pair<int, int> displayPosition() const;
+    std::pair<int, int> displayPosition() const override;
     // Keeps the move's progress for the knocked-over frog, which lies where it was hit.
     void freezeMoveOffset() { frozenMoveOffset = currentMoveOffset(); }
 
-    // A pending command is replaced, never queued behind.
-    void queueCommand(int command);
+    void queueCommand(int command) override;
     void keyLeft() { acceptMoveKey(FS_MOVE_LEFT); }
     void keyRight() { acceptMoveKey(FS_MOVE_RIGHT); }
     void keyUp() { acceptMoveKey(FS_MOVE_UP); }
@@ -102,19 +65,18 @@ class Frog : public GameObject, public VisualObject {
 
     // Boards `object` (none to get off): the new ride learns of it, the old one that it was left.
     void attachTo(TrackObject* object);
-    // Called by an object as it is destroyed, so that nothing here points at it afterwards.
-    void objectGone(const TrackObject* object);
+    void objectGone(const TrackObject* object) override;
 
-    void setKillerBox(Box* box) { killerBox = box; }
+    void setKillerBox(Box* box) override { killerBox = box; }
     // A dying state has played out; the game takes the life.
     bool isFinished() const { return finished; }
     void rememberRoundedPosition() { roundedPosition = rounded(); }
 
     const std::deque<int>& getCommandQueue() const { return commandQueue; }
-    TrackObject* getRide() const { return ride; }
+    TrackObject* getRide() const override { return ride; }
     TrackObject* getLandingTarget() const { return landingTarget; }
-    Box* getKillerBox() const { return killerBox; }
-    std::pair<int, int> getRoundedPosition() const { return roundedPosition; }
+    Box* getKillerBox() const override { return killerBox; }
+    std::pair<int, int> getRoundedPosition() const override { return roundedPosition; }
 
     // The whole displacement of a move state; (0, 0) for any other.
     static std::pair<int, int> MoveDistance(int state);
@@ -158,7 +120,7 @@ class Frog : public GameObject, public VisualObject {
     void blockedMove();
     bool moveChecksPass(int command, int tx, int ty, TrackObject*& landing) const;
     bool hopsTruckToTruck(const TrackObject* landing) const;
-    void setGameDying() const;
+    void reportDying() const;
 
     World world;
     std::deque<int> commandQueue;

@@ -2,18 +2,18 @@
 
 #include "actors/Frog.h"
 #include "core/Singleton.h"
-#include "score/ScreenMessage.h"
 #include "world/BlockInfo.h"
 #include "world/Level.h"
 #include "world/ObjectMedia.h"
+#include "world/PlayEvents.h"
 #include "world/RiverObject.h"
 #include "world/RoadObject.h"
 
-bool HazardCheck::Run(Frog& frog, const Level& level) {
+bool HazardCheck::Run(Frog& frog, const Level& level, PlayEvents& events) {
     if (level.settings.levelTime < 0.0f) {
         frog.freezeMoveOffset();
         frog.setState(FS_KNOCKED_OVER);
-        Singleton<ScreenMessage>::Instance().showTimeOut();
+        events.timeRanOut();
         return true;
     }
     const auto [px, py] = frog.displayPosition();

@@ -1,17 +1,17 @@
 #include "actors/Insect.h"
 
 #include "actors/Frog.h"
-#include "app/Log.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
-#include "platform/Platform.h"
-#include "score/GameScore.h"
 #include "world/Level.h"
 #include "world/ObjectMedia.h"
+#include "world/PlayEvents.h"
 #include "world/Randomizer.h"
 
 #include <algorithm>
@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kInvalidQuitCode = -1;
 constexpr float kRandomRange = 32767.0f;
 
 constexpr std::array<std::string_view, Insect::kTypeCount> kStems = {
@@ -51,11 +50,6 @@ const std::string& InvisibleLabel() {
 
 int Random() {
     return Singleton<Randomizer>::Instance().next();
-}
-
-void QuitOnFault(const char* line) {
-    Log(line);
-    platform::Platform::current().window().postQuit(kInvalidQuitCode);
 }
 
 } // namespace
@@ -105,13 +99,14 @@ void Insect::caught() {
     if (caughtFlag)
         return;
     ObjectMedia::PlaySound("SOUND_FROG_EAT");
-    Singleton<GameScore>::Instance().addInsectEaten(type, x, y);
+    if (world.events)
+        world.events->insectEaten(type, x, y);
     caughtFlag = true;
 }
 
 const std::string& Insect::spriteLabel() const {
     if (type < 1 || type > kTypeCount) {
-        QuitOnFault("Invalid insect type and state detected.\n");
+        QuitFatally("Invalid insect type and state detected.\n");
         return InvisibleLabel();
     }
     if (state >= kStateFlyLeft && state <= kStateApproach)
@@ -199,7 +194,7 @@ void Insect::movementStep(float dt) {
         piercingStep();
         break;
     default:
-        QuitOnFault("Invalid Insect state detected.\n");
+        QuitFatally("Invalid Insect state detected.\n");
         break;
     }
     updateCellIndex();
@@ -263,7 +258,8 @@ void Insect::piercingStep() {
     y = static_cast<float>(frogY);
     if (animationTime >= ObjectMedia::AnimationDuration(label)) {
         flyOffRandomly();
-        Singleton<GameScore>::Instance().addPiercing(x, y);
+        if (world.events)
+            world.events->frogPierced(x, y);
     }
 }
 

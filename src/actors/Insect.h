@@ -8,6 +8,7 @@
 
 class Frog;
 class Level;
+class PlayEvents;
 
 // An insect flying over the level in straight lines. The frog's tongue eats most kinds; the big
 // bug and the taxi bug turn on the frog instead and pierce it.
@@ -18,6 +19,8 @@ class Insect : public GameObject {
     struct World {
         Frog* frog = nullptr;
         const Level* level = nullptr;
+        // Hears of the insects eaten and of the frog pierced.
+        PlayEvents* events = nullptr;
     };
 
     static constexpr int kBigBug = 1;

@@ -1,6 +1,6 @@
 #include "actors/InsectFactory.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Truncation.h"
 #include "world/Level.h"

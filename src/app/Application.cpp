@@ -2,11 +2,13 @@
 
 #include "app/AssetCatalogue.h"
 #include "app/Game.h"
-#include "app/Log.h"
 #include "app/WindowLoopDriver.h"
+#include "core/ExitCode.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
 
@@ -15,18 +17,16 @@
 namespace {
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
-constexpr int kExitLogFailed = 1;
-constexpr int kExitFailed = -1;
 constexpr const char* kIconName = "appicon";
 constexpr uint32_t kTransparent = 0xFF00FF;
 } // namespace
 
 int Application::Run() {
     if (!ResetLog())
-        return kExitLogFailed;
+        return ToInt(ExitCode::Aborted);
     try {
         if (!StartUp())
-            return kExitFailed;
+            return ToInt(ExitCode::Fatal);
         const int exitCode =
             AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop() : ExitCodeAfterPreload();
         ShutDown();
@@ -36,7 +36,7 @@ int Application::Run() {
     } catch (...) {
         Log("Unknown exception caught.\n");
     }
-    return kExitFailed;
+    return ToInt(ExitCode::Fatal);
 }
 
 bool Application::StartUp() {
@@ -55,12 +55,12 @@ bool Application::StartUp() {
     game.soundDeviceOk = soundDeviceOk;
     // A failed Init has posted its own quit request, which ends the main loop at once.
     game.Init();
-    game.SetState(GameState::Startup);
+    game.FadeToState(GameState::Startup);
     return true;
 }
 
 int Application::EnterMainLoop() {
-    Singleton<Game>::Instance().SetState(GameState::TitleMenu);
+    Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
     return RunMainLoop();
 }
 
@@ -70,7 +70,7 @@ int Application::ExitCodeAfterPreload() {
     while (platform::Platform::current().window().peekMessage(message))
         if (message.type == platform::Message::Type::Quit)
             return message.value;
-    return kExitFailed;
+    return ToInt(ExitCode::Fatal);
 }
 
 // The frog on the window's title bar and task bar; magenta is the picture's transparent colour.
@@ -78,7 +78,8 @@ void Application::ShowWindowIcon(platform::Window& window) {
     const FileLoader& files = Singleton<FileLoader>::Instance();
     if (!files.Exists(kIconName, ".bmp"))
         return;
-    const std::unique_ptr<Image> picture = files.LoadImage(kIconName, false);
+    const std::unique_ptr<Image> picture =
+        Singleton<PictureLoader>::Instance().Load(kIconName, false);
     if (!picture || picture->GetDepth() != 24) {
         Log("The window icon %s is not a 24-bit picture.\n", kIconName);
         return;
@@ -105,6 +106,7 @@ int Application::RunMainLoop() {
         platform::Message message;
         while (window.peekMessage(message)) {
             if (message.type == platform::Message::Type::Quit) {
+                // Kept as written: logs and their readers rely on this exact line.
                 Log("Received WM_QUI.\n");
                 exitCode = message.value;
                 finished = true;

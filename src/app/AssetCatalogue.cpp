@@ -1,9 +1,9 @@
 #include "app/AssetCatalogue.h"
 
 #include "app/Game.h"
-#include "app/Log.h"
 #include "app/WindowProcedure.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "gfx/DirectDraw.h"
@@ -329,6 +329,7 @@ bool AssetCatalogue::ShowProgress(float progress, WindowProcedure& procedure) {
     platform::Message message;
     while (window.peekMessage(message)) {
         if (message.type == platform::Message::Type::Quit) {
+            // Kept as written: logs and their readers rely on this exact line.
             Log("Received WM_QUI.\n");
             // Left queued: the program's exit code travels with it.
             window.postQuit(message.value);

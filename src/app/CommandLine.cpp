@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "core/ExitCode.h"
+
 CommandLine::CommandLine(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
         Read(argument);
@@ -31,13 +33,13 @@ std::optional<int> CommandLine::Answer(std::FILE* out, std::FILE* err) const {
     switch (asked) {
     case Request::Help:
         std::fputs(Usage().c_str(), out);
-        return 0;
+        return ToInt(ExitCode::Success);
     case Request::Version:
         std::fprintf(out, "%s\n", Version().c_str());
-        return 0;
+        return ToInt(ExitCode::Success);
     case Request::Invalid:
         std::fprintf(err, "quagleaper: %s\n%s", why.c_str(), Usage().c_str());
-        return kExitBadCommandLine;
+        return ToInt(ExitCode::Usage);
     case Request::Play:
         break;
     }

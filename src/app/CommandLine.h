@@ -10,8 +10,6 @@ class CommandLine {
   public:
     enum class Request { Play, Help, Version, Invalid };
 
-    static constexpr int kExitBadCommandLine = 2;
-
     explicit CommandLine(const std::vector<std::string>& arguments);
     CommandLine(int argc, const char* const* argv);
 

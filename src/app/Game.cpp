@@ -2,9 +2,10 @@
 
 #include "actors/HazardCheck.h"
 #include "app/AssetCatalogue.h"
-#include "app/Log.h"
 #include "app/SoundMix.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "core/SettingsManager.h"
 #include "core/Truncation.h"
 #include "gfx/DirectDraw.h"
@@ -31,7 +32,6 @@ constexpr int kMinFrameMilliseconds = 20;
 constexpr float kMaxFadeStepSeconds = 0.1f;
 // A new game's camera settles on the start before the first frame shows it.
 constexpr float kCameraSettleSeconds = 5.0f;
-constexpr int kInitFailedQuitCode = -1;
 constexpr float kGameOverSeconds = 2.0f;
 constexpr float kShowdownSeconds = 15.0f;
 // A group of levels completed leaves at least this many lives for the next.
@@ -94,13 +94,15 @@ bool Game::Init() {
     Singleton<ScreenMessage>::Instance().init();
     if (!Singleton<HUDFont>::Instance().Load(base + "HUDFont.fnt", "HUD_FONT") ||
         !Singleton<ScoreFont>::Instance().Load(base + "ScoreFont.fnt", "SCORE_FONT")) {
-        Log("Failed to initialize game.\n");
-        platform::Platform::current().window().postQuit(kInitFailedQuitCode);
+        QuitFatally("Failed to initialize game.\n");
         return false;
     }
     AssetCatalogue::RegisterAssets();
     level.frog = &frog;
-    frog.setWorld({&level, &state, &level.insects});
+    level.inhabitants = &insects;
+    level.events = &scoreKeeper;
+    frog.setWorld({&level, &scoreKeeper, &insects.all()});
+    insects.setWorld({&frog, &level, &scoreKeeper});
     SettingsManager& config = Singleton<SettingsManager>::Instance();
     waitAfterFrogDeath = config.GetFloat("waitAfterFrogDeathInterval");
     waitBeforeScrollUp = config.GetFloat("waitBeforeScrollUpEndLevel");
@@ -114,12 +116,21 @@ bool Game::Init() {
     return true;
 }
 
-void Game::SetState(GameState newState) {
+void Game::FadeToState(GameState newState) {
     if (newState != state && OpensWithTransition(state, newState))
         Singleton<DirectDraw>::Instance().StartFade(false);
     if (newState == GameState::Credits)
         menus.ResetCredits();
     state = newState;
+}
+
+void Game::Pause() {
+    stateBeforePause = state;
+    FadeToState(GameState::Paused);
+}
+
+void Game::Resume() {
+    FadeToState(stateBeforePause);
 }
 
 void Game::NewGame() {
@@ -147,7 +158,7 @@ void Game::Shutdown() {
     // A game closed during name entry keeps its new entry.
     Singleton<HighScore>::Instance().saveIfChanged();
     // The lanes and obstacles go while the registries they sign out of still exist.
-    level.insects.clear();
+    insects.leave();
     level.destroyAreas();
     level.destroyLevelObjects();
     Singleton<SpriteManager>::Instance().ReleaseAll();
@@ -155,7 +166,7 @@ void Game::Shutdown() {
 
 void Game::LeaveHighScores() {
     Singleton<HighScore>::Instance().save();
-    SetState(GameState::TitleMenu);
+    FadeToState(GameState::TitleMenu);
     Singleton<SoundEngine>::Instance().stopSound(HighScoreLabel());
     SoundFx* theme = Theme();
     if (theme && !theme->isPlaying() && musicOn)
@@ -237,17 +248,17 @@ void Game::RunLevelFrame(float dt) {
     const bool below = level.frogBelow();
     UpdateLevelTime(dt);
     if (level.settings.lives == 0) {
-        state = GameState::GameOver;
+        CutToState(GameState::GameOver);
         return;
     }
     UpdateWorld(dt, dt, below, true);
-    if (HazardCheck::Run(frog, level)) {
-        state = GameState::FrogDying;
+    if (HazardCheck::Run(frog, level, scoreKeeper)) {
+        CutToState(GameState::FrogDying);
         return;
     }
     level.drawTopLayer();
     const bool atGoal = CheckGoal();
-    level.updateInsects(dt);
+    insects.step(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, false, atGoal);
     UpdateLevelSoundMix();
@@ -258,12 +269,12 @@ void Game::RunFrogDyingFrame(float dt) {
     const bool below = level.frogBelow();
     if (frog.isFinished()) {
         PlayOnce(level.settings.lives == 1 ? "SOUND_GAME_OVER" : "SOUND_LOSE_LIFE");
-        state = GameState::LifeLost;
+        CutToState(GameState::LifeLost);
         return;
     }
     UpdateWorld(dt, dt, below, false);
     level.drawTopLayer();
-    level.updateInsects(dt);
+    insects.step(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
     UpdateLevelSoundMix();
@@ -274,13 +285,13 @@ void Game::RunLifeLostFrame(float dt) {
     lifeLostTimer += dt;
     if (lifeLostTimer > waitAfterFrogDeath) {
         --level.settings.lives;
-        state = GameState::Playing;
+        CutToState(GameState::Playing);
         frog.reset();
         lifeLostTimer = 0.0f;
     }
     UpdateWorld(dt, 0.0f, below, false);
     level.drawTopLayer();
-    level.updateInsects(dt);
+    insects.step(dt);
     Singleton<GameScore>::Instance().update(dt);
     hud.DrawHud(level.settings, false, dt, true, false);
     UpdateLevelSoundMix();
@@ -291,7 +302,7 @@ void Game::RunGameOverFrame(float dt) {
     gameOverTimer += dt;
     if (gameOverTimer > kGameOverSeconds) {
         gameOverTimer = 0.0f;
-        state = GameState::SubmitScore;
+        CutToState(GameState::SubmitScore);
     }
     level.background.update(dt);
     level.update(dt, true);
@@ -309,7 +320,7 @@ void Game::RunSubmitScoreFrame() {
     DirectDraw& display = Singleton<DirectDraw>::Instance();
     display.StartFade(true);
     display.StartFade(false);
-    state = GameState::HighScores;
+    CutToState(GameState::HighScores);
     SoundMix::UpdateMenu(false, themeVolumeDb);
 }
 
@@ -320,7 +331,7 @@ void Game::RunPausedFrame() {
     level.update(0.0f, true);
     frog.update(0.0f);
     level.drawTopLayer();
-    level.updateInsects(0.0f);
+    insects.step(0.0f);
     Singleton<GameScore>::Instance().update(0.0f);
     hud.DrawHud(level.settings, true, 0.0f, false, false);
     SoundMix::UpdateMenu(true, themeVolumeDb);
@@ -342,7 +353,7 @@ void Game::RunShowdownIntroFrame(float dt) {
         frog.setPosition(static_cast<float>(config.GetInt("frogPosShowDownPixX")),
                          static_cast<float>(config.GetInt("frogPosShowDownPixY")));
         frog.setState(FS_SHOW_DOWN_WAIT);
-        state = GameState::Showdown;
+        CutToState(GameState::Showdown);
     }
     // The bridges and roofs stay over the empty roads the camera climbs past, above the
     // shadows the background gives them.
@@ -363,7 +374,7 @@ void Game::RunShowdownFrame(float dt) {
     hud.DrawHud(level.settings, false, dt, false, false);
     if (showdownTimer > kShowdownSeconds) {
         // The next group of levels starts at the bottom of the world picture again.
-        state = GameState::Playing;
+        CutToState(GameState::Playing);
         level.settings.levelInWorld = 0;
         level.setUpLevel();
         level.applySpeedFactor();
@@ -396,7 +407,7 @@ bool Game::CheckGoal() {
             level.setUpLevel();
             level.applySpeedFactor();
         } else {
-            state = GameState::ShowdownIntro;
+            CutToState(GameState::ShowdownIntro);
             settings.levelInWorld = kShowdownLevelInWorld;
             settings.lives = std::max(settings.lives, kLivesAfterShowdown);
             SetUpShowdown();
@@ -414,7 +425,7 @@ void Game::SetUpShowdown() {
 }
 
 void Game::UpdateLevelSoundMix() const {
-    SoundMix::UpdateLevel(level, frog, themeVolumeDb);
+    SoundMix::UpdateLevel(level, frog, insects.all(), themeVolumeDb);
 }
 
 void Game::UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun) {

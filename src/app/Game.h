@@ -1,10 +1,12 @@
 #pragma once
 
 #include "actors/Frog.h"
+#include "actors/Swarm.h"
 #include "app/GameState.h"
 #include "app/Hud.h"
 #include "app/MenuScreens.h"
 #include "core/Singleton.h"
+#include "score/ScoreKeeper.h"
 #include "world/Level.h"
 
 #include <cstdint>
@@ -14,7 +16,18 @@
 class Game {
   public:
     bool Init();
-    void SetState(GameState newState);
+
+    GameState State() const { return state; }
+    // Every change of state goes through one of these two. The fade: the screen's transition
+    // where the pair of states has one (the menus, the start of play), and the credits rolled
+    // from their top. The cut: the new state from the next frame on, nothing else.
+    void FadeToState(GameState newState);
+    void CutToState(GameState newState) { state = newState; }
+    // A level in play, a death or a lost life waits under the pause word; the resume returns to
+    // it.
+    void Pause();
+    void Resume();
+
     void NewGame();
     void ToggleMusic();
     void Shutdown();
@@ -34,8 +47,6 @@ class Game {
     // Escape, M or the back button on the high-score screen.
     void LeaveHighScores();
 
-    GameState state = GameState::TitleMenu;
-    GameState stateBeforePause = GameState::TitleMenu;
     bool soundDeviceOk = false;
     bool musicOn = true;
     bool shadowsOn = true;
@@ -50,6 +61,7 @@ class Game {
     // Declared before the level, so that the lanes that point at the frog go first.
     Frog frog;
     Level level;
+    Swarm insects;
     MenuScreens menus;
     Hud hud;
 
@@ -71,5 +83,9 @@ class Game {
     // The camera follows the frog; the frog is updated before the lanes when it is below them.
     void UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun);
 
+    GameState state = GameState::TitleMenu;
+    GameState stateBeforePause = GameState::TitleMenu;
+    // A deadly command reaches the frog inside a frame; the death plays out from the next.
+    ScoreKeeper scoreKeeper{[this] { CutToState(GameState::FrogDying); }};
     std::optional<uint32_t> lastTickTime;
 };

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "core/File.h"
 #include "core/FileLoader.h"
+#include "core/Quit.h"
 #include "core/Truncation.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Sprite.h"
@@ -233,22 +234,22 @@ void MenuScreens::Perform(Action action) {
         break;
     case Action::Start:
         game.NewGame();
-        game.SetState(GameState::Playing);
+        game.FadeToState(GameState::Playing);
         break;
     case Action::Help:
-        game.SetState(GameState::Help);
+        game.FadeToState(GameState::Help);
         break;
     case Action::HighScores:
-        game.SetState(GameState::HighScores);
+        game.FadeToState(GameState::HighScores);
         break;
     case Action::Exit:
-        platform::Platform::current().window().postQuit(0);
+        PostQuit(ExitCode::Success);
         break;
     case Action::Title:
-        game.SetState(GameState::TitleMenu);
+        game.FadeToState(GameState::TitleMenu);
         break;
     case Action::Credits:
-        game.SetState(GameState::Credits);
+        game.FadeToState(GameState::Credits);
         break;
     case Action::LeaveHighScores:
         game.LeaveHighScores();

@@ -1,6 +1,6 @@
 #include "app/Screenshot.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"

@@ -4,6 +4,7 @@
 #include "app/JsonArray.h"
 #include "app/JsonObject.h"
 #include "app/WorldDump.h"
+#include "core/ExitCode.h"
 #include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
@@ -30,7 +31,7 @@ void ScriptDriver::AwaitTurn() {
         --turnsPending;
     } else if (!quitPosted) {
         // The script is over: close the program the way a player would.
-        platform.window().postQuit(0);
+        platform.window().postQuit(ToInt(ExitCode::Success));
         quitPosted = true;
     }
     platform.clock().advance(static_cast<uint32_t>(stepMs));
@@ -54,7 +55,7 @@ void ScriptDriver::TurnDone() {
     JsonObject line;
     line.Add("turn", turn)
         .Add("ms", static_cast<long long>(platform.clock().milliseconds()))
-        .Add("state", static_cast<long long>(game.state))
+        .Add("state", static_cast<long long>(game.State()))
         .Add("fading", Singleton<DirectDraw>::Instance().IsFading())
         .Add("score", static_cast<long long>(score.getScore()))
         .Add("shownScore", static_cast<double>(score.getDisplayedScore()))
@@ -66,7 +67,7 @@ void ScriptDriver::TurnDone() {
         line.AddRaw("message", JsonArray().Add(message.line1()).Add(message.line2()).Str());
     else
         line.AddNull("message");
-    WorldDump::AddTraceFields(game.level, line);
+    WorldDump::AddTraceFields(game, line);
     JsonArray sounds;
     for (const std::string& label : Singleton<SoundEngine>::Instance().playingLabels())
         sounds.Add(label);
@@ -146,7 +147,7 @@ void ScriptDriver::StartLevel(int counter) {
         // The stage lies above the group's last area, where the game puts it.
         constexpr int kShowdownLevelInWorld = LevelSettings::kMaxVisibleAreas - 1;
         settings.levelInWorld = kShowdownLevelInWorld;
-        game.state = GameState::ShowdownIntro;
+        game.CutToState(GameState::ShowdownIntro);
         game.SetUpShowdown();
         return;
     }
@@ -156,7 +157,7 @@ void ScriptDriver::StartLevel(int counter) {
         game.level.setUpLevel();
         game.level.applySpeedFactor();
     }
-    game.SetState(GameState::Playing);
+    game.FadeToState(GameState::Playing);
 }
 
 void ScriptDriver::TakeScreenshot(const std::string& path, int line) {
@@ -169,7 +170,7 @@ void ScriptDriver::TakeScreenshot(const std::string& path, int line) {
 
 void ScriptDriver::WriteDump(const std::string& path, int line) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "w"));
-    const std::string json = WorldDump::Of(Singleton<Game>::Instance().level) + "\n";
+    const std::string json = WorldDump::Of(Singleton<Game>::Instance()) + "\n";
     if (!file || std::fputs(json.c_str(), file.get()) < 0)
         Stop(StringUtil::Format("line %d: cannot write the dump %s", line, path.c_str()));
 }

@@ -33,7 +33,8 @@ SoundFx* Find(const std::string& label) {
     return sound.soundEnabled() ? sound.find(label) : nullptr;
 }
 
-std::array<float, kAmbientCount> AmbientVolumes(const Level& level, const Frog& frog) {
+std::array<float, kAmbientCount> AmbientVolumes(const Level& level, const Frog& frog,
+                                                const InsectList& insects) {
     std::array<float, kAmbientCount> volume{};
     const float fx = frog.getX();
     const float fy = frog.getY();
@@ -51,7 +52,7 @@ std::array<float, kAmbientCount> AmbientVolumes(const Level& level, const Frog& 
         if (area->getType() == kUndergroundRoad)
             volume[kUnderground] = std::max(volume[kUnderground], road);
     }
-    for (const auto& insect : level.insects) {
+    for (const auto& insect : insects) {
         const float dx = static_cast<float>(RoundToInt(insect->getX())) - fx;
         const float dy = static_cast<float>(RoundToInt(insect->getY())) - fy;
         volume[kInsects] = std::max(
@@ -74,9 +75,10 @@ void SoundMix::UpdateMenu(bool paused, float themeVolumeDb) {
     SetThemeVolume(paused ? ThemeFactor(themeVolumeDb) : 1.0f);
 }
 
-void SoundMix::UpdateLevel(const Level& level, const Frog& frog, float themeVolumeDb) {
+void SoundMix::UpdateLevel(const Level& level, const Frog& frog, const InsectList& insects,
+                           float themeVolumeDb) {
     SetThemeVolume(ThemeFactor(themeVolumeDb));
-    const std::array<float, kAmbientCount> volume = AmbientVolumes(level, frog);
+    const std::array<float, kAmbientCount> volume = AmbientVolumes(level, frog, insects);
     for (int i = 0; i < kAmbientCount; ++i) {
         SoundFx* ambient = Find(AmbientLabels()[static_cast<std::size_t>(i)]);
         if (ambient == nullptr)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "actors/Insect.h"
+
 class Frog;
 class Level;
 
@@ -12,7 +14,8 @@ class SoundMix {
     static float ThemeFactor(float themeVolumeDb) { return (100.0f - themeVolumeDb) * 0.01f; }
 
     static void UpdateMenu(bool paused, float themeVolumeDb);
-    static void UpdateLevel(const Level& level, const Frog& frog, float themeVolumeDb);
+    static void UpdateLevel(const Level& level, const Frog& frog, const InsectList& insects,
+                            float themeVolumeDb);
 
   private:
     static void SetThemeVolume(float factor);

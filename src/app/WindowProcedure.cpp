@@ -1,8 +1,9 @@
 #include "app/WindowProcedure.h"
 
 #include "app/Game.h"
-#include "app/Log.h"
 #include "app/Screenshot.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "platform/Platform.h"
 #include "platform/VirtualKey.h"
 #include "score/HighScore.h"
@@ -21,12 +22,12 @@ void WindowProcedure::Handle(const Message& message) {
         OnKeyDown(message.value);
         break;
     case Message::Type::Destroy:
-        platform::Platform::current().window().postQuit(0);
+        PostQuit(ExitCode::Success);
         break;
     // As if the player had closed the window: the game ends in order and saves what it holds.
     case Message::Type::DisplayLost:
         Log("The display is gone; the game shuts down.\n");
-        platform::Platform::current().window().postQuit(0);
+        PostQuit(ExitCode::Success);
         break;
     case Message::Type::Char:
         // Only a name being entered takes characters; typeChar ignores them otherwise.
@@ -50,9 +51,9 @@ void WindowProcedure::Handle(const Message& message) {
 void WindowProcedure::OnMouse(const Message& message, bool down) {
     Game& game = Singleton<Game>::Instance();
     if (down)
-        game.menus.OnMouseDown(game.state, message.x, message.y);
+        game.menus.OnMouseDown(game.State(), message.x, message.y);
     else
-        game.menus.OnMouseUp(game.state, message.x, message.y);
+        game.menus.OnMouseUp(game.State(), message.x, message.y);
 }
 
 namespace {
@@ -79,24 +80,24 @@ int KeyboardKeyOf(int key) {
 
 bool WindowProcedure::SteerMenu(int key) {
     Game& game = Singleton<Game>::Instance();
-    if (!MenuScreens::HasButtons(game.state))
+    if (!MenuScreens::HasButtons(game.State()))
         return false;
     using Direction = MenuScreens::Direction;
     switch (key) {
     case platform::vk::PadLeft:
-        game.menus.MovePadFocus(game.state, Direction::Left);
+        game.menus.MovePadFocus(game.State(), Direction::Left);
         return true;
     case platform::vk::PadRight:
-        game.menus.MovePadFocus(game.state, Direction::Right);
+        game.menus.MovePadFocus(game.State(), Direction::Right);
         return true;
     case platform::vk::PadUp:
-        game.menus.MovePadFocus(game.state, Direction::Up);
+        game.menus.MovePadFocus(game.State(), Direction::Up);
         return true;
     case platform::vk::PadDown:
-        game.menus.MovePadFocus(game.state, Direction::Down);
+        game.menus.MovePadFocus(game.State(), Direction::Down);
         return true;
     case platform::vk::PadA:
-        game.menus.PressPadFocus(game.state);
+        game.menus.PressPadFocus(game.State());
         return true;
     default:
         return false;
@@ -107,9 +108,9 @@ void WindowProcedure::OnKeyDown(int key) {
     if (SteerMenu(key))
         return;
     Game& game = Singleton<Game>::Instance();
-    const GameState state = game.state;
+    const GameState state = game.State();
     const bool onTitle = state == GameState::TitleMenu;
-    auto quit = [] { platform::Platform::current().window().postQuit(0); };
+    auto quit = [] { PostQuit(ExitCode::Success); };
 
     switch (KeyboardKeyOf(key)) {
     case platform::vk::Escape:
@@ -118,14 +119,14 @@ void WindowProcedure::OnKeyDown(int key) {
         else if (state == GameState::HighScores)
             game.LeaveHighScores();
         else
-            game.SetState(GameState::TitleMenu);
+            game.FadeToState(GameState::TitleMenu);
         break;
     case platform::vk::F12:
         Screenshot::Take();
         break;
     case 'C':
         if (state == GameState::Help)
-            game.SetState(GameState::Credits);
+            game.FadeToState(GameState::Credits);
         break;
     case 'E':
         if (onTitle)
@@ -133,15 +134,15 @@ void WindowProcedure::OnKeyDown(int key) {
         break;
     case 'G':
         if (onTitle)
-            game.SetState(GameState::HighScores);
+            game.FadeToState(GameState::HighScores);
         break;
     case 'H':
         if (onTitle)
-            game.SetState(GameState::Help);
+            game.FadeToState(GameState::Help);
         break;
     case 'M':
         if (state == GameState::Help || state == GameState::Credits)
-            game.SetState(GameState::TitleMenu);
+            game.FadeToState(GameState::TitleMenu);
         // While a name is typed, M is one of its letters.
         else if (state == GameState::HighScores &&
                  Singleton<HighScore>::Instance().editingIndex() < 0)
@@ -150,16 +151,15 @@ void WindowProcedure::OnKeyDown(int key) {
     case 'P':
         if (state == GameState::Playing || state == GameState::FrogDying ||
             state == GameState::LifeLost) {
-            game.stateBeforePause = state;
-            game.SetState(GameState::Paused);
+            game.Pause();
         } else if (state == GameState::Paused) {
-            game.SetState(game.stateBeforePause);
+            game.Resume();
         }
         break;
     case 'S':
         if (onTitle) {
             game.NewGame();
-            game.SetState(GameState::Playing);
+            game.FadeToState(GameState::Playing);
         }
         break;
     case 'T':

@@ -1,6 +1,7 @@
 #include "app/WorldDump.h"
 
 #include "actors/Frog.h"
+#include "app/Game.h"
 #include "app/JsonArray.h"
 #include "app/JsonObject.h"
 #include "core/Singleton.h"
@@ -91,7 +92,8 @@ JsonObject FrogJson(const Frog& frog) {
 
 } // namespace
 
-void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
+void WorldDump::AddTraceFields(const Game& game, JsonObject& line) {
+    const Level& level = game.level;
     const LevelSettings& settings = level.settings;
     line.Add("level", static_cast<long long>(settings.level))
         .Add("levelInWorld", static_cast<long long>(settings.levelInWorld))
@@ -104,12 +106,14 @@ void WorldDump::AddTraceFields(const Level& level, JsonObject& line) {
                               .Str())
         .Add("objects", static_cast<long long>(level.objectCount()))
         .Add("lives", static_cast<long long>(settings.lives))
-        .Add("insects", static_cast<long long>(level.insects.size()));
+        .Add("insects", static_cast<long long>(game.insects.all().size()));
+    // Until the game has set the level up, the trace has no frog.
     if (level.frog)
-        line.AddRaw("frog", FrogJson(*level.frog).Str());
+        line.AddRaw("frog", FrogJson(game.frog).Str());
 }
 
-std::string WorldDump::Of(const Level& level) {
+std::string WorldDump::Of(const Game& game) {
+    const Level& level = game.level;
     JsonArray lanes;
     for (const auto& area : level.getAreas())
         for (const ObjectTrack& track : area->getTracks())
@@ -137,16 +141,16 @@ std::string WorldDump::Of(const Level& level) {
     std::string frog = "null";
     if (level.frog) {
         JsonArray queue;
-        for (int command : level.frog->getCommandQueue())
+        for (int command : game.frog.getCommandQueue())
             queue.Add(static_cast<long long>(command));
-        frog = FrogJson(*level.frog)
-                   .AddRaw("landingTarget", ReferenceJson(level.frog->getLandingTarget()))
-                   .AddRaw("killerBox", ReferenceJson(level.frog->getKillerBox()))
+        frog = FrogJson(game.frog)
+                   .AddRaw("landingTarget", ReferenceJson(game.frog.getLandingTarget()))
+                   .AddRaw("killerBox", ReferenceJson(game.frog.getKillerBox()))
                    .AddRaw("commandQueue", queue.Str())
                    .Str();
     }
     JsonArray insects;
-    for (const auto& insect : level.insects)
+    for (const auto& insect : game.insects.all())
         insects.AddRaw(InsectJson(*insect));
     return JsonObject()
         .AddRaw("frog", frog)

@@ -1,15 +1,9 @@
 #include "core/FileLoader.h"
 
-#include "app/Log.h"
 #include "core/File.h"
 #include "core/FileUtil.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
-#include "gfx/BmpLoader.h"
-#include "gfx/Image.h"
-#include "gfx/ImageConverter.h"
-#include "gfx/ImageUtil.h"
-#include "gfx/JpegLoader.h"
-#include "platform/Platform.h"
 
 #include <cerrno>
 #include <climits>
@@ -24,11 +18,6 @@ constexpr const char* kFramesSuffix = "Frames.txt";
 // Stored data sets rely on it: such a path counts as present and opens the directory's end record.
 constexpr std::string_view kAnyEntryPrefix = "****";
 constexpr int kFrameLineSize = 1024;
-constexpr const char* kBmpSuffix = ".bmp";
-constexpr const char* kJpegSuffix = ".jpg";
-constexpr const char* kMaskSuffix = "_Mask.bmp";
-constexpr const char* kAlphaSuffix = "Alpha";
-constexpr int kFatalQuitCode = -1;
 // The largest loose picture or sound is a few megabytes; the container's offsets are 32 bits.
 constexpr std::size_t kMaxLooseFileBytes = std::size_t{64} << 20;
 constexpr std::size_t kMaxContainerBytes = std::size_t{UINT32_MAX};
@@ -109,52 +98,6 @@ bool FileLoader::ReadFrames(const std::string& name, std::vector<int>& list) con
         }
     }
     return true;
-}
-
-std::unique_ptr<Image> FileLoader::LoadImage(const std::string& name, bool toScreenFormat) const {
-    std::unique_ptr<Image> image;
-    std::unique_ptr<Image> mask;
-    if (Exists(name, kBmpSuffix)) {
-        image = Singleton<BmpLoader>::Instance().Load(basePath + name + kBmpSuffix);
-    } else if (Exists(name, kJpegSuffix)) {
-        image = Singleton<JpegLoader>::Instance().Load(basePath + name + kJpegSuffix);
-        if (image && Exists(name, kMaskSuffix))
-            mask = Singleton<BmpLoader>::Instance().Load(basePath + name + kMaskSuffix);
-    }
-    if (!image) {
-        Log("Failed to load image %s from bmp or jpeg.\n", name.c_str());
-        platform::Platform::current().window().postQuit(kFatalQuitCode);
-        return nullptr;
-    }
-    if (!toScreenFormat)
-        return image;
-    Singleton<ImageUtil>::Instance().RemapTransparentColor(*image);
-    image = Singleton<ImageConverter>::Instance().ConvertTo16Bit(std::move(image));
-    if (image && mask)
-        Singleton<ImageUtil>::Instance().ApplyMask(*image, *mask);
-    return image;
-}
-
-std::unique_ptr<Image> FileLoader::LoadAlphaImage(const std::string& name) const {
-    const std::string alphaName = name + kAlphaSuffix;
-    std::unique_ptr<Image> alpha;
-    std::unique_ptr<Image> mask;
-    if (Exists(alphaName, kBmpSuffix)) {
-        alpha = Singleton<BmpLoader>::Instance().Load(basePath + alphaName + kBmpSuffix);
-    } else if (Exists(alphaName, kJpegSuffix)) {
-        alpha = Singleton<JpegLoader>::Instance().Load(basePath + alphaName + kJpegSuffix);
-        if (alpha && Exists(name, kMaskSuffix)) {
-            mask = Singleton<BmpLoader>::Instance().Load(basePath + name + kMaskSuffix);
-            if (!mask)
-                Log("Failed to load mask for image %s.\n", name.c_str());
-        }
-    }
-    if (!alpha)
-        return nullptr;
-    alpha = Singleton<ImageConverter>::Instance().ConvertTo8BitAlpha(std::move(alpha));
-    if (alpha && mask)
-        Singleton<ImageUtil>::Instance().ApplyMask(*alpha, *mask);
-    return alpha;
 }
 
 const ContainerEntry* FileLoader::Find(const std::string& path) const {

@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-class Image;
-
 // Decides where data files come from: the container data\Quagleaper.dat when it existed at
 // start-up and its directory could be read, the loose files under data\ otherwise. Container
 // names are stored lower case with backslashes; lookups lower-case the path.
@@ -41,14 +39,6 @@ class FileLoader {
 
     // The frame list of sprite `name` (name + "Frames.txt"), one number per line.
     bool ReadFrames(const std::string& name, std::vector<int>& list) const;
-
-    // The picture `name` (relative to data\, without extension): name.bmp, else name.jpg with
-    // the optional 1-bit name_Mask.bmp. With `toScreenFormat` it comes in the screen's format,
-    // the mask burnt in as black. None found is fatal: a log line and a quit request.
-    std::unique_ptr<Image> LoadImage(const std::string& name, bool toScreenFormat) const;
-    // The optional alpha map of sprite `name` (nameAlpha.bmp or .jpg) as 8-bit grey, masked
-    // pixels at 0; nullptr when there is none.
-    std::unique_ptr<Image> LoadAlphaImage(const std::string& name) const;
 
   private:
     friend class Singleton<FileLoader>;

@@ -1,8 +1,8 @@
 #include "core/FileUtil.h"
 
-#include "app/Log.h"
 #include "core/File.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <cerrno>

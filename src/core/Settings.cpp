@@ -1,7 +1,7 @@
 #include "core/Settings.h"
 
-#include "app/Log.h"
 #include "core/File.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
 #include "core/Tokenizer.h"
 

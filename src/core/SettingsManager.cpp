@@ -1,6 +1,6 @@
 #include "core/SettingsManager.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingLimits.h"
 #include "core/Tokenizer.h"
 

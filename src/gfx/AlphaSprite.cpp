@@ -1,6 +1,7 @@
 #include "gfx/AlphaSprite.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
@@ -296,7 +297,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> picture, std::unique_ptr<Image> 
         return false;
     if (picture->GetWidth() != alphaMap->GetWidth() ||
         picture->GetHeight() != alphaMap->GetHeight()) {
-        EndProgram("image and alpha map sizes do not match.\n");
+        QuitFatally("image and alpha map sizes do not match.\n");
         return false;
     }
     if (picture->BytesPerPixel() != 2 && picture->BytesPerPixel() != 4) {
@@ -310,6 +311,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> picture, std::unique_ptr<Image> 
     }
     if (crop) {
         if (x != 0 || y != 0)
+            // Kept as written: logs and their readers rely on this exact line.
             Log("Image offset supplied for croped sprite. Is that what you want?\n");
         const ImageUtil& util = Singleton<ImageUtil>::Instance();
         const Rect box = Union(util.BoundingBox(*picture), util.BoundingBox(*alphaMap));
@@ -367,7 +369,7 @@ void AlphaSprite::DrawInto(const platform::Rect& area, const Rect& source, Mix m
     else if (depth == 32 && image->GetDepth() == 32)
         mix(std::uint32_t{}, locked);
     else
-        EndProgram("Invalid screen directDraw screendepth.\n");
+        QuitFatally("Invalid screen directDraw screendepth.\n");
     if (Answer(target->unlock(), __LINE__))
         display.Draws().Blend(*target, *image, *alpha, imageX + source.left, imageY + source.top,
                               area);
@@ -375,6 +377,7 @@ void AlphaSprite::DrawInto(const platform::Rect& area, const Rect& source, Mix m
 
 void AlphaSprite::Blend(int x, int y, const Rect& source) {
     if (image->GetWidth() != alpha->GetWidth() || image->GetHeight() != alpha->GetHeight()) {
+        // Kept as written: logs and their readers rely on this exact line.
         Log("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
         return;
     }
@@ -414,7 +417,7 @@ bool AlphaSprite::Answer(DisplayResult result, int line) {
     if (result == platform::dd::SurfaceLost) {
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
     } else if (result != platform::dd::Ok) {
-        Singleton<DirectDraw>::Instance().CheckResult(result, kSourceFile, line);
+        Singleton<DirectDraw>::Instance().LogIfFailed(result, kSourceFile, line);
         Singleton<SpriteManager>::Instance().ReportInvalidSprite(this);
     }
     return result == platform::dd::Ok;

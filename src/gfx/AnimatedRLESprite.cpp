@@ -80,6 +80,6 @@ int AnimatedRLESprite::GetHeight() const {
 }
 
 void AnimatedRLESprite::Restore() {
-    Singleton<DirectDraw>::Instance().CheckResult(surface.Restore(), kSourceFile, __LINE__);
+    Singleton<DirectDraw>::Instance().LogIfFailed(surface.Restore(), kSourceFile, __LINE__);
     shownFrame = -1;
 }

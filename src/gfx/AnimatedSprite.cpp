@@ -1,5 +1,6 @@
 #include "gfx/AnimatedSprite.h"
 
+#include "core/Quit.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/SurfaceSprite.h"
 
@@ -29,7 +30,7 @@ bool AnimatedSprite::Create(const Image& image, const Image* alpha, int numFrame
     frames.clear();
     if (alpha &&
         (alpha->GetWidth() != image.GetWidth() || alpha->GetHeight() != image.GetHeight())) {
-        EndProgram("image and alpha map sizes do not match.\n");
+        QuitFatally("image and alpha map sizes do not match.\n");
         return false;
     }
     const int frameHeight = FrameHeight(image, numFrames);

@@ -1,6 +1,6 @@
 #include "gfx/BaseAnimatedSprite.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 int BaseAnimatedSprite::FrameHeight(const Image& image, int numFrames) {
     if (numFrames < 1 || numFrames > image.GetHeight() || image.GetWidth() < 1) {

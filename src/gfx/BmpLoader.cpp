@@ -1,7 +1,8 @@
 #include "gfx/BmpLoader.h"
 
-#include "app/Log.h"
+#include "core/ExitCode.h"
 #include "core/File.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,7 +15,6 @@ constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::size_t kHeaderBytes = kFileHeaderBytes + kInfoHeaderBytes;
 constexpr std::uint32_t kUncompressed = 0;
-constexpr int kFatalExitCode = 1;
 constexpr std::uint8_t kMagenta[4] = {255, 0, 255, 0};
 
 struct InfoHeader {
@@ -128,7 +128,7 @@ std::unique_ptr<Image> BmpLoader::Load(const std::string& path) {
     bool unreadable = false;
     std::unique_ptr<Image> image = Read(path, unreadable);
     if (unreadable)
-        std::exit(kFatalExitCode);
+        std::exit(ToInt(ExitCode::Aborted));
     return image;
 }
 

@@ -1,7 +1,8 @@
 #include "gfx/DirectDraw.h"
 
-#include "app/Log.h"
-#include "app/ShowError.h"
+#include "core/Log.h"
+#include "core/Quit.h"
+#include "core/ShowError.h"
 #include "core/StringUtil.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplayDevice.h"
@@ -14,7 +15,6 @@
 namespace {
 
 constexpr const char* kSourceFile = ".\\DirectDraw";
-constexpr int kExitColorMasks = 1;
 constexpr float kFadeSeconds = 0.5f;
 constexpr int kFadeEffects = 3;
 // A flip that keeps failing is given up for this frame instead of holding the game.
@@ -63,14 +63,14 @@ bool DirectDraw::Init(platform::Window& mainWindow, int screenWidth, int screenH
         return Fail(result, __LINE__, "CreateSurface (fadeBackbuffer) FAILED");
 
     for (platform::DisplaySurface* surface : {primary.get(), backBuffer.get(), fadeBuffer.get()})
-        CheckResult(surface->fill(nullptr, 0), kSourceFile, __LINE__);
+        LogIfFailed(surface->fill(nullptr, 0), kSourceFile, __LINE__);
     AnalysePixelFormat();
     initialised = true;
     return true;
 }
 
 bool DirectDraw::Fail(DisplayResult result, int line, const char* messageBoxText) {
-    CheckResult(result, kSourceFile, line);
+    LogIfFailed(result, kSourceFile, line);
     ShowError(messageBoxText);
     return false;
 }
@@ -99,7 +99,7 @@ void DirectDraw::AnalysePixelFormat() {
     if (backBuffer->lock(nullptr, description) != platform::dd::Ok ||
         backBuffer->unlock() != platform::dd::Ok) {
         Log("Failed to compute Color Masks.\n");
-        window->postQuit(kExitColorMasks);
+        PostQuit(ExitCode::Aborted);
         return;
     }
     redMask = description.format.redMask;
@@ -180,7 +180,7 @@ void DirectDraw::ComposeFade(float progress) {
     const DisplayResult result = CopyBuffer(*backBuffer, &destination, *fadeBuffer, &source);
     // A lost buffer shows up again at the flip, which hands it on.
     if (result != platform::dd::SurfaceLost)
-        CheckResult(result, kSourceFile, __LINE__);
+        LogIfFailed(result, kSourceFile, __LINE__);
 }
 
 void DirectDraw::Flip() {
@@ -190,7 +190,7 @@ void DirectDraw::Flip() {
             OnSurfacesLost();
             return;
         }
-        if (!CheckResult(result, kSourceFile, __LINE__))
+        if (!LogIfFailed(result, kSourceFile, __LINE__))
             return;
     }
 }
@@ -204,7 +204,7 @@ void DirectDraw::ShowWindowed() {
     if (result == platform::dd::SurfaceLost)
         OnSurfacesLost();
     else
-        CheckResult(result, kSourceFile, __LINE__);
+        LogIfFailed(result, kSourceFile, __LINE__);
 }
 
 DisplayResult DirectDraw::CopyBuffer(platform::DisplaySurface& target, const Rect* to,
@@ -228,13 +228,13 @@ bool DirectDraw::StartFade(bool zoomOnly) {
     fadeDuration = kFadeSeconds;
     if (!fullscreen || !primary || !backBuffer)
         return false;
-    return CheckResult(CopyBuffer(*primary, nullptr, *backBuffer, nullptr), kSourceFile, __LINE__);
+    return LogIfFailed(CopyBuffer(*primary, nullptr, *backBuffer, nullptr), kSourceFile, __LINE__);
 }
 
 void DirectDraw::RestoreSurfaces() {
     for (platform::DisplaySurface* surface : {primary.get(), backBuffer.get(), fadeBuffer.get()})
         if (surface)
-            CheckResult(surface->restore(), kSourceFile, __LINE__);
+            LogIfFailed(surface->restore(), kSourceFile, __LINE__);
 }
 
 void DirectDraw::Shutdown() {
@@ -253,7 +253,7 @@ void DirectDraw::Shutdown() {
     display = nullptr;
 }
 
-bool DirectDraw::CheckResult(DisplayResult result, const char* sourceFile, int line) const {
+bool DirectDraw::LogIfFailed(DisplayResult result, const char* sourceFile, int line) const {
     if (result == platform::dd::Ok)
         return false;
     const char* name = platform::DisplayResultName(result);

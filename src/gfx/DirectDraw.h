@@ -32,8 +32,8 @@ class DirectDraw {
     void RestoreSurfaces();
     void Shutdown();
 
-    // False for success; a failure is logged with `sourceFile` and `line` and gives true.
-    bool CheckResult(platform::DisplayResult result, const char* sourceFile, int line) const;
+    // True for a failure, which it logs with `sourceFile` and `line`; false for success.
+    bool LogIfFailed(platform::DisplayResult result, const char* sourceFile, int line) const;
 
     bool IsInitialised() const { return initialised; }
     bool IsFullscreen() const { return fullscreen; }

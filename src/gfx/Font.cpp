@@ -1,17 +1,16 @@
 #include "gfx/Font.h"
 
-#include "app/Log.h"
 #include "core/File.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "core/SettingsManager.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
-#include "platform/Platform.h"
 
 #include <cstdio>
 
 namespace {
 
-constexpr int kFatalQuitCode = -1;
 constexpr int kLineBytes = 1024;
 constexpr int kTopRowShift = 4;
 
@@ -29,8 +28,7 @@ bool Font::Load(const std::string& path, const std::string& fontLabel) {
     spaceWidth = 8;
     File file;
     if (!file.Open(path, "r")) {
-        Log("Failed to open font definition file %s.\n", path.c_str());
-        platform::Platform::current().window().postQuit(kFatalQuitCode);
+        QuitFatally("Failed to open font definition file %s.\n", path.c_str());
         return false;
     }
     char line[kLineBytes];

@@ -1,6 +1,6 @@
 #include "gfx/FrameSequence.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "gfx/Image.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <new>
@@ -18,6 +18,7 @@ std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask, int shift) {
 }
 
 void LogUnsupportedDepth() {
+    // Kept as written: logs and their readers rely on this exact line.
     Log("Unsuported image depth. GetPixel() failed.\n");
 }
 

@@ -1,8 +1,7 @@
 #include "gfx/ImageConverter.h"
 
-#include "app/Log.h"
-#include "app/ShowError.h"
-#include "platform/Platform.h"
+#include "core/Log.h"
+#include "core/ShowError.h"
 
 #include <string>
 

@@ -1,8 +1,7 @@
 #include "gfx/ImageUtil.h"
 
-#include "app/Log.h"
-#include "app/ShowError.h"
-#include "platform/Platform.h"
+#include "core/Log.h"
+#include "core/ShowError.h"
 
 #include <algorithm>
 #include <cstring>
@@ -147,6 +146,7 @@ ImageUtil::Rect ImageUtil::BoundingBox(const Image& image) const {
 bool ImageUtil::CopyRect(const Image& source, Image& destination, const Rect& rect, int x,
                          int y) const {
     if (source.GetDepth() != destination.GetDepth() && destination.GetDepth() != 1) {
+        // Kept as written: logs and their readers rely on this exact line.
         Log("Image depths are different. Cant copy.\n");
         return false;
     }

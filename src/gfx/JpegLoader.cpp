@@ -1,7 +1,7 @@
 #include "gfx/JpegLoader.h"
 
-#include "app/Log.h"
 #include "core/File.h"
+#include "core/Log.h"
 
 #include <csetjmp>
 #include <cstdio>

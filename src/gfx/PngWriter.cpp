@@ -1,6 +1,6 @@
 #include "gfx/PngWriter.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "gfx/ShadowSprite.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
@@ -102,7 +103,7 @@ bool ShadowSprite::Create(const Image& image, int pictureWidth, int pictureHeigh
 
 void ShadowSprite::Render(const RenderParams& params) {
     if (params.flags & RP_DST_SIZE) {
-        EndProgram("Scaled blit not supported by shadow sprites.\n");
+        QuitFatally("Scaled blit not supported by shadow sprites.\n");
         return;
     }
     if (!mask)
@@ -130,7 +131,7 @@ void ShadowSprite::Darken(int x, int y, const Rect& source) {
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
         return;
     }
-    if (display.CheckResult(locking, kSourceFile, __LINE__))
+    if (display.LogIfFailed(locking, kSourceFile, __LINE__))
         return;
     const std::size_t firstBit =
         static_cast<std::size_t>(source.top) * mask->GetWidth() + source.left;
@@ -139,12 +140,12 @@ void ShadowSprite::Darken(int x, int y, const Rect& source) {
     else if (locked.format.bitsPerPixel == 32)
         DarkenRows<std::uint32_t>(*mask, firstBit, locked, columns, rows);
     else
-        EndProgram("Invalid screen directDraw screendepth.\n");
+        QuitFatally("Invalid screen directDraw screendepth.\n");
     const DisplayResult unlocking = target->unlock();
     if (unlocking == platform::dd::SurfaceLost)
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
     else if (unlocking != platform::dd::Ok)
-        EndProgram("Failed to unlock backbuffer.\n");
+        QuitFatally("Failed to unlock backbuffer.\n");
     else
         display.Draws().Darken(*target, *mask, source.left, source.top, area);
 }

@@ -1,6 +1,6 @@
 #include "gfx/Sprite.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "gfx/DirectDraw.h"
 #include "platform/Platform.h"
 
@@ -8,8 +8,6 @@
 #include <cstdint>
 
 namespace {
-
-constexpr int kExitFatal = -1;
 
 // How far a clipped destination edge moves the source edge: the clipped amount times the scale,
 // truncated.
@@ -116,11 +114,6 @@ std::unique_ptr<Image> Sprite::CopyPart(const Image& image, const Rect& part) {
     if (!made || !Singleton<ImageUtil>::Instance().CopyRect(image, *copy, part, 0, 0))
         return nullptr;
     return copy;
-}
-
-void Sprite::EndProgram(const char* message) {
-    Log("%s", message);
-    platform::Platform::current().window().postQuit(kExitFatal);
 }
 
 Sprite::Rect Sprite::SourceRect(const RenderParams& params, int width, int height) {

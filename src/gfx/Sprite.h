@@ -48,8 +48,6 @@ class Sprite {
     // A copy of the `part` of `image` (16-, 32- or 8-bit); null, with a log line, when it cannot
     // be made.
     static std::unique_ptr<Image> CopyPart(const Image& image, const Rect& part);
-    // The fatal answer: one log line and a quit request; the caller carries on.
-    static void EndProgram(const char* message);
 
     // The part of a `width` x `height` sprite that `params` asks for.
     static Rect SourceRect(const RenderParams& params, int width, int height);

@@ -1,12 +1,14 @@
 #include "gfx/SpriteManager.h"
 
-#include "app/Log.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/AnimatedRLESprite.h"
 #include "gfx/AnimatedSprite.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/ShadowSprite.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SurfaceSprite.h"
@@ -16,19 +18,14 @@
 
 namespace {
 
-constexpr int kFatalQuitCode = -1;
 const char* const kInvalidSpriteBox = "invalid sprite";
-
-void PostFatalQuit() {
-    platform::Platform::current().window().postQuit(kFatalQuitCode);
-}
 
 // A missing picture is fatal; the loader has written its own line already.
 std::unique_ptr<Image> LoadPicture(const SpriteInfo& info, bool toScreenFormat, bool mirrored) {
     std::unique_ptr<Image> picture =
-        Singleton<FileLoader>::Instance().LoadImage(info.name, toScreenFormat);
+        Singleton<PictureLoader>::Instance().Load(info.name, toScreenFormat);
     if (!picture) {
-        PostFatalQuit();
+        PostQuit(ExitCode::Fatal);
         return nullptr;
     }
     if (mirrored)
@@ -37,7 +34,7 @@ std::unique_ptr<Image> LoadPicture(const SpriteInfo& info, bool toScreenFormat, 
 }
 
 std::unique_ptr<Image> LoadAlpha(const SpriteInfo& info, bool mirrored) {
-    std::unique_ptr<Image> alpha = Singleton<FileLoader>::Instance().LoadAlphaImage(info.name);
+    std::unique_ptr<Image> alpha = Singleton<PictureLoader>::Instance().LoadAlpha(info.name);
     if (alpha && mirrored)
         alpha->Mirror();
     return alpha;
@@ -99,8 +96,7 @@ Sprite* SpriteManager::FindOrLoad(const std::string& label, bool mirrored) {
 
     const auto info = infos.find(normalized);
     if (info == infos.end()) {
-        Log("Failed to access SpriteInfo for label %s.\n", label.c_str());
-        PostFatalQuit();
+        QuitFatally("Failed to access SpriteInfo for label %s.\n", label.c_str());
         return nullptr;
     }
     return LoadSprite(info->second, mirrored);
@@ -137,8 +133,7 @@ std::unique_ptr<Sprite> SpriteManager::BuildSprite(const SpriteInfo& info, bool 
     case SpriteTypeAnimatedRle:
         return BuildAnimatedRle(info, mirrored);
     default:
-        Log("invalid sprite type supplied in sprite info.\n");
-        PostFatalQuit();
+        QuitFatally("invalid sprite type supplied in sprite info.\n");
         return nullptr;
     }
 }

@@ -1,6 +1,6 @@
 #include "gfx/SubImage.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 SubImage::SubImage(Image& viewed, int bandX, int bandY, int bandWidth, int bandHeight)
     : Image(bandWidth, bandHeight, viewed.GetDepth(), viewed.GetFormat()), offsetX(bandX),

@@ -1,6 +1,7 @@
 #include "gfx/Surface.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/Sprite.h"
@@ -97,6 +98,7 @@ bool Surface::Create(int newWidth, int newHeight) {
     if (!display || display->createSurface(newWidth, newHeight, surface) != platform::dd::Ok ||
         !surface) {
         surface.reset();
+        // Kept as written: logs and their readers rely on this exact line.
         Log("Surface::Create Could create surface.\n");
         return false;
     }
@@ -195,7 +197,7 @@ bool Surface::AnswerSetPixels(DisplayResult result, const char* failure) {
     if (result == platform::dd::SurfaceLost)
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
     else if (result != platform::dd::Ok)
-        Sprite::EndProgram(failure);
+        QuitFatally("%s", failure);
     return result == platform::dd::Ok;
 }
 
@@ -278,6 +280,6 @@ DisplayResult Surface::Answer(DisplayResult result) {
     if (result == platform::dd::SurfaceLost)
         Singleton<SpriteManager>::Instance().SetLostSurfaces();
     else
-        Singleton<DirectDraw>::Instance().CheckResult(result, kSourceFile, __LINE__);
+        Singleton<DirectDraw>::Instance().LogIfFailed(result, kSourceFile, __LINE__);
     return result;
 }

@@ -1,6 +1,6 @@
 #include "gfx/SurfaceSprite.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
@@ -17,6 +17,7 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int pictureWidth, int
         return false;
     if (crop) {
         if (x != 0 || y != 0)
+            // Kept as written: logs and their readers rely on this exact line.
             Log("Image offset supplied for croped sprite. Is that what you want?\n");
         const Rect box = Singleton<ImageUtil>::Instance().BoundingBox(*picture);
         picture = CopyPart(*picture, box);
@@ -52,7 +53,7 @@ void SurfaceSprite::Restore() {
         SetPixels(imageX, imageY);
         return;
     }
-    Singleton<DirectDraw>::Instance().CheckResult(result, kSourceFile, __LINE__);
+    Singleton<DirectDraw>::Instance().LogIfFailed(result, kSourceFile, __LINE__);
     Singleton<SpriteManager>::Instance().ReportInvalidSprite(this);
 }
 

@@ -1,8 +1,8 @@
 #include "score/HighScore.h"
 
-#include "app/Log.h"
 #include "core/FileLoader.h"
 #include "core/FileUtil.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
 #include "gfx/HUDFont.h"
 #include "platform/Platform.h"
@@ -149,6 +149,7 @@ bool HighScore::load() {
     if (!readLine(line))
         return reject();
     if (line != checksumLine(WithoutLastChar(hashed))) {
+        // Kept as written: logs and their readers rely on this exact line.
         Log("You cheated you high scores! - lets reset.\n");
         return reject();
     }

@@ -1,8 +1,8 @@
 #include "sound/OggLoader.h"
 
 #define OV_EXCLUDE_STATIC_CALLBACKS
-#include "app/Log.h"
-#include "platform/Platform.h"
+#include "core/Log.h"
+#include "core/Quit.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
 
@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::size_t kGrowBytes = 65536;
 constexpr int kReadBytes = 4096;
-constexpr int kExitFailed = -1;
 
 std::unique_ptr<SfxLoader> Create() {
     return std::make_unique<OggLoader>();
@@ -24,8 +23,7 @@ bool Grow(std::vector<uint8_t>& pcm) {
         pcm.resize(pcm.size() + kGrowBytes);
         return true;
     } catch (const std::bad_alloc&) {
-        Log("OggLoader: realloc not ok\n");
-        platform::Platform::current().window().postQuit(kExitFailed);
+        QuitFatally("OggLoader: realloc not ok\n");
         return false;
     }
 }

@@ -1,7 +1,7 @@
 #include "sound/OggStreaming.h"
 
 #define OV_EXCLUDE_STATIC_CALLBACKS
-#include "app/Log.h"
+#include "core/Log.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
 

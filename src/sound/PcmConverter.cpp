@@ -1,6 +1,6 @@
 #include "sound/PcmConverter.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <cstring>

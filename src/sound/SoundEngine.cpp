@@ -1,6 +1,6 @@
 #include "sound/SoundEngine.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 #include "sound/OggLoader.h"
 #include "sound/OggStreaming.h"

@@ -1,8 +1,8 @@
 #include "sound/SoundFile.h"
 
-#include "app/Log.h"
 #include "core/File.h"
 #include "core/FileUtil.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
 
 #include <new>

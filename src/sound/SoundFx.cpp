@@ -1,6 +1,6 @@
 #include "sound/SoundFx.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "platform/AudioDevice.h"
 #include "sound/SoundEngine.h"
 

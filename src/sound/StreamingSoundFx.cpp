@@ -1,6 +1,6 @@
 #include "sound/StreamingSoundFx.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
 
@@ -26,10 +26,12 @@ StreamingSoundFx::~StreamingSoundFx() {
 
 void StreamingSoundFx::play() {
     if (Singleton<SoundEngine>::Instance().soundEnabled())
+        // Kept as written: logs and their readers rely on this exact line.
         Log("StreamingSoundFx::Play noch nicht implementiert!");
 }
 
 void StreamingSoundFx::stop() {
+    // Kept as written: logs and their readers rely on this exact line.
     Log("StreamingSoundFx::Stop noch nicht implementiert!");
 }
 

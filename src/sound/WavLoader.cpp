@@ -1,7 +1,7 @@
 #include "sound/WavLoader.h"
 
-#include "app/Log.h"
 #include "core/FileUtil.h"
+#include "core/Log.h"
 #include "sound/SfxRegistry.h"
 #include "sound/SoundFile.h"
 

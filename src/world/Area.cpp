@@ -1,6 +1,6 @@
 #include "world/Area.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/StringUtil.h"

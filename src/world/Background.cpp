@@ -1,8 +1,9 @@
 #include "world/Background.h"
 
-#include "app/Log.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
 #include "core/StringUtil.h"
+#include "gfx/PictureLoader.h"
 #include "gfx/SpriteLabel.h"
 #include "gfx/SpriteManager.h"
 #include "gfx/SubImage.h"
@@ -40,7 +41,7 @@ bool Background::loadPicture(int world) {
     FileLoader& files = Singleton<FileLoader>::Instance();
     // Without the check a missing picture would end the game; the level can do without it.
     if (files.Exists(name, ".bmp") || files.Exists(name, ".jpg"))
-        picture = files.LoadImage(name, true);
+        picture = Singleton<PictureLoader>::Instance().Load(name, true);
     if (!picture) {
         Log("Failed to load world background image %s.\n", name.c_str());
         return false;
@@ -83,6 +84,7 @@ void Background::scrollTo(int x, int y) {
     scrollX = x;
     scrollY = y;
     if (x != previousX) {
+        // Kept as written: logs and their readers rely on this exact line.
         Log("No side srolling activated.\n");
         return;
     }

@@ -1,6 +1,6 @@
 #include "world/Barrel.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "world/ObjectType.h"
 
 Barrel::Barrel() : RiverObject("Barrel", ObjectType::kBarrel) {}

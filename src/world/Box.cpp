@@ -1,11 +1,11 @@
 #include "world/Box.h"
 
-#include "actors/Frog.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
+#include "world/LaneFrog.h"
 #include "world/ObjectMedia.h"
 #include "world/ObjectType.h"
 #include "world/WorldCellGrid.h"
@@ -119,7 +119,7 @@ void Box::endAnimations() {
 }
 
 bool Box::catches() const {
-    const Frog* frog = lane.frog;
+    const LaneFrog* frog = lane.frog;
     if (frog == nullptr)
         return false;
     if (frog->getState() != FS_IDLE && frog->getState() != FS_CATCH_INSECT)

@@ -1,6 +1,6 @@
 #include "world/Hippo.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "world/ObjectMedia.h"

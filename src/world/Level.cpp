@@ -1,12 +1,12 @@
 #include "world/Level.h"
 
-#include "actors/Frog.h"
-#include "actors/InsectFactory.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "world/Box.h"
+#include "world/Inhabitants.h"
+#include "world/LaneFrog.h"
 #include "world/ObjectTrack.h"
 #include "world/TrackObject.h"
 
@@ -20,7 +20,8 @@ void Level::setUpLevel() {
     levelObjects.create(settings, grid, camera);
     if (frog)
         frog->reset();
-    Singleton<InsectFactory>::Instance().setUpInsects(insects, insectWorld());
+    if (inhabitants)
+        inhabitants->arrive();
     camera.targetX = 0;
     camera.targetY = 0;
     preRun();
@@ -32,7 +33,8 @@ void Level::setUpShowdown() {
     if (frog)
         frog->reset();
     levelObjects.clear();
-    insects.clear();
+    if (inhabitants)
+        inhabitants->leave();
     destroyAreas();
     camera.targetX = 0;
     camera.targetY = 0;
@@ -48,7 +50,7 @@ void Level::buildScene() {
 
 void Level::createAreas() {
     destroyAreas();
-    const ObjectTrack::World world{&grid, &camera, &settings, frog, &shadowsOn};
+    const ObjectTrack::World world{&grid, &camera, &settings, frog, &shadowsOn, events};
     for (int j = 0; j < settings.visibleAreas; ++j) {
         auto area = std::make_unique<Area>();
         // An area without a type in the configuration is left out, not guessed.
@@ -120,10 +122,6 @@ bool Level::frogBelow() const {
     }
     const Area* area = areaOfY(frog->displayPosition().second);
     return area && !area->isRiver();
-}
-
-void Level::updateInsects(float dt) {
-    Singleton<InsectFactory>::Instance().stepInsects(dt, insects, insectWorld());
 }
 
 void Level::drawTopLayer() const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "actors/Insect.h"
 #include "world/Area.h"
 #include "world/Background.h"
 #include "world/Camera.h"
@@ -12,7 +11,9 @@
 #include <memory>
 #include <vector>
 
-class Frog;
+class Inhabitants;
+class LaneFrog;
+class PlayEvents;
 class TrackObject;
 
 // The level being played: its record, grid, camera, background, lanes and decorations, and the
@@ -49,8 +50,6 @@ class Level {
     // The bridges and roofs over the roads, then the tree tops: for the scenes that run no
     // lanes, whose update would draw the first.
     void drawBothTopLayers() const;
-    // The insects fly, are eaten or leave, and new ones come.
-    void updateInsects(float dt);
     // The showdown and the end of the program leave no lanes behind.
     void destroyAreas();
     // The end of the program leaves no obstacles registered and no goal.
@@ -72,10 +71,13 @@ class Level {
     // The game's shadow switch as the road objects read it when they draw; the game keeps it
     // up to date.
     bool shadowsOn = true;
-    // The frog the lanes' objects carry and attack; none until the game has one. It must
-    // outlive the lanes; a new level resets it.
-    Frog* frog = nullptr;
-    InsectList insects;
+    // What the game above the world lends the level; none of it is owned, and each must outlive
+    // the lanes. The frog the lanes' objects carry and attack, reset by a new level; the insects,
+    // brought in by a new level and sent away by the showdown; the listener to play events.
+    // Each may be none.
+    LaneFrog* frog = nullptr;
+    Inhabitants* inhabitants = nullptr;
+    PlayEvents* events = nullptr;
 
   private:
     // The grid, the camera's limits, the background and the top layers over it for the level
@@ -84,7 +86,6 @@ class Level {
     void createAreas();
     void preRun();
     ObjectTrack::FrogRows frogRows() const;
-    Insect::World insectWorld() { return {frog, this}; }
 
     std::vector<std::unique_ptr<Area>> areas;
     LevelObjects levelObjects;

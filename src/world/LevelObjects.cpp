@@ -1,8 +1,8 @@
 #include "world/LevelObjects.h"
 
-#include "app/Log.h"
 #include "core/File.h"
 #include "core/FileLoader.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/StringUtil.h"

@@ -1,6 +1,6 @@
 #include "world/LevelSettings.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 

@@ -1,12 +1,12 @@
 #include "world/ObjectTrack.h"
 
-#include "actors/Frog.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
 #include "world/Area.h"
+#include "world/LaneFrog.h"
 #include "world/ObjectType.h"
 #include "world/Randomizer.h"
 #include "world/TrackObjectFactory.h"
@@ -174,7 +174,7 @@ void ObjectTrack::letObjectIn() {
 }
 
 TrackObject::Lane ObjectTrack::laneForObjects() {
-    return {this, fromLeft == 1, centreY, world.camera, world.frog, world.shadowsOn};
+    return {this, fromLeft == 1, centreY, world.camera, world.frog, world.shadowsOn, world.events};
 }
 
 // The draw repeats every frame past the check interval, until the next object draw resets it.
@@ -203,7 +203,7 @@ void ObjectTrack::updatePiranha(float dt, bool moves) {
 }
 
 bool ObjectTrack::piranhaBites() const {
-    const Frog* frog = world.frog;
+    const LaneFrog* frog = world.frog;
     if (frog == nullptr || frog->getState() != FS_IDLE)
         return false;
     const int fx = RoundToInt(frog->getX());

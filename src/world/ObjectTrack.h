@@ -10,7 +10,8 @@
 
 class Area;
 class Camera;
-class Frog;
+class LaneFrog;
+class PlayEvents;
 class WorldCellGrid;
 
 // One lane: lets objects in at its upstream edge, carries them across and drops them at the far
@@ -30,9 +31,11 @@ class ObjectTrack : public GameObject {
         const Camera* camera = nullptr;
         // The frogs already home choose the mix of new objects; none counts as no frog home.
         const LevelSettings* level = nullptr;
-        // Handed on to every object: the frog they carry and attack, and the shadow switch.
-        Frog* frog = nullptr;
+        // Handed on to every object: the frog they carry and attack, the shadow switch and the
+        // listener to play events.
+        LaneFrog* frog = nullptr;
         const bool* shadowsOn = nullptr;
+        PlayEvents* events = nullptr;
 
         int frogsHome() const { return level ? level->frogsHome() : 0; }
     };

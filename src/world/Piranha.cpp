@@ -1,6 +1,6 @@
 #include "world/Piranha.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 Piranha::Piranha() : TrackObject("Piranha", kObjectType) {}
 

@@ -1,6 +1,6 @@
 #include "world/TopLayer.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "gfx/Sprite.h"

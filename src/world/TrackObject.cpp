@@ -1,7 +1,7 @@
 #include "world/TrackObject.h"
 
-#include "actors/Frog.h"
 #include "core/Singleton.h"
+#include "world/LaneFrog.h"
 #include "world/ObjectTrack.h"
 #include "world/Randomizer.h"
 

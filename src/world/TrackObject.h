@@ -6,7 +6,8 @@
 #include <string>
 
 class Camera;
-class Frog;
+class LaneFrog;
+class PlayEvents;
 class ObjectTrack;
 
 // Anything that travels along a lane at the lane's speed and may carry the frog.
@@ -20,9 +21,11 @@ class TrackObject : public GameObject, public VisualObject {
         int centreY = 0;
         const Camera* camera = nullptr;
         // The frog the object carries and attacks; none while there is no frog.
-        Frog* frog = nullptr;
+        LaneFrog* frog = nullptr;
         // The game's shadow switch; none shows shadows, as the game starts with them on.
         const bool* shadowsOn = nullptr;
+        // Hears of the stars the frog collects; none keeps no score.
+        PlayEvents* events = nullptr;
     };
 
     static constexpr int kScreenWidth = 800;

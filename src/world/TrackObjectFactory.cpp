@@ -1,6 +1,6 @@
 #include "world/TrackObjectFactory.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "world/Barrel.h"

@@ -1,15 +1,15 @@
 #include "world/Truck.h"
 
-#include "actors/Frog.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteManager.h"
-#include "score/GameScore.h"
 #include "world/Camera.h"
+#include "world/LaneFrog.h"
 #include "world/ObjectMedia.h"
 #include "world/ObjectType.h"
+#include "world/PlayEvents.h"
 
 #include <algorithm>
 #include <array>
@@ -86,7 +86,8 @@ void Truck::frogBoards() {
     if (!star)
         return;
     star = false;
-    Singleton<GameScore>::Instance().addStar(x, y);
+    if (lane.events)
+        lane.events->starCollected(x, y);
     ObjectMedia::PlaySound("SOUND_FROG_PICK_STAR");
 }
 

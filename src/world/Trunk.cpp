@@ -1,6 +1,6 @@
 #include "world/Trunk.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "world/ObjectType.h"
 
 Trunk::Trunk() : RiverObject("Trunk", ObjectType::kTrunk) {}

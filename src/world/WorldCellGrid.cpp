@@ -1,6 +1,6 @@
 #include "world/WorldCellGrid.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 
@@ -14,6 +14,7 @@ bool WorldCellGrid::build(int rows) {
     }
     const int remainder = widthUnits % columns;
     if (remainder != 0) {
+        // Kept as written: logs and their readers rely on this exact line.
         Log("The lateral world cells are not aligned to world units. Ramainder %i ", remainder);
         return false;
     }

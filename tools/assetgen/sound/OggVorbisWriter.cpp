@@ -1,6 +1,6 @@
 #include "sound/OggVorbisWriter.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <algorithm>
 #include <vorbis/vorbisenc.h>

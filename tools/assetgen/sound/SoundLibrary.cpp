@@ -1,6 +1,6 @@
 #include "sound/SoundLibrary.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "gfx/SpriteLabel.h"
 #include "sound/AmbienceRecipes.h"
 #include "sound/EffectRecipes.h"

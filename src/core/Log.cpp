@@ -1,4 +1,4 @@
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -24,11 +24,15 @@ bool ResetLog() {
 }
 
 void Log(const char* format, ...) {
-    char message[kMessageCapacity];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(message, sizeof message, format, args);
+    LogArgs(format, args);
     va_end(args);
+}
+
+void LogArgs(const char* format, va_list args) {
+    char message[kMessageCapacity];
+    std::vsnprintf(message, sizeof message, format, args);
 
     const int descriptor = ::open(kLogFileName, kLogFlags | O_APPEND | O_CREAT, 0644);
     if (descriptor >= 0) {

@@ -1,6 +1,6 @@
-#include "app/ShowError.h"
+#include "core/ShowError.h"
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 
 void ShowError(const std::string& text) {
