@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "core/Truncation.h"
@@ -488,7 +489,7 @@ void Frog::drawKillerEffect(int screenX, int screenY) const {
         return;
     const std::pair<int, int> offset = hammer ? hammerDownOffset : explosionOffset;
     sprite->time = stateTime;
-    sprite->Draw(screenX + offset.first, Camera::kScreenHeight - offset.second - screenY);
+    sprite->Draw(screenX + offset.first, ScreenSize::kHeight - offset.second - screenY);
 }
 
 void Frog::processCommand(int command) {

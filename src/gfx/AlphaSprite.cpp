@@ -1,6 +1,7 @@
 #include "gfx/AlphaSprite.h"
 
 #include "app/Log.h"
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
@@ -267,8 +268,8 @@ void BlendScaledRows(const Image& image, const Image& alpha, int imageX, int ima
     const Channels channels = ScreenChannels();
     const int columns = destination.Width();
     const int rows = destination.Height();
-    Pixel rowPixels[Sprite::kScreenRight + 1];
-    std::uint8_t rowWeights[Sprite::kScreenRight + 1];
+    Pixel rowPixels[ScreenSize::kWidth];
+    std::uint8_t rowWeights[ScreenSize::kWidth];
     for (int row = 0; row < rows; ++row) {
         const int pictureY = imageY + source.top + row * source.Height() / rows;
         const std::size_t rowStart = static_cast<std::size_t>(pictureY) * stride;

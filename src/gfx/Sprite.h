@@ -1,18 +1,19 @@
 #pragma once
 
+#include "core/ScreenSize.h"
 #include "gfx/ImageUtil.h"
 #include "gfx/RenderParams.h"
 
 #include <memory>
 
 // Something that draws itself into the display's current drawing target. Rectangles are
-// inclusive; the screen is 800 x 600.
+// inclusive.
 class Sprite {
   public:
     using Rect = ImageUtil::Rect;
 
-    static constexpr int kScreenRight = 799;
-    static constexpr int kScreenBottom = 599;
+    static constexpr int kScreenRight = ScreenSize::kWidth - 1;
+    static constexpr int kScreenBottom = ScreenSize::kHeight - 1;
 
     Sprite() = default;
     virtual ~Sprite() = default;

@@ -25,8 +25,6 @@ class TrackObject : public GameObject, public VisualObject {
         const bool* shadowsOn = nullptr;
     };
 
-    static constexpr int kScreenWidth = 800;
-
     TrackObject(std::string name, int objectType);
     TrackObject(const TrackObject&) = delete;
     TrackObject& operator=(const TrackObject&) = delete;
