@@ -50,7 +50,8 @@ void BackgroundBand::CopyScreenRows(int first, int count) {
 }
 
 void BackgroundBand::CopyRun(int firstSurfaceRow, int windowRow, int count) {
-    const Rect rows{0, firstSurfaceRow, ScreenSize::kWidth - 1, firstSurfaceRow + count - 1};
+    const InclusiveRect rows{0, firstSurfaceRow, ScreenSize::kWidth - 1,
+                             firstSurfaceRow + count - 1};
     SetPixelsRect(0, windowRow - firstSurfaceRow, rows);
 }
 
