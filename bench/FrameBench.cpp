@@ -10,6 +10,7 @@
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/DrawRecorder.h"
 #include "gfx/Image.h"
@@ -35,8 +36,8 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+using ScreenSize::kHeight;
+using ScreenSize::kWidth;
 constexpr int kHops = 8;
 constexpr int kTurnsPerHop = 12;
 constexpr int kSettleTurns = 62;

@@ -1,3 +1,4 @@
+#include "core/ScreenSize.h"
 #include "gfx/Image.h"
 #include "gfx/ImageConverter.h"
 
@@ -7,8 +8,8 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+using ScreenSize::kHeight;
+using ScreenSize::kWidth;
 
 // A full-screen picture with every low bit in play, as painted art has.
 std::unique_ptr<Image> Picture() {

@@ -1,5 +1,6 @@
 // The present path: the screen-format frame converted for the window's texture, the flip or
 // the windowed copy, and a transition composed over the frame.
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
+using ScreenSize::kHeight;
+using ScreenSize::kWidth;
 
 platform::DisplaySurface NoisySurface(int depth) {
     platform::DisplaySurface surface(kWidth, kHeight, platform::SurfaceFormat::ForDepth(depth),

@@ -3,6 +3,7 @@
 // What the sprite benchmarks share: the game's display on the headless platform at one depth,
 // a test picture, and SDL surfaces of the same pixels for SDL's own software blitter.
 
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -51,8 +52,9 @@ class Scene {
         std::filesystem::current_path(std::filesystem::temp_directory_path());
         platform::Platform::install(&headless);
         headless.display().setDesktopDepth(depth);
-        display.Init(headless.window(), 800, 600, depth, true);
-        screen = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, depth, ScreenFormat());
+        display.Init(headless.window(), ScreenSize::kWidth, ScreenSize::kHeight, depth, true);
+        screen = SDL_CreateRGBSurfaceWithFormat(0, ScreenSize::kWidth, ScreenSize::kHeight, depth,
+                                                ScreenFormat());
         SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x80, 0x90, 0xA0));
         display.GetBackBuffer()->fill(nullptr, SDL_MapRGB(screen->format, 0x80, 0x90, 0xA0));
     }

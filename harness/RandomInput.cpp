@@ -1,5 +1,6 @@
 #include "RandomInput.h"
 
+#include "core/ScreenSize.h"
 #include "platform/VirtualKey.h"
 
 #include <algorithm>
@@ -108,9 +109,10 @@ std::vector<Message> RandomInput::Perform(Action action, GameState state) {
         return {{Message::Type::Char, static_cast<unsigned char>(kTypedCharacters[Below(count)])}};
     }
     case Action::Move:
-        return {{Message::Type::MouseMove, 0, Below(kScreenWidth), Below(kScreenHeight)}};
+        return {
+            {Message::Type::MouseMove, 0, Below(ScreenSize::kWidth), Below(ScreenSize::kHeight)}};
     case Action::Click:
-        return ClickAt(Below(kScreenWidth), Below(kScreenHeight));
+        return ClickAt(Below(ScreenSize::kWidth), Below(ScreenSize::kHeight));
     case Action::ButtonClick:
         return ClickOnButton(state);
     case Action::LoseFocus:
@@ -132,7 +134,7 @@ std::vector<Message> RandomInput::ClickOnButton(GameState state) {
         if (button.screen == state)
             onScreen.push_back(&button);
     if (onScreen.empty())
-        return ClickAt(Below(kScreenWidth), Below(kScreenHeight));
+        return ClickAt(Below(ScreenSize::kWidth), Below(ScreenSize::kHeight));
     const MenuScreens::Button& button =
         *onScreen[static_cast<size_t>(Below(static_cast<int>(onScreen.size())))];
     const int x = button.left + 1 + Below(button.right - button.left - 1);

@@ -13,8 +13,6 @@
 // for a while. It never ends the program, so a long run stays a long run.
 class RandomInput {
   public:
-    static constexpr int kScreenWidth = 800;
-    static constexpr int kScreenHeight = 600;
     // Focus stays away for at most this many turns.
     static constexpr int kMaxTurnsWithoutFocus = 100;
 

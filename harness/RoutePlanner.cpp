@@ -1,6 +1,7 @@
 #include "RoutePlanner.h"
 
 #include "Forecast.h"
+#include "actors/Frog.h"
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
@@ -18,13 +19,14 @@
 
 namespace {
 
-constexpr int kSideHop = 40;
-constexpr int kHopUp = 75;
-constexpr int kTruckBoarding = 85;
-constexpr int kRocket = 140;
-constexpr int kRocketBoarding = 150;
-constexpr int kTruckShortHop = 65;
-constexpr int kTruckDown = -85;
+// A step left or down is the mirror of one right or up.
+constexpr int kSideHop = Frog::MoveDistance(FS_MOVE_RIGHT).first;
+constexpr int kHopUp = Frog::MoveDistance(FS_MOVE_UP).second;
+constexpr int kTruckBoarding = Frog::MoveDistance(FS_MOVE_UP_TRUCK_UP).second;
+constexpr int kRocket = Frog::MoveDistance(FS_ROCKET_JUMP).second;
+constexpr int kRocketBoarding = Frog::MoveDistance(FS_ROCKET_JUMP_BOARDING).second;
+constexpr int kTruckShortHop = Frog::MoveDistance(FS_MOVE_UP_TRUCK_DOWN).second;
+constexpr int kTruckDown = Frog::MoveDistance(FS_MOVE_DOWN_TRUCK_DOWN).second;
 // The key is taken in the next frame, and the move ends in the frame after its last.
 constexpr float kFrame = 0.02f;
 // Display points looked at along a hop: a little more often than the frames see them.
@@ -49,7 +51,7 @@ constexpr float kDead = -1.0e6f;
 constexpr float kGoalRowAim = 0.5f;
 
 float HopSeconds(const char* label) {
-    return ObjectMedia::AnimationDuration(label) / 1.25f;
+    return ObjectMedia::AnimationDuration(label) / Frog::kMoveTimeFactor;
 }
 
 bool IsTruck(const TrackObject* object) {
@@ -68,9 +70,9 @@ RoutePlanner::Timing RoutePlanner::Timing::FromGame() {
     timing.truckDown = HopSeconds("FROG_MOVE_DOWN_TRUCK_DOWN");
     timing.rocket = HopSeconds("FROG_ROCKET_JUMP");
     timing.rocketBoarding = HopSeconds("FROG_ROCKET_JUMP_BOARDING");
-    timing.upLook = 0.8f * ObjectMedia::AnimationDuration("FROG_MOVE_UP");
-    timing.rocketLook =
-        0.8f * Singleton<SettingsManager>::Instance().GetFloat("frogRocketJumpInterval");
+    timing.upLook = Frog::kLandingShare * ObjectMedia::AnimationDuration("FROG_MOVE_UP");
+    timing.rocketLook = Frog::kLandingShare *
+                        Singleton<SettingsManager>::Instance().GetFloat("frogRocketJumpInterval");
     timing.tongue = ObjectMedia::AnimationDuration("FROG_CATCH_INSECT") + kFrame;
     return timing;
 }

@@ -135,7 +135,7 @@ TEST_P(AlphaSpriteTest, DrawsThatCutRunsOfClearOpaqueAndSoftPixelsBlendPixelByPi
                                             int(raw & 255)};
         };
         struct Cut {
-            ImageUtil::Rect part;
+            InclusiveRect part;
             int x;
             int y;
         };

@@ -36,7 +36,7 @@ class AssetgenFontTest : public ::testing::Test {
         EXPECT_EQ(font.ImageWidth(), picture.GetWidth());
         EXPECT_EQ(font.ImageHeight(), picture.GetHeight());
         for (unsigned char code : FontAtlas::Characters()) {
-            const Font::Rect glyph = font.Glyph(code);
+            const InclusiveRect glyph = font.Glyph(code);
             ASSERT_GT(glyph.right, glyph.left) << static_cast<int>(code);
             ASSERT_GE(glyph.left, 0);
             ASSERT_LT(glyph.right, picture.GetWidth());

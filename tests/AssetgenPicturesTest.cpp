@@ -3,6 +3,7 @@
 #include "MenuScreens.h"
 #include "PictureCatalogue.h"
 #include "core/FileLoader.h"
+#include "core/ScreenSize.h"
 #include "gfx/AlphaSprite.h"
 #include "gfx/Image.h"
 #include "gfx/PictureLoader.h"
@@ -87,8 +88,8 @@ TEST_F(AssetgenPicturesTest, ScreensAreOpaqueAndTheCreditsMaskOpensItsWindow) {
     for (const char* label : {"TITLE_MENU", "HELP", "HIGH_SCORE", "CREDITS", "PRELOAD"}) {
         const auto picture = Picture(label);
         ASSERT_NE(picture, nullptr) << label;
-        ASSERT_EQ(picture->GetWidth(), MenuScreens::kWidth);
-        ASSERT_EQ(picture->GetHeight(), MenuScreens::kHeight);
+        ASSERT_EQ(picture->GetWidth(), ScreenSize::kWidth);
+        ASSERT_EQ(picture->GetHeight(), ScreenSize::kHeight);
         int holes = 0;
         for (int y = 0; y < picture->GetHeight(); ++y)
             for (int x = 0; x < picture->GetWidth(); ++x)

@@ -437,7 +437,7 @@ TEST_F(DirectDrawTest, DrawsDuringATransitionAreCutToTheShownArea) {
     ASSERT_EQ(display.ShownArea(), (Rect{0, 0, 400, kHeight}));
     int x = 390;
     int y = 10;
-    ImageUtil::Rect source{0, 0, 19, 19};
+    InclusiveRect source{0, 0, 19, 19};
     ASSERT_TRUE(Sprite::ClipToScreen(x, y, source));
     EXPECT_EQ(source.right, 9) << "columns 390 to 399 are drawn";
     x = 400;

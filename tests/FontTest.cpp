@@ -69,16 +69,16 @@ TEST_F(FontTest, GlyphRowsCountFromTheBottomAndTheTopRowMovesFourPixelsRight) {
     EXPECT_EQ(font.ImageHeight(), 64);
     EXPECT_EQ(font.LineHeight(), 16);
     EXPECT_EQ(font.GlyphCount(), 3);
-    EXPECT_EQ(font.Glyph('A'), (Font::Rect{14, 0, 23, 15}));
-    EXPECT_EQ(font.Glyph('B'), (Font::Rect{10, 48, 19, 63}));
+    EXPECT_EQ(font.Glyph('A'), (InclusiveRect{14, 0, 23, 15}));
+    EXPECT_EQ(font.Glyph('B'), (InclusiveRect{10, 48, 19, 63}));
     // Code 0x143 is no byte; columns wrap at the picture's width.
-    EXPECT_EQ(font.Glyph('C'), Font::Rect{});
-    EXPECT_EQ(font.Glyph('Z'), Font::Rect{});
+    EXPECT_EQ(font.Glyph('C'), InclusiveRect{});
+    EXPECT_EQ(font.Glyph('Z'), InclusiveRect{});
 }
 
 TEST_F(FontTest, ALaterLineForTheSameCharacterReplacesTheGlyph) {
     ASSERT_TRUE(LoadGlyphs("31 0 0 0 9 0\n31 0 20 0 29 0\n", 2));
-    EXPECT_EQ(font.Glyph('1'), (Font::Rect{20, 16, 29, 31}));
+    EXPECT_EQ(font.Glyph('1'), (InclusiveRect{20, 16, 29, 31}));
 }
 
 TEST_F(FontTest, WidthsCountGlyphsSpacesAndStopAtACarriageReturn) {
@@ -124,7 +124,7 @@ TEST_F(FontTest, AMissingDefinitionFileIsFatal) {
 TEST_F(FontTest, ADefinitionWithoutPictureWidthGivesNoGlyphsInsteadOfDividingByZero) {
     folder.Write("data/bad.fnt", "0 1\n0 32\n0 16\n1\n0 0\n31 0 0 0 9 0\n");
     EXPECT_FALSE(font.Load("data\\bad.fnt", "font"));
-    EXPECT_EQ(font.Glyph('1'), Font::Rect{});
+    EXPECT_EQ(font.Glyph('1'), InclusiveRect{});
     EXPECT_EQ(font.GetTextWidth("1"), 1);
 }
 

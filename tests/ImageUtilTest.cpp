@@ -18,7 +18,7 @@ ImageUtil& Util() {
     return Singleton<ImageUtil>::Instance();
 }
 
-using Rect = ImageUtil::Rect;
+using Rect = InclusiveRect;
 
 std::uint32_t Bgr(const std::uint8_t* pixel) {
     return std::uint32_t{pixel[2]} << 16 | std::uint32_t{pixel[1]} << 8 | pixel[0];

@@ -1,6 +1,7 @@
 #include "RandomInput.h"
 
 #include "app/HarnessScript.h"
+#include "core/ScreenSize.h"
 #include "platform/VirtualKey.h"
 
 #include <algorithm>
@@ -90,9 +91,9 @@ TEST(RandomInputTest, ClicksPressAndReleaseOnOnePointOfTheScreen) {
         if (message.type == Type::MouseMove || message.type == Type::LeftDown ||
             message.type == Type::LeftUp) {
             EXPECT_GE(message.x, 0);
-            EXPECT_LT(message.x, RandomInput::kScreenWidth);
+            EXPECT_LT(message.x, ScreenSize::kWidth);
             EXPECT_GE(message.y, 0);
-            EXPECT_LT(message.y, RandomInput::kScreenHeight);
+            EXPECT_LT(message.y, ScreenSize::kHeight);
         }
         if (message.type != Type::LeftDown)
             continue;

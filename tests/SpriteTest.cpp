@@ -4,7 +4,7 @@
 
 namespace {
 
-using Rect = Sprite::Rect;
+using Rect = InclusiveRect;
 
 TEST(SpriteTest, ClipToScreenCutsWhatLiesLeftOrAboveTheScreen) {
     int x = -10;

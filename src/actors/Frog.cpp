@@ -3,6 +3,7 @@
 #include "core/Log.h"
 #include "core/Quit.h"
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "core/Truncation.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-// The look-aheads and the steering toward a fixed seat work on this share of the move.
-constexpr float kLandingShare = 0.8f;
 constexpr float kSteerStart = 0.2f;
 // The drowning box plays the frog's drown once more while it goes under.
 constexpr float kBoxDrownSoundFrom = 0.75f;
@@ -116,31 +115,6 @@ Frog::~Frog() {
         landingTarget->frogGone();
     if (killerBox)
         killerBox->frogGone();
-}
-
-std::pair<int, int> Frog::MoveDistance(int state) {
-    switch (state) {
-    case FS_MOVE_LEFT:
-        return {-40, 0};
-    case FS_MOVE_RIGHT:
-        return {40, 0};
-    case FS_MOVE_UP:
-        return {0, 75};
-    case FS_MOVE_DOWN:
-        return {0, -75};
-    case FS_MOVE_DOWN_TRUCK_DOWN:
-        return {0, -85};
-    case FS_MOVE_UP_TRUCK_UP:
-        return {0, 85};
-    case FS_MOVE_UP_TRUCK_DOWN:
-        return {0, 65};
-    case FS_ROCKET_JUMP:
-        return {0, 140};
-    case FS_ROCKET_JUMP_BOARDING:
-        return {0, 150};
-    default:
-        return {0, 0};
-    }
 }
 
 std::string Frog::OffsetKey(int state, char axis) {
@@ -481,7 +455,7 @@ void Frog::drawKillerEffect(int screenX, int screenY) const {
         return;
     const std::pair<int, int> offset = hammer ? hammerDownOffset : explosionOffset;
     sprite->time = stateTime;
-    sprite->Draw(screenX + offset.first, Camera::kScreenHeight - offset.second - screenY);
+    sprite->Draw(screenX + offset.first, ScreenSize::kHeight - offset.second - screenY);
 }
 
 void Frog::processCommand(int command) {

@@ -32,6 +32,8 @@ class Frog : public LaneFrog {
     static constexpr float kMoveTimeFactor = 1.25f;
     // How far a move must have come before a new direction key counts.
     static constexpr float kCommandAcceptFraction = 0.4f;
+    // The look-aheads and the steering toward a fixed seat work on this share of the move.
+    static constexpr float kLandingShare = 0.8f;
 
     Frog() : LaneFrog("Frog") {}
     Frog(const Frog&) = delete;
@@ -79,7 +81,30 @@ class Frog : public LaneFrog {
     std::pair<int, int> getRoundedPosition() const override { return roundedPosition; }
 
     // The whole displacement of a move state; (0, 0) for any other.
-    static std::pair<int, int> MoveDistance(int state);
+    static constexpr std::pair<int, int> MoveDistance(int state) {
+        switch (state) {
+        case FS_MOVE_LEFT:
+            return {-40, 0};
+        case FS_MOVE_RIGHT:
+            return {40, 0};
+        case FS_MOVE_UP:
+            return {0, 75};
+        case FS_MOVE_DOWN:
+            return {0, -75};
+        case FS_MOVE_DOWN_TRUCK_DOWN:
+            return {0, -85};
+        case FS_MOVE_UP_TRUCK_UP:
+            return {0, 85};
+        case FS_MOVE_UP_TRUCK_DOWN:
+            return {0, 65};
+        case FS_ROCKET_JUMP:
+            return {0, 140};
+        case FS_ROCKET_JUMP_BOARDING:
+            return {0, 150};
+        default:
+            return {0, 0};
+        }
+    }
     static bool IsMoveState(int state) {
         return state >= FS_MOVE_LEFT && state <= FS_ROCKET_JUMP_BOARDING;
     }

@@ -4,6 +4,7 @@
 #include "core/Log.h"
 #include "core/Quit.h"
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
@@ -274,7 +275,7 @@ void Insect::drawStep() {
     const Camera& camera = world.level->camera;
     const int screenX = tuning.drawOffsetX + RoundToInt(x) - camera.roundedX();
     const int screenY =
-        Camera::kScreenHeight - tuning.drawOffsetY - RoundToInt(y) + camera.roundedY();
+        ScreenSize::kHeight - tuning.drawOffsetY - RoundToInt(y) + camera.roundedY();
     sprite->time = animationTime;
     if (!caughtFlag) {
         sprite->Draw(screenX, screenY);

@@ -6,6 +6,7 @@
 #include "core/ExitCode.h"
 #include "core/FileLoader.h"
 #include "core/Log.h"
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/PictureLoader.h"
@@ -15,8 +16,6 @@
 #include <exception>
 
 namespace {
-constexpr int kScreenWidth = 800;
-constexpr int kScreenHeight = 600;
 constexpr const char* kIconName = "appicon";
 constexpr uint32_t kTransparent = 0xFF00FF;
 } // namespace
@@ -41,10 +40,10 @@ int Application::Run() {
 
 bool Application::StartUp() {
     platform::Window& window = platform::Platform::current().window();
-    if (!window.create("Quagleaper", kScreenWidth, kScreenHeight))
+    if (!window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight))
         return false;
-    if (!Singleton<DirectDraw>::Instance().Init(window, kScreenWidth, kScreenHeight, screenDepth,
-                                                true))
+    if (!Singleton<DirectDraw>::Instance().Init(window, ScreenSize::kWidth, ScreenSize::kHeight,
+                                                screenDepth, true))
         return false;
     // Without a readable container the loader serves loose files.
     Singleton<FileLoader>::Instance().ReadDirectory();

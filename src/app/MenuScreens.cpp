@@ -4,6 +4,7 @@
 #include "core/File.h"
 #include "core/FileLoader.h"
 #include "core/Quit.h"
+#include "core/ScreenSize.h"
 #include "core/Truncation.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Sprite.h"
@@ -139,11 +140,13 @@ void MenuScreens::DrawCredits(float dt) {
     HUDFont& font = Singleton<HUDFont>::Instance();
     int y = TruncateToInt(creditsOffset + kCreditsFirstLineY);
     for (const std::string& line : creditsLines) {
-        if (y > 0)
-            font.DrawTextScaled(TruncateToInt((800.0f - font.GetTextWidthScaled(line)) / 2.0f), y,
-                                line, false);
+        if (y > 0) {
+            const float left =
+                (static_cast<float>(ScreenSize::kWidth) - font.GetTextWidthScaled(line)) / 2.0f;
+            font.DrawTextScaled(TruncateToInt(left), y, line, false);
+        }
         y += kCreditsLineStep;
-        if (y > 600)
+        if (y > ScreenSize::kHeight)
             break;
     }
     SpriteManager& sprites = Singleton<SpriteManager>::Instance();

@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Quit.h"
+#include "core/ScreenSize.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/SpriteManager.h"
 #include "platform/DisplaySurface.h"
@@ -45,7 +46,7 @@ template <typename Layout> bool Is(const Channels& c) {
            c.greenShift == Layout::greenShift && c.blueShift == Layout::blueShift;
 }
 
-ImageUtil::Rect Union(const ImageUtil::Rect& a, const ImageUtil::Rect& b) {
+InclusiveRect Union(const InclusiveRect& a, const InclusiveRect& b) {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
             std::max(a.bottom, b.bottom)};
 }
@@ -260,7 +261,7 @@ template <typename Pixel> void BlendRows(const RowsToBlend& part) {
 // eaten insect) needs no finer filter.
 template <typename Pixel>
 void BlendScaledRows(const Image& image, const Image& alpha, int imageX, int imageY,
-                     const ImageUtil::Rect& source, const ImageUtil::Rect& destination,
+                     const InclusiveRect& source, const InclusiveRect& destination,
                      const platform::SurfaceDescription& locked) {
     const Pixel* pixels = reinterpret_cast<const Pixel*>(image.GetData());
     const std::uint8_t* weights = alpha.GetData();
@@ -268,8 +269,8 @@ void BlendScaledRows(const Image& image, const Image& alpha, int imageX, int ima
     const Channels channels = ScreenChannels();
     const int columns = destination.Width();
     const int rows = destination.Height();
-    Pixel rowPixels[Sprite::kScreenRight + 1];
-    std::uint8_t rowWeights[Sprite::kScreenRight + 1];
+    Pixel rowPixels[ScreenSize::kWidth];
+    std::uint8_t rowWeights[ScreenSize::kWidth];
     for (int row = 0; row < rows; ++row) {
         const int pictureY = imageY + source.top + row * source.Height() / rows;
         const std::size_t rowStart = static_cast<std::size_t>(pictureY) * stride;
@@ -314,7 +315,7 @@ bool AlphaSprite::Create(std::unique_ptr<Image> picture, std::unique_ptr<Image> 
             // Kept as written: logs and their readers rely on this exact line.
             Log("Image offset supplied for croped sprite. Is that what you want?\n");
         const ImageUtil& util = Singleton<ImageUtil>::Instance();
-        const Rect box = Union(util.BoundingBox(*picture), util.BoundingBox(*alphaMap));
+        const InclusiveRect box = Union(util.BoundingBox(*picture), util.BoundingBox(*alphaMap));
         picture = CopyPart(*picture, box);
         alphaMap = CopyPart(*alphaMap, box);
         if (!picture || !alphaMap)
@@ -347,7 +348,7 @@ void AlphaSprite::Render(const RenderParams& params) {
         RenderScaled(params);
         return;
     }
-    Rect source;
+    InclusiveRect source;
     int x = 0;
     int y = 0;
     if (PlaceUnscaled(params, width, height, offsetX, offsetY, x, y, source))
@@ -355,7 +356,7 @@ void AlphaSprite::Render(const RenderParams& params) {
 }
 
 template <typename Mix>
-void AlphaSprite::DrawInto(const platform::Rect& area, const Rect& source, Mix mix) {
+void AlphaSprite::DrawInto(const platform::Rect& area, const InclusiveRect& source, Mix mix) {
     DirectDraw& display = Singleton<DirectDraw>::Instance();
     platform::DisplaySurface* target = display.GetDrawTarget();
     if (!target)
@@ -375,7 +376,7 @@ void AlphaSprite::DrawInto(const platform::Rect& area, const Rect& source, Mix m
                               area);
 }
 
-void AlphaSprite::Blend(int x, int y, const Rect& source) {
+void AlphaSprite::Blend(int x, int y, const InclusiveRect& source) {
     if (image->GetWidth() != alpha->GetWidth() || image->GetHeight() != alpha->GetHeight()) {
         // Kept as written: logs and their readers rely on this exact line.
         Log("diffuse and alpha image sizes do not match.\n Skipping rendering.\n");
@@ -395,18 +396,17 @@ void AlphaSprite::Blend(int x, int y, const Rect& source) {
 // Scaling is the one draw that may reach outside the requested part, so the part is first cut
 // to the picture.
 void AlphaSprite::RenderScaled(const RenderParams& params) {
-    Rect source = SourceRect(params, width, height);
+    InclusiveRect source = SourceRect(params, width, height);
     source.left = std::max(source.left, 0);
     source.top = std::max(source.top, 0);
     source.right = std::min(source.right, width - 1);
     source.bottom = std::min(source.bottom, height - 1);
     const int left = params.dstX + offsetX;
     const int top = params.dstY + offsetY;
-    Rect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
+    InclusiveRect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
     if (!ClipScaled(destination, source))
         return;
-    const platform::Rect area{destination.left, destination.top, destination.right + 1,
-                              destination.bottom + 1};
+    const platform::Rect area = destination.ToExclusive();
     DrawInto(area, source, [&](auto pixel, const platform::SurfaceDescription& locked) {
         BlendScaledRows<decltype(pixel)>(*image, *alpha, imageX, imageY, source, destination,
                                          locked);

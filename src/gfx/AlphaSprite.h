@@ -29,11 +29,12 @@ class AlphaSprite : public Sprite {
     int GetOffsetY() const { return offsetY; }
 
   private:
-    void Blend(int x, int y, const Rect& source);
+    void Blend(int x, int y, const InclusiveRect& source);
     void RenderScaled(const RenderParams& params);
     // Locks `area` of the drawing target, has `mix(pixel, locked)` write it at the target's
     // depth (`pixel` is a value of the pixel type), unlocks and reports the draw.
-    template <typename Mix> void DrawInto(const platform::Rect& area, const Rect& source, Mix mix);
+    template <typename Mix>
+    void DrawInto(const platform::Rect& area, const InclusiveRect& source, Mix mix);
     // A lost target is restored at the next main-loop turn; another failure drops the sprite.
     bool Answer(platform::DisplayResult result, int line);
 

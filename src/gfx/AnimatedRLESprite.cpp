@@ -20,12 +20,12 @@ bool AnimatedRLESprite::Create(const Image& image, int count, float cycle, bool 
         return false;
     const ImageUtil& util = Singleton<ImageUtil>::Instance();
     std::vector<std::unique_ptr<Image>> encoded;
-    std::vector<Rect> rects;
+    std::vector<InclusiveRect> rects;
     for (int frame = 0; frame < count; ++frame) {
         std::unique_ptr<Image> band = CutFrame(image, frame, frameHeight);
         if (!band)
             return false;
-        Rect rect{0, 0, band->GetWidth() - 1, frameHeight - 1};
+        InclusiveRect rect{0, 0, band->GetWidth() - 1, frameHeight - 1};
         if (crop) {
             rect = util.BoundingBox(*band);
             band = CopyPart(*band, rect);
@@ -45,7 +45,7 @@ bool AnimatedRLESprite::Create(const Image& image, int count, float cycle, bool 
 bool AnimatedRLESprite::ShowFrame(int frame) {
     if (surface.Get() && frame == shownFrame)
         return true;
-    const Rect& rect = frameRects[static_cast<std::size_t>(frame)];
+    const InclusiveRect& rect = frameRects[static_cast<std::size_t>(frame)];
     // Frames of one size share the surface; only a new size needs a new one.
     const bool fits =
         surface.Get() && surface.GetWidth() == rect.Width() && surface.GetHeight() == rect.Height();
@@ -64,7 +64,7 @@ void AnimatedRLESprite::Render(const RenderParams& params) {
     const int frame = CurrentFrame();
     if (!ShowFrame(frame))
         return;
-    const Rect& rect = frameRects[static_cast<std::size_t>(frame)];
+    const InclusiveRect& rect = frameRects[static_cast<std::size_t>(frame)];
     const platform::DisplayResult result = surface.Draw(params, rect.left, rect.top);
     const bool fastBlit = !(params.flags & RP_DST_SIZE);
     if (fastBlit && result != platform::dd::Ok && result != platform::dd::SurfaceLost)

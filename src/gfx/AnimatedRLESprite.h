@@ -29,7 +29,7 @@ class AnimatedRLESprite : public BaseAnimatedSprite {
 
     std::vector<std::unique_ptr<Image>> frames;
     // Where each frame lies within its band; left and top are its draw offset.
-    std::vector<Rect> frameRects;
+    std::vector<InclusiveRect> frameRects;
     int numFrames = 0;
     Surface surface;
     int shownFrame = -1;

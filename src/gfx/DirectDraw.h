@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ScreenSize.h"
 #include "core/Singleton.h"
 #include "gfx/FrameSignature.h"
 #include "platform/DisplayResult.h"
@@ -109,8 +110,8 @@ class DirectDraw {
     int padIndex = 0;
     platform::Window* window = nullptr;
     bool fullscreen = false;
-    int width = 800;
-    int height = 600;
+    int width = ScreenSize::kWidth;
+    int height = ScreenSize::kHeight;
     int depth = 16;
     int desktopDepth = 0;
     platform::DisplayDevice* display = nullptr;

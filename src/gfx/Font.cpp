@@ -62,7 +62,7 @@ void Font::ReadGlyphLine(const char* line) {
     int x2 = 0;
     int unused = 0;
     std::sscanf(line, "%x %x %d %d %d %d", &low, &high, &x1, &y, &x2, &unused);
-    Rect glyph;
+    InclusiveRect glyph;
     glyph.top = imageHeight - lineHeight - y;
     glyph.bottom = imageHeight - y - 1;
     // The definition files place the top row's glyphs 4 pixels left of where they are.
@@ -72,9 +72,9 @@ void Font::ReadGlyphLine(const char* line) {
     glyphs[static_cast<int>(low + 256 * high)] = glyph;
 }
 
-Font::Rect Font::Glyph(unsigned char character) const {
+InclusiveRect Font::Glyph(unsigned char character) const {
     const auto found = glyphs.find(character);
-    return found == glyphs.end() ? Rect{} : found->second;
+    return found == glyphs.end() ? InclusiveRect{} : found->second;
 }
 
 bool Font::DrawText(int x, int y, const std::string& text, bool rightAligned) {
@@ -88,7 +88,7 @@ bool Font::DrawText(int x, int y, const std::string& text, bool rightAligned) {
                 p += spaceWidth;
                 continue;
             }
-            const Rect glyph = Glyph(static_cast<unsigned char>(c));
+            const InclusiveRect glyph = Glyph(static_cast<unsigned char>(c));
             sprite->DrawPart(glyph, p, y);
             p += spacing + glyph.right - glyph.left;
         }
@@ -99,7 +99,7 @@ bool Font::DrawText(int x, int y, const std::string& text, bool rightAligned) {
             p -= spaceWidth;
             continue;
         }
-        const Rect glyph = Glyph(static_cast<unsigned char>(*c));
+        const InclusiveRect glyph = Glyph(static_cast<unsigned char>(*c));
         p += glyph.left - glyph.right - spacing;
         sprite->DrawPart(glyph, p, y);
     }
@@ -111,9 +111,9 @@ bool Font::DrawTextScaled(int x, int y, const std::string& text, bool rightAlign
     if (!sprite)
         return false;
     const float f = sizeFactor;
-    auto destination = [&](const Rect& glyph, int p) {
-        return Rect{p, y, Truncated(p + (glyph.right - glyph.left) * f),
-                    Truncated(y + (glyph.bottom - glyph.top) * f)};
+    auto destination = [&](const InclusiveRect& glyph, int p) {
+        return InclusiveRect{p, y, Truncated(p + (glyph.right - glyph.left) * f),
+                             Truncated(y + (glyph.bottom - glyph.top) * f)};
     };
     int p = x;
     if (!rightAligned) {
@@ -124,7 +124,7 @@ bool Font::DrawTextScaled(int x, int y, const std::string& text, bool rightAlign
                 p = Truncated(p + spaceWidth * f);
                 continue;
             }
-            const Rect glyph = Glyph(static_cast<unsigned char>(c));
+            const InclusiveRect glyph = Glyph(static_cast<unsigned char>(c));
             sprite->DrawPartScaled(glyph, destination(glyph, p));
             p = Truncated(p + (glyph.right - glyph.left) * f + spacing);
         }
@@ -137,7 +137,7 @@ bool Font::DrawTextScaled(int x, int y, const std::string& text, bool rightAlign
             p = Truncated(p - spaceWidth * f);
             continue;
         }
-        const Rect glyph = Glyph(static_cast<unsigned char>(*c));
+        const InclusiveRect glyph = Glyph(static_cast<unsigned char>(*c));
         p = Truncated(p - ((glyph.right - glyph.left) * f + spacing));
         sprite->DrawPartScaled(glyph, destination(glyph, p));
     }
@@ -153,7 +153,7 @@ int Font::GetTextWidth(const std::string& text) const {
             width += spaceWidth;
             continue;
         }
-        const Rect glyph = Glyph(static_cast<unsigned char>(c));
+        const InclusiveRect glyph = Glyph(static_cast<unsigned char>(c));
         width += glyph.right - glyph.left + spacing;
     }
     return width;

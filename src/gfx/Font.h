@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gfx/ImageUtil.h"
+#include "gfx/InclusiveRect.h"
 
 #include <string>
 #include <unordered_map>
@@ -10,8 +10,6 @@
 // the setting smallFontSizeFactor.
 class Font {
   public:
-    using Rect = ImageUtil::Rect;
-
     virtual ~Font() = default;
 
     // Reads the definition file at `path`; the picture is the sprite `label`. A missing file is
@@ -25,7 +23,7 @@ class Font {
     int GetTextWidthScaled(const std::string& text) const;
 
     // The glyph of a character; all zero when it has none.
-    Rect Glyph(unsigned char character) const;
+    InclusiveRect Glyph(unsigned char character) const;
     int ImageWidth() const { return imageWidth; }
     int ImageHeight() const { return imageHeight; }
     int LineHeight() const { return lineHeight; }
@@ -45,5 +43,5 @@ class Font {
     std::string label;
     int spacing = 1;
     int spaceWidth = 8;
-    std::unordered_map<int, Rect> glyphs;
+    std::unordered_map<int, InclusiveRect> glyphs;
 };

@@ -41,12 +41,12 @@ void RemapColour(std::uint8_t* blueGreenRed) {
         blue = green = red = 0;
 }
 
-bool RectInside(const ImageUtil::Rect& rect, const Image& image) {
+bool RectInside(const InclusiveRect& rect, const Image& image) {
     return rect.left >= 0 && rect.top >= 0 && rect.left <= rect.right && rect.top <= rect.bottom &&
            rect.right < image.GetWidth() && rect.bottom < image.GetHeight();
 }
 
-void CopyIntoBits(const Image& source, Image& destination, const ImageUtil::Rect& rect, int x,
+void CopyIntoBits(const Image& source, Image& destination, const InclusiveRect& rect, int x,
                   int y) {
     for (int row = 0; row < rect.Height(); ++row) {
         for (int column = 0; column < rect.Width(); ++column) {
@@ -57,7 +57,7 @@ void CopyIntoBits(const Image& source, Image& destination, const ImageUtil::Rect
     }
 }
 
-void CopyRows(const Image& source, Image& destination, const ImageUtil::Rect& rect, int x, int y) {
+void CopyRows(const Image& source, Image& destination, const InclusiveRect& rect, int x, int y) {
     const std::size_t pixelBytes = static_cast<std::size_t>(source.BytesPerPixel());
     const std::size_t rowBytes = static_cast<std::size_t>(rect.Width()) * pixelBytes;
     for (int row = 0; row < rect.Height(); ++row) {
@@ -124,14 +124,14 @@ bool ImageUtil::ApplyMask(Image& image, const Image& mask) const {
     return true;
 }
 
-ImageUtil::Rect ImageUtil::BoundingBox(const Image& image) const {
-    const Rect centre{image.GetWidth() / 2, image.GetHeight() / 2, image.GetWidth() / 2,
-                      image.GetHeight() / 2};
+InclusiveRect ImageUtil::BoundingBox(const Image& image) const {
+    const InclusiveRect centre{image.GetWidth() / 2, image.GetHeight() / 2, image.GetWidth() / 2,
+                               image.GetHeight() / 2};
     if (!HasAddressablePixels(image)) {
         Log("ImageUtil::BoundingBox: cannot read the pixels of a %d-bit image\n", image.GetDepth());
         return centre;
     }
-    Rect box{image.GetWidth(), image.GetHeight(), -1, -1};
+    InclusiveRect box{image.GetWidth(), image.GetHeight(), -1, -1};
     for (int y = 0; y < image.GetHeight(); ++y) {
         for (int x = 0; x < image.GetWidth(); ++x) {
             if (image.GetPixel(x, y) == 0)
@@ -143,7 +143,7 @@ ImageUtil::Rect ImageUtil::BoundingBox(const Image& image) const {
     return box.right < 0 ? centre : box;
 }
 
-bool ImageUtil::CopyRect(const Image& source, Image& destination, const Rect& rect, int x,
+bool ImageUtil::CopyRect(const Image& source, Image& destination, const InclusiveRect& rect, int x,
                          int y) const {
     if (source.GetDepth() != destination.GetDepth() && destination.GetDepth() != 1) {
         // Kept as written: logs and their readers rely on this exact line.

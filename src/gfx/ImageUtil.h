@@ -2,6 +2,7 @@
 
 #include "core/Singleton.h"
 #include "gfx/Image.h"
+#include "gfx/InclusiveRect.h"
 
 #include <cstddef>
 
@@ -9,27 +10,16 @@
 // cutting and run-length encoding.
 class ImageUtil {
   public:
-    // Inclusive on all four sides.
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-
-        int Width() const { return right - left + 1; }
-        int Height() const { return bottom - top + 1; }
-        bool operator==(const Rect&) const = default;
-    };
-
     // Black is the game's transparent colour: real black becomes (8, 8, 8) and the artwork's
     // magenta becomes black. 8-bit pictures change their palette, 24-bit ones their pixels.
     bool RemapTransparentColor(Image& image) const;
     // Every pixel whose bit is set in the 1-bit `mask` becomes black.
     bool ApplyMask(Image& image, const Image& mask) const;
     // The pixels that are not black; the centre of the image when there are none.
-    Rect BoundingBox(const Image& image) const;
+    InclusiveRect BoundingBox(const Image& image) const;
     // A 1-bit destination takes any readable source: black sets its bit, other colours clear it.
-    bool CopyRect(const Image& source, Image& destination, const Rect& rect, int x, int y) const;
+    bool CopyRect(const Image& source, Image& destination, const InclusiveRect& rect, int x,
+                  int y) const;
     // The first pixel index at or after `start` where 4 pixels of equal colour follow each
     // other, rows running on into the next; the pixel count when there is none.
     std::size_t FindRun(const Image& image, std::size_t start) const;

@@ -89,7 +89,7 @@ void DarkenRows(const Image& mask, std::size_t firstBit, const platform::Surface
 
 bool ShadowSprite::Create(const Image& image, int pictureWidth, int pictureHeight, bool) {
     const ImageUtil& util = Singleton<ImageUtil>::Instance();
-    const Rect box = util.BoundingBox(image);
+    const InclusiveRect box = util.BoundingBox(image);
     auto bits = std::make_unique<Image>();
     if (!bits->Create(box.Width(), box.Height(), 1) || !util.CopyRect(image, *bits, box, 0, 0))
         return false;
@@ -108,14 +108,14 @@ void ShadowSprite::Render(const RenderParams& params) {
     }
     if (!mask)
         return;
-    Rect source;
+    InclusiveRect source;
     int x = 0;
     int y = 0;
     if (PlaceUnscaled(params, width, height, offsetX, offsetY, x, y, source))
         Darken(x, y, source);
 }
 
-void ShadowSprite::Darken(int x, int y, const Rect& source) {
+void ShadowSprite::Darken(int x, int y, const InclusiveRect& source) {
     const int columns = std::min(source.Width(), mask->GetWidth() - source.left);
     const int rows = std::min(source.Height(), mask->GetHeight() - source.top);
     if (columns < 1 || rows < 1)

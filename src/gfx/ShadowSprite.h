@@ -19,7 +19,7 @@ class ShadowSprite : public Sprite {
     int GetHeight() const override { return height; }
 
   private:
-    void Darken(int x, int y, const Rect& source);
+    void Darken(int x, int y, const InclusiveRect& source);
 
     // Bit clear = shadow, bit set = untouched.
     std::unique_ptr<Image> mask;

@@ -29,24 +29,25 @@ void Sprite::DrawScaled(int x, int y, int w, int h) {
     Render({RP_DST_POS | RP_DST_SIZE, 0, 0, 0, 0, x, y, w, h});
 }
 
-void Sprite::DrawPart(const Rect& source, int x, int y) {
+void Sprite::DrawPart(const InclusiveRect& source, int x, int y) {
     Render({RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS, source.left, source.top, source.Width(),
             source.Height(), x, y, 0, 0});
 }
 
-void Sprite::DrawPartScaled(const Rect& source, const Rect& destination) {
+void Sprite::DrawPartScaled(const InclusiveRect& source, const InclusiveRect& destination) {
     Render({RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_DST_SIZE, source.left, source.top,
             source.Width(), source.Height(), destination.left, destination.top, destination.Width(),
             destination.Height()});
 }
 
 // During a transition, what lies outside the part shown would be drawn for nothing.
-bool Sprite::ClipToScreen(int& x, int& y, Rect& source) {
-    const platform::Rect shown = Singleton<DirectDraw>::Instance().ShownArea();
+bool Sprite::ClipToScreen(int& x, int& y, InclusiveRect& source) {
+    const InclusiveRect shown =
+        InclusiveRect::FromExclusive(Singleton<DirectDraw>::Instance().ShownArea());
     const int left = std::max(shown.left, 0);
     const int top = std::max(shown.top, 0);
-    const int right = std::min(shown.right - 1, kScreenRight);
-    const int bottom = std::min(shown.bottom - 1, kScreenBottom);
+    const int right = std::min(shown.right, kScreenRight);
+    const int bottom = std::min(shown.bottom, kScreenBottom);
     if (x < left) {
         source.left += left - x;
         x = left;
@@ -62,7 +63,7 @@ bool Sprite::ClipToScreen(int& x, int& y, Rect& source) {
     return source.left < source.right && source.top < source.bottom;
 }
 
-bool Sprite::ClipScaled(Rect& destination, Rect& source) {
+bool Sprite::ClipScaled(InclusiveRect& destination, InclusiveRect& source) {
     const int destinationWidth = destination.Width();
     const int destinationHeight = destination.Height();
     if (destinationWidth < 1 || destinationHeight < 1)
@@ -92,7 +93,7 @@ bool Sprite::ClipScaled(Rect& destination, Rect& source) {
            source.top >= 0;
 }
 
-bool Sprite::ClipToSprite(int& x, int& y, Rect& source, int width, int height) {
+bool Sprite::ClipToSprite(int& x, int& y, InclusiveRect& source, int width, int height) {
     if (source.left < 0) {
         x -= source.left;
         source.left = 0;
@@ -106,7 +107,7 @@ bool Sprite::ClipToSprite(int& x, int& y, Rect& source, int width, int height) {
     return source.left <= source.right && source.top <= source.bottom;
 }
 
-std::unique_ptr<Image> Sprite::CopyPart(const Image& image, const Rect& part) {
+std::unique_ptr<Image> Sprite::CopyPart(const Image& image, const InclusiveRect& part) {
     auto copy = std::make_unique<Image>();
     const bool screenFormat = image.GetDepth() == 16 || image.GetDepth() == 32;
     const bool made = screenFormat ? copy->Create(part.Width(), part.Height(), image.GetFormat())
@@ -116,7 +117,7 @@ std::unique_ptr<Image> Sprite::CopyPart(const Image& image, const Rect& part) {
     return copy;
 }
 
-Sprite::Rect Sprite::SourceRect(const RenderParams& params, int width, int height) {
+InclusiveRect Sprite::SourceRect(const RenderParams& params, int width, int height) {
     const int left = (params.flags & RP_SRC_POS) ? params.srcX : 0;
     const int top = (params.flags & RP_SRC_POS) ? params.srcY : 0;
     const int partWidth = (params.flags & RP_SRC_SIZE) ? params.srcW : width;
@@ -134,7 +135,7 @@ void Sprite::Position(const RenderParams& params, int width, int height, int& x,
 }
 
 bool Sprite::PlaceUnscaled(const RenderParams& params, int width, int height, int offsetX,
-                           int offsetY, int& x, int& y, Rect& source) {
+                           int offsetY, int& x, int& y, InclusiveRect& source) {
     source = SourceRect(params, width, height);
     Position(params, width, height, x, y);
     x += offsetX;

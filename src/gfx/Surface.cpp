@@ -133,7 +133,7 @@ bool Surface::SetPixels(const Image& image, int x, int y) {
     return true;
 }
 
-bool Surface::SetPixelsRect(const Image& image, int x, int y, const ImageUtil::Rect& rect) {
+bool Surface::SetPixelsRect(const Image& image, int x, int y, const InclusiveRect& rect) {
     if (!surface)
         return false;
     const int pixelBytes = image.BytesPerPixel();
@@ -218,15 +218,14 @@ DisplayResult Surface::Draw(const RenderParams& params, int offsetX, int offsetY
 
 DisplayResult Surface::DrawStretched(platform::DisplaySurface& target, const RenderParams& params,
                                      int offsetX, int offsetY, platform::BlitKey key) const {
-    ImageUtil::Rect source = Sprite::SourceRect(params, width, height);
+    InclusiveRect source = Sprite::SourceRect(params, width, height);
     const int left = params.dstX + offsetX;
     const int top = params.dstY + offsetY;
-    ImageUtil::Rect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
+    InclusiveRect destination{left, top, left + params.dstW - 1, top + params.dstH - 1};
     if (!Sprite::ClipScaled(destination, source))
         return platform::dd::Ok;
-    const platform::Rect to{destination.left, destination.top, destination.right + 1,
-                            destination.bottom + 1};
-    const platform::Rect from{source.left, source.top, source.right + 1, source.bottom + 1};
+    const platform::Rect to = destination.ToExclusive();
+    const platform::Rect from = source.ToExclusive();
     const DisplayResult result = target.blit(&to, *surface, &from, key);
     Record(result, target, from, to, key);
     if (result == platform::dd::InvalidRect) {
@@ -239,7 +238,7 @@ DisplayResult Surface::DrawStretched(platform::DisplaySurface& target, const Ren
 
 DisplayResult Surface::DrawAt(platform::DisplaySurface& target, const RenderParams& params,
                               int offsetX, int offsetY, platform::BlitKey key) const {
-    ImageUtil::Rect source = Sprite::SourceRect(params, width, height);
+    InclusiveRect source = Sprite::SourceRect(params, width, height);
     int x = 0;
     int y = 0;
     Sprite::Position(params, width, height, x, y);
@@ -247,7 +246,7 @@ DisplayResult Surface::DrawAt(platform::DisplaySurface& target, const RenderPara
     y += offsetY;
     if (!Sprite::ClipToScreen(x, y, source))
         return platform::dd::Ok;
-    const platform::Rect from{source.left, source.top, source.right + 1, source.bottom + 1};
+    const platform::Rect from = source.ToExclusive();
     const DisplayResult result = target.blitFast(x, y, *surface, &from, key);
     Record(result, target, from, {x, y, x + from.width(), y + from.height()}, key);
     if (result == platform::dd::InvalidRect) {
@@ -265,12 +264,12 @@ void Surface::Record(DisplayResult result, const platform::DisplaySurface& targe
         Singleton<DirectDraw>::Instance().Draws().Copy(target, *surface, from, to, key);
 }
 
-void Surface::LogInvalidRect(const ImageUtil::Rect& source) {
+void Surface::LogInvalidRect(const InclusiveRect& source) {
     Log("Invalid Rect while rendering surface Sprite.\n");
     LogRect(source);
 }
 
-void Surface::LogRect(const ImageUtil::Rect& rect) {
+void Surface::LogRect(const InclusiveRect& rect) {
     Log("Src (left %f, right %f, top %f, bottom %f )\n", double(rect.left), double(rect.right),
         double(rect.top), double(rect.bottom));
 }

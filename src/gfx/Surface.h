@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gfx/ImageUtil.h"
+#include "gfx/InclusiveRect.h"
 #include "gfx/RenderParams.h"
 #include "platform/DisplayResult.h"
 #include "platform/DisplaySurface.h"
@@ -22,7 +22,7 @@ class Surface {
     // nothing was copied.
     bool SetPixels(const Image& image, int x, int y);
     // Refreshes the surface rows rect.top to rect.bottom only; rect.left counts bytes.
-    bool SetPixelsRect(const Image& image, int x, int y, const ImageUtil::Rect& rect);
+    bool SetPixelsRect(const Image& image, int x, int y, const InclusiveRect& rect);
     // Decodes the run-length stream of `image` into the surface.
     bool SetPixelsRLE(const Image& image);
     platform::DisplayResult Restore();
@@ -49,8 +49,8 @@ class Surface {
                                    int offsetX, int offsetY, platform::BlitKey key) const;
     void Record(platform::DisplayResult result, const platform::DisplaySurface& target,
                 const platform::Rect& from, const platform::Rect& to, platform::BlitKey key) const;
-    static void LogInvalidRect(const ImageUtil::Rect& source);
-    static void LogRect(const ImageUtil::Rect& rect);
+    static void LogInvalidRect(const InclusiveRect& source);
+    static void LogRect(const InclusiveRect& rect);
     static platform::DisplayResult Answer(platform::DisplayResult result);
 
     std::unique_ptr<platform::DisplaySurface> surface;

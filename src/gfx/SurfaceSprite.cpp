@@ -19,7 +19,7 @@ bool SurfaceSprite::Create(std::unique_ptr<Image> picture, int pictureWidth, int
         if (x != 0 || y != 0)
             // Kept as written: logs and their readers rely on this exact line.
             Log("Image offset supplied for croped sprite. Is that what you want?\n");
-        const Rect box = Singleton<ImageUtil>::Instance().BoundingBox(*picture);
+        const InclusiveRect box = Singleton<ImageUtil>::Instance().BoundingBox(*picture);
         picture = CopyPart(*picture, box);
         if (!picture)
             return false;
@@ -57,7 +57,7 @@ void SurfaceSprite::Restore() {
     Singleton<SpriteManager>::Instance().ReportInvalidSprite(this);
 }
 
-void SurfaceSprite::SetPixelsRect(int x, int y, const Rect& rect) {
+void SurfaceSprite::SetPixelsRect(int x, int y, const InclusiveRect& rect) {
     if (image)
         surface.SetPixelsRect(*image, x, y, rect);
 }

@@ -21,7 +21,7 @@ class SurfaceSprite : public Sprite {
     void Restore() override;
 
     // Show another part of a larger picture in the same surface.
-    virtual void SetPixelsRect(int x, int y, const Rect& rect);
+    virtual void SetPixelsRect(int x, int y, const InclusiveRect& rect);
     virtual void SetPixels(int x, int y);
 
     int GetOffsetX() const { return offsetX; }

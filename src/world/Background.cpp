@@ -2,6 +2,7 @@
 
 #include "core/FileLoader.h"
 #include "core/Log.h"
+#include "core/ScreenSize.h"
 #include "core/StringUtil.h"
 #include "gfx/PictureLoader.h"
 #include "gfx/SpriteLabel.h"
@@ -54,7 +55,7 @@ bool Background::buildBand(const LevelSettings& settings) {
     backgroundHeight = settings.backgroundHeight();
     const int top = picture->GetHeight() - backgroundHeight -
                     settings.levelInWorld * settings.cellsPerArea * LevelSettings::kCellHeight;
-    if (backgroundHeight < Camera::kScreenHeight || picture->GetWidth() < Camera::kScreenWidth) {
+    if (backgroundHeight < ScreenSize::kHeight || picture->GetWidth() < ScreenSize::kWidth) {
         Log("Background: a %d x %d picture cannot show a level %d units high\n",
             picture->GetWidth(), picture->GetHeight(), backgroundHeight);
         return false;
@@ -91,7 +92,7 @@ void Background::scrollTo(int x, int y) {
     if (!band)
         return;
     // Never ask for rows above or below the window, whoever asks.
-    const int lastTopRow = backgroundHeight - Camera::kScreenHeight;
+    const int lastTopRow = backgroundHeight - ScreenSize::kHeight;
     band->ScrollTo(std::clamp(lastTopRow - y, 0, lastTopRow));
 }
 

@@ -1,22 +1,23 @@
 #include "world/BackgroundBand.h"
 
+#include "core/ScreenSize.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-constexpr int kWidth = 800;
-
 int Wrap(int row) {
-    return ((row % BackgroundBand::kRows) + BackgroundBand::kRows) % BackgroundBand::kRows;
+    return ((row % ScreenSize::kHeight) + ScreenSize::kHeight) % ScreenSize::kHeight;
 }
 
 } // namespace
 
 bool BackgroundBand::Create(std::unique_ptr<Image> window) {
-    topRow = window->GetHeight() - kRows;
+    topRow = window->GetHeight() - ScreenSize::kHeight;
     ringOffset = 0;
-    return SurfaceSprite::Create(std::move(window), kWidth, kRows, 0, topRow, false);
+    return SurfaceSprite::Create(std::move(window), ScreenSize::kWidth, ScreenSize::kHeight, 0,
+                                 topRow, false);
 }
 
 void BackgroundBand::ScrollTo(int newTopRow) {
@@ -24,7 +25,7 @@ void BackgroundBand::ScrollTo(int newTopRow) {
     if (change == 0)
         return;
     topRow = newTopRow;
-    if (std::abs(change) >= kRows) {
+    if (std::abs(change) >= ScreenSize::kHeight) {
         Refill();
         return;
     }
@@ -32,7 +33,7 @@ void BackgroundBand::ScrollTo(int newTopRow) {
     if (change < 0)
         CopyScreenRows(0, -change);
     else
-        CopyScreenRows(kRows - change, change);
+        CopyScreenRows(ScreenSize::kHeight - change, change);
 }
 
 void BackgroundBand::Refill() {
@@ -42,23 +43,24 @@ void BackgroundBand::Refill() {
 
 void BackgroundBand::CopyScreenRows(int first, int count) {
     const int surfaceRow = Wrap(ringOffset + first);
-    const int beforeWrap = std::min(count, kRows - surfaceRow);
+    const int beforeWrap = std::min(count, ScreenSize::kHeight - surfaceRow);
     CopyRun(surfaceRow, topRow + first, beforeWrap);
     if (beforeWrap < count)
         CopyRun(0, topRow + first + beforeWrap, count - beforeWrap);
 }
 
 void BackgroundBand::CopyRun(int firstSurfaceRow, int windowRow, int count) {
-    const Rect rows{0, firstSurfaceRow, kWidth - 1, firstSurfaceRow + count - 1};
+    const InclusiveRect rows{0, firstSurfaceRow, ScreenSize::kWidth - 1,
+                             firstSurfaceRow + count - 1};
     SetPixelsRect(0, windowRow - firstSurfaceRow, rows);
 }
 
 void BackgroundBand::Render(const RenderParams& params) {
-    const int rowsBeforeWrap = kRows - ringOffset;
+    const int rowsBeforeWrap = ScreenSize::kHeight - ringOffset;
     const RenderParams upper{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE,
                              0,
                              ringOffset,
-                             kWidth,
+                             ScreenSize::kWidth,
                              rowsBeforeWrap,
                              params.dstX,
                              params.dstY,
@@ -70,7 +72,7 @@ void BackgroundBand::Render(const RenderParams& params) {
     const RenderParams lower{RP_SRC_POS | RP_SRC_SIZE | RP_DST_POS | RP_OPAQUE,
                              0,
                              0,
-                             kWidth,
+                             ScreenSize::kWidth,
                              ringOffset,
                              params.dstX,
                              params.dstY + rowsBeforeWrap,

@@ -8,8 +8,6 @@
 // that scroll into view are copied in, at the row where the ring currently wraps.
 class BackgroundBand : public SurfaceSprite {
   public:
-    static constexpr int kRows = 600;
-
     // `window` is a band of a picture that must outlive this band.
     bool Create(std::unique_ptr<Image> window);
 

@@ -11,7 +11,7 @@ namespace {
 constexpr float kSnapDistance = 1.0f;
 constexpr int kFrogRowsAboveScreenBottom = 2;
 constexpr int kLowestFrogScreenY = 1;
-constexpr int kHighestFrogScreenY = 599;
+constexpr int kHighestFrogScreenY = ScreenSize::kHeight - 1;
 
 } // namespace
 
@@ -20,7 +20,7 @@ int Camera::screenX(float worldX) const {
 }
 
 int Camera::screenY(float worldY) const {
-    return kScreenHeight - (RoundToInt(worldY) - RoundToInt(y));
+    return ScreenSize::kHeight - (RoundToInt(worldY) - RoundToInt(y));
 }
 
 void Camera::setBackgroundHeight(int height) {
@@ -29,7 +29,7 @@ void Camera::setBackgroundHeight(int height) {
 
 // A background lower than the screen leaves no room to scroll at all.
 int Camera::upperLimit() const {
-    return std::max(0, backgroundHeight - kScreenHeight);
+    return std::max(0, backgroundHeight - ScreenSize::kHeight);
 }
 
 int Camera::roundedX() const {

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/ScreenSize.h"
+
 // The view onto the world: the world position shown at the bottom-left corner of the screen,
 // and the scrolling that follows the frog up and down.
 class Camera {
   public:
-    static constexpr int kScreenWidth = 800;
-    static constexpr int kScreenHeight = 600;
-
     // Screen pixel of a world position; both sides are rounded before subtracting.
     int screenX(float worldX) const;
     int screenY(float worldY) const;
@@ -35,5 +34,5 @@ class Camera {
   private:
     void stopAtTarget();
 
-    int backgroundHeight = kScreenHeight;
+    int backgroundHeight = ScreenSize::kHeight;
 };

@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
@@ -151,7 +152,7 @@ bool ObjectTrack::newestWhollyOnScreen() const {
     const TrackObject& newest = *objects.back();
     const float half = static_cast<float>(newest.getWidth() / 2);
     const float x = newest.getX();
-    return half < x && x < static_cast<float>(TrackObject::kScreenWidth) - half;
+    return half < x && x < static_cast<float>(ScreenSize::kWidth) - half;
 }
 
 bool ObjectTrack::spawnDrawSucceeds() {

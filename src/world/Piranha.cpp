@@ -1,12 +1,13 @@
 #include "world/Piranha.h"
 
 #include "core/Log.h"
+#include "core/ScreenSize.h"
 
 Piranha::Piranha() : TrackObject("Piranha", kObjectType) {}
 
 bool Piranha::attach(const Lane& newLane, bool randomX) {
     TrackObject::attach(newLane, randomX);
-    setPosition(lane.fromLeft ? static_cast<float>(kScreenWidth) : 0.0f,
+    setPosition(lane.fromLeft ? static_cast<float>(ScreenSize::kWidth) : 0.0f,
                 static_cast<float>(lane.centreY));
     setState(kStateSwimming);
     width = kSize;

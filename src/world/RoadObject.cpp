@@ -1,6 +1,7 @@
 #include "world/RoadObject.h"
 
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "core/Truncation.h"
@@ -47,5 +48,5 @@ void RoadObject::drawShadow(const Camera& camera, const std::string& label, bool
     if (sprite == nullptr)
         return;
     sprite->DrawCentered(RoundToInt(x - camera.x) + shadowOffsetX,
-                         Camera::kScreenHeight - shadowOffsetY - RoundToInt(y - camera.y));
+                         ScreenSize::kHeight - shadowOffsetY - RoundToInt(y - camera.y));
 }

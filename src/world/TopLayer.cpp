@@ -1,6 +1,7 @@
 #include "world/TopLayer.h"
 
 #include "core/Log.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/StringUtil.h"
 #include "gfx/Sprite.h"
@@ -63,6 +64,6 @@ void TopLayer::draw(const Camera& camera) const {
             continue;
         const Position& at = entries[i];
         sprite->Draw(at.x - camera.roundedX(),
-                     Camera::kScreenHeight + camera.roundedY() - at.y - sprite->GetHeight());
+                     ScreenSize::kHeight + camera.roundedY() - at.y - sprite->GetHeight());
     }
 }

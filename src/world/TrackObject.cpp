@@ -1,5 +1,6 @@
 #include "world/TrackObject.h"
 
+#include "core/ScreenSize.h"
 #include "core/Singleton.h"
 #include "world/LaneFrog.h"
 #include "world/ObjectTrack.h"
@@ -19,10 +20,10 @@ bool TrackObject::attach(const Lane& newLane, bool randomX) {
     lane = newLane;
     if (randomX)
         setPosition(
-            static_cast<float>(Singleton<Randomizer>::Instance().next() % (kScreenWidth + 1)),
+            static_cast<float>(Singleton<Randomizer>::Instance().next() % (ScreenSize::kWidth + 1)),
             static_cast<float>(lane.centreY));
     else
-        setPosition(lane.fromLeft ? 0.0f : static_cast<float>(kScreenWidth),
+        setPosition(lane.fromLeft ? 0.0f : static_cast<float>(ScreenSize::kWidth),
                     static_cast<float>(lane.centreY));
     return true;
 }

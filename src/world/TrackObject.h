@@ -28,8 +28,6 @@ class TrackObject : public GameObject, public VisualObject {
         PlayEvents* events = nullptr;
     };
 
-    static constexpr int kScreenWidth = 800;
-
     TrackObject(std::string name, int objectType);
     TrackObject(const TrackObject&) = delete;
     TrackObject& operator=(const TrackObject&) = delete;

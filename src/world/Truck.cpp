@@ -1,6 +1,7 @@
 #include "world/Truck.h"
 
 #include "core/Rounding.h"
+#include "core/ScreenSize.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
 #include "gfx/Sprite.h"
@@ -126,7 +127,7 @@ void Truck::drawStar(const Camera& camera) const {
         return;
     sprite->time = stateTime;
     sprite->DrawCentered(RoundToInt(x) + static_cast<int>(seatOffsetX) - camera.roundedX(),
-                         Camera::kScreenHeight + camera.roundedY() - RoundToInt(y) - starOffsetY);
+                         ScreenSize::kHeight + camera.roundedY() - RoundToInt(y) - starOffsetY);
 }
 
 // The mixer's kill shows a frog leg sticking out of the drum, facing the way the truck does.

@@ -12,6 +12,7 @@
 #include "WorldGeometry.h"
 #include "WorldLayout.h"
 #include "WorldPainter.h"
+#include "core/ScreenSize.h"
 #include "core/StringUtil.h"
 
 #include <cstdio>
@@ -33,12 +34,12 @@ struct Screen {
 };
 
 const Screen kScreens[] = {
-    {"TITLE_MENU", MenuScreens::TitleMenu, MenuScreens::kWidth, MenuScreens::kHeight},
-    {"HELP", MenuScreens::Help, MenuScreens::kWidth, MenuScreens::kHeight},
-    {"HIGH_SCORE", MenuScreens::HighScore, MenuScreens::kWidth, MenuScreens::kHeight},
-    {"CREDITS", MenuScreens::Credits, MenuScreens::kWidth, MenuScreens::kHeight},
-    {"CREDITS_MASK", MenuScreens::CreditsMask, MenuScreens::kWidth, MenuScreens::kHeight},
-    {"PRELOAD", MenuScreens::Preload, MenuScreens::kWidth, MenuScreens::kHeight},
+    {"TITLE_MENU", MenuScreens::TitleMenu, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"HELP", MenuScreens::Help, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"HIGH_SCORE", MenuScreens::HighScore, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"CREDITS", MenuScreens::Credits, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"CREDITS_MASK", MenuScreens::CreditsMask, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"PRELOAD", MenuScreens::Preload, ScreenSize::kWidth, ScreenSize::kHeight},
     {"PROGRESS_BAR", MenuScreens::ProgressBar, MenuScreens::kBarWidth, MenuScreens::kBarHeight},
 };
 
@@ -68,7 +69,7 @@ std::unique_ptr<Canvas> DrawDecoration(const Decorations::Placement& placement) 
 
 // One screen of the world as a level shows it: the window rows from `top`, decorations over it.
 bool WriteView(const Canvas& world, int top, const std::string& path) {
-    Canvas view(WorldGeometry::kPictureWidth, WorldGeometry::kScreenHeight);
+    Canvas view(WorldGeometry::kPictureWidth, ScreenSize::kHeight);
     cairo_t* cr = view.Context();
     cairo_set_source_surface(cr, world.Surface(), 0, -top);
     cairo_paint(cr);
@@ -149,8 +150,8 @@ bool AssetGenerator::WriteConfig() const {
 bool AssetGenerator::WriteWorldViews(const std::string& folder) {
     using namespace WorldGeometry;
     const auto world = DrawWorld();
-    const int levelZero = WindowTop(0, 3) + WindowHeight(3) - kScreenHeight;
-    const int levelFour = WindowTop(4, 3) + WindowHeight(3) - kScreenHeight;
+    const int levelZero = WindowTop(0, 3) + WindowHeight(3) - ScreenSize::kHeight;
+    const int levelFour = WindowTop(4, 3) + WindowHeight(3) - ScreenSize::kHeight;
     const int showdown = WindowTop(kShowdownLevelInWorld, kShowdownAreas);
     return WriteView(*world, levelZero, folder + "/world-level0.png") &&
            WriteView(*world, levelFour, folder + "/world-level4.png") &&

@@ -3,11 +3,16 @@
 #include "Buttons.h"
 #include "Figures.h"
 #include "Paint.h"
+#include "core/ScreenSize.h"
 
 #include <cmath>
 #include <string>
 
 namespace MenuScreens {
+
+using ScreenSize::kHeight;
+using ScreenSize::kWidth;
+
 namespace {
 
 // A summer meadow with a brook and a country road, the game's world in miniature.
@@ -44,7 +49,7 @@ void Backdrop(cairo_t* cr, int seed) {
                            290 + 24 * std::sin(i * 1.7), 34, i % 3 == 1);
     Figures::Trunk(cr, 520, 300, 120);
     // The road along the bottom.
-    cairo_rectangle(cr, 0, 430, kWidth, 170);
+    cairo_rectangle(cr, 0, 430, kWidth, kHeight - 430);
     Paint::Colour(cr, 0x5C606C);
     cairo_fill(cr);
     cairo_rectangle(cr, 0, 424, kWidth, 8);

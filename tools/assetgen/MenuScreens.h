@@ -2,13 +2,10 @@
 
 #include "Canvas.h"
 
-// The full-screen pictures outside a level, 800 × 600, with their buttons at the fixed
-// rectangles: title menu, help, high scores, credits and the credits' mask, and the preload
-// screen with its progress bar.
+// The full-screen pictures outside a level, with their buttons at the fixed rectangles: title
+// menu, help, high scores, credits and the credits' mask, and the preload screen with its
+// progress bar.
 namespace MenuScreens {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 // The credits scroll inside this window; the mask covers everything else.
 constexpr int kCreditsLeft = 90;

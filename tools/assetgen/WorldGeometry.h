@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ScreenSize.h"
+
 // How the world picture maps to the levels. A level with levelInWorld L shows the picture
 // window whose bottom lies 450 × L rows above the picture's bottom, so every area keeps its
 // picture rows whatever the level. Rows here are "global rows": counted in cells from the
@@ -7,7 +9,8 @@
 // sees its row r at global row r + 6 × L.
 namespace WorldGeometry {
 
-constexpr int kPictureWidth = 800;
+// The camera only ever scrolls up and down.
+constexpr int kPictureWidth = ScreenSize::kWidth;
 constexpr int kCellWidth = 50;
 constexpr int kCellHeight = 75;
 constexpr int kLatCells = kPictureWidth / kCellWidth;
@@ -24,7 +27,6 @@ constexpr int kShowdownAreas = 3;
 constexpr int kPictureHeight =
     kCellHeight * (kShowdownAreas * kCellsPerArea + kStartStripCells + 1) +
     kShowdownLevelInWorld * kAreaUnits;
-constexpr int kScreenHeight = 600;
 
 enum AreaType { kRoad = 0, kRoadWithRoof = 1, kRiver = 2 };
 constexpr int kAreaTypes[kAreas] = {kRoad, kRiver, kRoadWithRoof, kRiver,
