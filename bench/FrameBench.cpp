@@ -381,7 +381,8 @@ bool Measure(int depth, Timings& timings) {
     close(pipeEnds[1]);
     size_t received = 0;
     auto* bytes = reinterpret_cast<char*>(&timings);
-    for (ssize_t got = 1; got > 0 && received<sizeof(Timings); received += got> 0 ? got : 0)
+    for (ssize_t got = 1; got > 0 && (received < sizeof(Timings));
+         received += (got > 0 ? static_cast<size_t>(got) : 0))
         got = read(pipeEnds[0], bytes + received, sizeof(Timings) - received);
     close(pipeEnds[0]);
     int status = 0;
