@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -22,11 +23,45 @@ TEST(CommandLineTest, OptionsInEitherFormAskOnceAndAnythingElseIsInvalid) {
     EXPECT_EQ(CommandLine(3, argv).request(), Request::Version);
     EXPECT_EQ(CommandLine(1, argv).request(), Request::Play);
     EXPECT_EQ(CommandLine({"--help"}).request(), Request::Help);
-    for (const char* unknown : {"--fullscreen", "-x", "level3", "--HELP", "--help="}) {
+    for (const char* unknown : {"--full", "-x", "level3", "--HELP", "--help=", "--nosound"}) {
         const CommandLine line({"-h", unknown});
         EXPECT_EQ(line.request(), Request::Invalid) << unknown;
         EXPECT_NE(line.problem().find(unknown), std::string::npos) << line.problem();
     }
+}
+
+TEST(CommandLineTest, StartChoicesAreReadAndTheLastModeWins) {
+    const CommandLine none(std::vector<std::string>{});
+    EXPECT_EQ(none.fullscreen(), std::nullopt);
+    EXPECT_TRUE(none.sound());
+    EXPECT_EQ(none.dataFolder(), "");
+
+    const std::string folder = ::testing::TempDir();
+    const std::string slashed = folder.ends_with('/') ? folder : folder + "/";
+    const CommandLine windowed({"--fullscreen", "--no-sound", "--data", folder, "--window"});
+    EXPECT_EQ(windowed.request(), Request::Play) << windowed.problem();
+    EXPECT_EQ(windowed.fullscreen(), false);
+    EXPECT_FALSE(windowed.sound());
+    EXPECT_EQ(windowed.dataFolder(), slashed);
+    EXPECT_EQ(CommandLine({"--window", "--fullscreen"}).fullscreen(), true);
+    EXPECT_EQ(CommandLine({"--data=" + slashed}).dataFolder(), slashed);
+}
+
+TEST(CommandLineTest, DataNeedsAFolderThatExistsAndSaysWhich) {
+    const std::string missing = ::testing::TempDir() + "/no-such-folder-here";
+    const std::string file = ::testing::TempDir() + "/plain-file";
+    std::fclose(std::fopen(file.c_str(), "w"));
+    for (const auto& [arguments, named] :
+         {std::pair{std::vector<std::string>{"--data"}, std::string("DIR")},
+          std::pair{std::vector<std::string>{"--data="}, std::string("DIR")},
+          std::pair{std::vector<std::string>{"--data", missing, "--help"}, missing},
+          std::pair{std::vector<std::string>{"--data", file}, file}}) {
+        const CommandLine line(arguments);
+        EXPECT_EQ(line.request(), Request::Invalid) << named;
+        EXPECT_NE(line.problem().find(named), std::string::npos) << line.problem();
+        EXPECT_EQ(line.dataFolder(), "") << named;
+    }
+    std::remove(file.c_str());
 }
 
 TEST(CommandLineTest, AnswersGoToTheirStreamsWithTheirExitCodes) {

@@ -4,10 +4,13 @@
 #include "platform/sdl/SdlPlatform.h"
 
 int main(int argc, char** argv) {
+    const CommandLine line(argc, argv);
     // Help and version need no window, so they are answered before SDL starts.
-    if (const auto exitCode = CommandLine(argc, argv).Answer(stdout, stderr))
+    if (const auto exitCode = line.Answer(stdout, stderr))
         return *exitCode;
-    platform::SdlPlatform desktop;
+    platform::SdlPlatform desktop({line.fullscreen().value_or(true), line.sound()});
     platform::Platform::install(&desktop);
-    return Application().Run();
+    Application game;
+    game.ReadDataFrom(line.dataFolder());
+    return game.Run();
 }

@@ -23,6 +23,10 @@ constexpr uint32_t kTransparent = 0xFF00FF;
 int Application::Run() {
     if (!ResetLog())
         return ToInt(ExitCode::Aborted);
+    if (!dataFolder.empty()) {
+        Log("Reading the data from %s\n", dataFolder.c_str());
+        Singleton<FileLoader>::Instance().UseFolder(dataFolder);
+    }
     try {
         if (!StartUp())
             return ToInt(ExitCode::Fatal);

@@ -2,6 +2,8 @@
 
 #include "app/WindowProcedure.h"
 
+#include <string>
+
 class LoopDriver;
 namespace platform {
 class Window;
@@ -20,6 +22,9 @@ class Application {
     // The whole life of the program; returns the process exit code.
     int Run();
 
+    // The folder that holds data/, with its trailing slash; the working folder when empty.
+    void ReadDataFrom(const std::string& folder) { dataFolder = folder; }
+
     const WindowProcedure& Procedure() const { return procedure; }
 
   private:
@@ -32,5 +37,6 @@ class Application {
 
     LoopDriver* driver;
     int screenDepth;
+    std::string dataFolder;
     WindowProcedure procedure;
 };

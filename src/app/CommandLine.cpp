@@ -2,19 +2,24 @@
 
 #include "core/ExitCode.h"
 
+#include <filesystem>
+#include <system_error>
+
+namespace {
+constexpr std::string_view kDataOption = "--data";
+}
+
 CommandLine::CommandLine(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        Read(argument);
-        if (asked == Request::Invalid)
-            return;
-    }
+    for (std::size_t next = 0; next < arguments.size() && asked != Request::Invalid;)
+        Read(arguments, next);
 }
 
 CommandLine::CommandLine(int argc, const char* const* argv)
     : CommandLine(
           std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0))) {}
 
-void CommandLine::Read(const std::string& argument) {
+void CommandLine::Read(const std::vector<std::string>& arguments, std::size_t& next) {
+    const std::string& argument = arguments[next++];
     // The first request wins, as "--help --version" would surprise either way.
     if (argument == "-h" || argument == "--help") {
         if (asked == Request::Play)
@@ -22,11 +27,37 @@ void CommandLine::Read(const std::string& argument) {
     } else if (argument == "-v" || argument == "--version") {
         if (asked == Request::Play)
             asked = Request::Version;
+    } else if (argument == "--window" || argument == "--fullscreen") {
+        // The last of the two wins, so that an alias can be overridden.
+        startFullscreen = argument == "--fullscreen";
+    } else if (argument == "--no-sound") {
+        soundWanted = false;
+    } else if (argument == kDataOption) {
+        ReadDataFolder(next < arguments.size() ? std::optional(arguments[next++]) : std::nullopt);
+    } else if (argument.starts_with(std::string(kDataOption) + "=")) {
+        ReadDataFolder(argument.substr(kDataOption.size() + 1));
     } else {
-        asked = Request::Invalid;
-        why = argument.starts_with("-") ? "unknown option " + argument
-                                        : "unexpected argument " + argument;
+        Refuse(argument.starts_with("-") ? "unknown option " + argument
+                                         : "unexpected argument " + argument);
     }
+}
+
+void CommandLine::ReadDataFolder(const std::optional<std::string>& folder) {
+    if (!folder || folder->empty()) {
+        Refuse("--data needs a folder DIR");
+        return;
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(*folder, error)) {
+        Refuse("--data DIR: " + *folder + " is not a folder");
+        return;
+    }
+    dataRoot = folder->ends_with('/') ? *folder : *folder + "/";
+}
+
+void CommandLine::Refuse(const std::string& reason) {
+    asked = Request::Invalid;
+    why = reason;
 }
 
 std::optional<int> CommandLine::Answer(std::FILE* out, std::FILE* err) const {
@@ -47,13 +78,19 @@ std::optional<int> CommandLine::Answer(std::FILE* out, std::FILE* err) const {
 }
 
 std::string CommandLine::Usage() {
-    return "Usage: quagleaper [OPTION]\n"
+    return "Usage: quagleaper [OPTION]...\n"
            "Hop a frog across road and river lanes and bring it home.\n"
            "\n"
-           "  -h, --help     print this help and exit\n"
-           "  -v, --version  print the version and exit\n"
+           "  -h, --help        print this help and exit\n"
+           "  -v, --version     print the version and exit\n"
+           "      --window      start in a window\n"
+           "      --fullscreen  start full screen (the default)\n"
+           "      --no-sound    play without opening a sound device\n"
+           "      --data DIR    read the game's data from DIR/data instead of ./data;\n"
+           "                    the log debug.txt and data/HighScore.txt stay in the\n"
+           "                    working folder\n"
            "\n"
-           "Without an option the game starts in a window. See quagleaper(6).\n";
+           "Without an option the game starts full screen. See quagleaper(6).\n";
 }
 
 std::string CommandLine::Version() {

@@ -17,6 +17,12 @@ class CommandLine {
     // Why the command line is invalid; empty otherwise.
     const std::string& problem() const { return why; }
 
+    // Full screen or a window when the player chose; the game's own choice otherwise.
+    std::optional<bool> fullscreen() const { return startFullscreen; }
+    bool sound() const { return soundWanted; }
+    // The folder that holds data/, with its trailing slash; empty for the working folder.
+    const std::string& dataFolder() const { return dataRoot; }
+
     // Prints the help, the version or the complaint and returns the exit code; nothing for a
     // command line that asks to play.
     std::optional<int> Answer(std::FILE* out, std::FILE* err) const;
@@ -25,8 +31,14 @@ class CommandLine {
     static std::string Version();
 
   private:
-    void Read(const std::string& argument);
+    // Reads the option at `next`, and its value after it, and moves `next` past both.
+    void Read(const std::vector<std::string>& arguments, std::size_t& next);
+    void ReadDataFolder(const std::optional<std::string>& folder);
+    void Refuse(const std::string& reason);
 
     Request asked = Request::Play;
     std::string why;
+    std::optional<bool> startFullscreen;
+    bool soundWanted = true;
+    std::string dataRoot;
 };

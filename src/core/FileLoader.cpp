@@ -34,8 +34,14 @@ std::optional<int> ParseFrameNumber(const char* line) {
 } // namespace
 
 FileLoader::FileLoader() : containerPath(basePath + kContainerName) {
-    // useContainer is still false, so this is a plain test on disk.
-    useContainer = Exists(containerPath);
+    useContainer = ContainerOnDisk();
+}
+
+void FileLoader::UseFolder(const std::string& dataFolder) {
+    folder = dataFolder;
+    containerPath = folder + basePath + kContainerName;
+    container.reset();
+    useContainer = ContainerOnDisk();
 }
 
 bool FileLoader::Exists(const std::string& path) const {
@@ -49,7 +55,7 @@ bool FileLoader::Exists(const std::string& name, const std::string& suffix) cons
 std::FILE* FileLoader::OpenEntry(const std::string& path, const ContainerEntry*& entryOut) {
     entryOut = nullptr;
     if (!useContainer)
-        return FileUtil::OpenRegularFile(FileUtil::NativePath(path), kMaxLooseFileBytes);
+        return FileUtil::OpenRegularFile(FileUtil::NativePath(folder + path), kMaxLooseFileBytes);
     const ContainerEntry* record = Find(path);
     if (!record ||
         std::fseek(container.get(), static_cast<long>(record->Offset()), SEEK_SET) != 0) {
@@ -62,7 +68,7 @@ std::FILE* FileLoader::OpenEntry(const std::string& path, const ContainerEntry*&
 
 bool FileLoader::ReadDirectory() {
     // A container that turned up since the last start is taken up as on a first one.
-    useContainer = useContainer || ExistsLoose(containerPath);
+    useContainer = useContainer || ContainerOnDisk();
     if (!useContainer)
         return true;
     if (!LoadDirectory()) {
@@ -125,7 +131,11 @@ bool FileLoader::LiesInside(const ContainerEntry& record) const {
 }
 
 bool FileLoader::ExistsLoose(const std::string& path) const {
-    return FileUtil::IsRegularFile(FileUtil::NativePath(path));
+    return FileUtil::IsRegularFile(FileUtil::NativePath(folder + path));
+}
+
+bool FileLoader::ContainerOnDisk() const {
+    return FileUtil::IsRegularFile(FileUtil::NativePath(containerPath));
 }
 
 bool FileLoader::LoadDirectory() {

@@ -35,6 +35,11 @@ class FileLoader {
     bool ReadDirectory();
     void CloseContainer();
 
+    // The folder that holds data\, with its trailing slash; the working folder by default. Paths
+    // keep naming data\..., so the high scores written beside them stay in the working folder.
+    // Called before ReadDirectory.
+    void UseFolder(const std::string& folder);
+
     std::string GetBasePath() const { return basePath; }
 
     // The frame list of sprite `name` (name + "Frames.txt"), one number per line.
@@ -52,6 +57,7 @@ class FileLoader {
     std::size_t WalkTo(const std::string& loweredPath) const;
     bool LiesInside(const ContainerEntry& record) const;
     bool ExistsLoose(const std::string& path) const;
+    bool ContainerOnDisk() const;
     bool LoadDirectory();
     void ReportDamagedRecords() const;
 
@@ -60,5 +66,6 @@ class FileLoader {
     std::array<ContainerEntry, kDirectoryRecords> directory{};
     long containerSize = 0;
     std::string basePath = "data\\";
+    std::string folder;
     std::string containerPath;
 };

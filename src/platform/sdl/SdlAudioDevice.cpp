@@ -12,7 +12,7 @@ constexpr int kFramesPerCallback = 1024;
 constexpr int kBytesPerFrame = kOutputChannels * 2;
 } // namespace
 
-SdlAudioDevice::SdlAudioDevice() : mixer(*this) {}
+SdlAudioDevice::SdlAudioDevice(bool wanted) : mixer(*this), wanted(wanted) {}
 
 SdlAudioDevice::~SdlAudioDevice() {
     close();
@@ -21,6 +21,10 @@ SdlAudioDevice::~SdlAudioDevice() {
 bool SdlAudioDevice::open() {
     if (device)
         return true;
+    if (!wanted) {
+        SDL_Log("Sound is switched off: no sound device is opened");
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         SDL_Log("SDL has no sound: %s", SDL_GetError());
         return false;

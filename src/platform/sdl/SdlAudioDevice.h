@@ -12,7 +12,8 @@ namespace platform {
 // another thread holds SDL's lock of the device.
 class SdlAudioDevice final : public AudioDevice, private AudioGuard {
   public:
-    SdlAudioDevice();
+    // An unwanted device is never opened, as if the system had none.
+    explicit SdlAudioDevice(bool wanted = true);
     ~SdlAudioDevice() override;
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
@@ -29,6 +30,7 @@ class SdlAudioDevice final : public AudioDevice, private AudioGuard {
 
     Mixer mixer;
     uint32_t device = 0;
+    bool wanted;
 };
 
 } // namespace platform

@@ -92,7 +92,7 @@ SDL_Renderer* SdlDisplayDevice::makeRenderer(SDL_Window* window) {
 }
 
 void SdlDisplayDevice::showFullscreen(bool fullscreen) {
-    window.setFullscreen(fullscreen);
+    window.setFullscreen(fullscreen && fullscreenWanted);
 }
 
 DisplayResult SdlDisplayDevice::prepareOutput(int width, int height) {

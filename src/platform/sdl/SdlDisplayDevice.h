@@ -23,7 +23,9 @@ class SdlWindow;
 // on the processor, SDL's own software renderer does the same work for much less.
 class SdlDisplayDevice final : public DisplayDevice {
   public:
-    explicit SdlDisplayDevice(SdlWindow& window) : window(window) {}
+    // Without full screen the game's full-screen mode shows in a window, as after F11.
+    explicit SdlDisplayDevice(SdlWindow& window, bool fullscreenWanted = true)
+        : window(window), fullscreenWanted(fullscreenWanted) {}
     ~SdlDisplayDevice() override;
 
     int desktopDepth() const override;
@@ -47,6 +49,7 @@ class SdlDisplayDevice final : public DisplayDevice {
     void releaseOutput();
 
     SdlWindow& window;
+    bool fullscreenWanted;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int textureWidth = 0;

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The desktop game's start choices in a real X window: --window --no-sound --data DIR, run from
+# a folder without data, opens an 800 x 600 window, plays silently on DIR's data and keeps its
+# log in the working folder; without a display the game says so and ends with exit code 1.
+# Usage: command_line.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=window-lib.bash
+source "$here/window-lib.bash"
+
+if [ "${1:-}" = "--in-session" ]; then
+    # Inside the X session: $2 is the game, $3 the folder holding data/.
+    "$2" --no-sound --data "$3" --window > game.out 2>&1 &
+    pid=$!
+    find_game_window
+    focus_game_window
+    wait_for_title_menu debug.txt
+    [ "$(window_geometry)" = "800x600" ] || fail "--window gave $(window_geometry)"
+    xdotool key Escape
+    wait_for_exit "$pid"
+    [ "$status" -eq 0 ] || fail "exit status $status"
+    exit 0
+fi
+
+build=$(cd "${1:?usage: command_line.sh BUILD_DIR}" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/game/data" "$work/play"
+cp "$build/run/data/"* "$work/game/data/"
+cd "$work/play"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/command_line.sh" --in-session "$build/quagleaper" "$work/game"
+
+grep -q "Sound is switched off" game.out || fail "--no-sound did not keep the sound device shut"
+grep -qxF "Disabling Sound due to invalid device." debug.txt || fail "the sound was not switched off"
+[ "$(tail -c 9 debug.txt)" = "Exiting." ] || fail "debug.txt does not end with Exiting."
+[ ! -e "$work/game/debug.txt" ] || fail "the log went to the data folder"
+echo "command line: passed"
