@@ -6,7 +6,9 @@
 #include "core/ExitCode.h"
 #include "core/FileLoader.h"
 #include "core/Log.h"
+#include "core/PlayerMessage.h"
 #include "core/ScreenSize.h"
+#include "core/ShowError.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/PictureLoader.h"
@@ -14,6 +16,9 @@
 #include "sound/SoundEngine.h"
 
 #include <exception>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 namespace {
 constexpr const char* kIconName = "appicon";
@@ -21,15 +26,17 @@ constexpr uint32_t kTransparent = 0xFF00FF;
 } // namespace
 
 int Application::Run() {
-    if (!ResetLog())
+    if (!ResetLog()) {
+        ShowError(PlayerMessage::LogNotWritable(kLogFileName));
         return ToInt(ExitCode::Aborted);
+    }
     if (!dataFolder.empty()) {
         Log("Reading the data from %s\n", dataFolder.c_str());
         Singleton<FileLoader>::Instance().UseFolder(dataFolder);
     }
     try {
-        if (!StartUp())
-            return ToInt(ExitCode::Fatal);
+        if (const std::optional<ExitCode> failed = StartUp())
+            return ToInt(*failed);
         const int exitCode =
             AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop() : ExitCodeAfterPreload();
         ShutDown();
@@ -42,13 +49,26 @@ int Application::Run() {
     return ToInt(ExitCode::Fatal);
 }
 
-bool Application::StartUp() {
+std::optional<ExitCode> Application::StartUp() {
+    const std::string dataOnDisk = dataFolder + "data/";
+    std::error_code error;
+    if (!std::filesystem::is_directory(dataOnDisk, error)) {
+        ShowError(PlayerMessage::DataMissing(dataOnDisk));
+        return ExitCode::Fatal;
+    }
     platform::Window& window = platform::Platform::current().window();
-    if (!window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight))
-        return false;
+    switch (window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight)) {
+    case platform::Window::Opening::NoDisplay:
+        ShowError(PlayerMessage::NoDisplay());
+        return ExitCode::Aborted;
+    case platform::Window::Opening::Failed:
+        return ExitCode::Fatal;
+    case platform::Window::Opening::Opened:
+        break;
+    }
     if (!Singleton<DirectDraw>::Instance().Init(window, ScreenSize::kWidth, ScreenSize::kHeight,
                                                 screenDepth, true))
-        return false;
+        return ExitCode::Fatal;
     // Without a readable container the loader serves loose files.
     Singleton<FileLoader>::Instance().ReadDirectory();
     ShowWindowIcon(window);
@@ -59,7 +79,7 @@ bool Application::StartUp() {
     // A failed Init has posted its own quit request, which ends the main loop at once.
     game.Init();
     game.FadeToState(GameState::Startup);
-    return true;
+    return std::nullopt;
 }
 
 int Application::EnterMainLoop() {

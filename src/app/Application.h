@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/WindowProcedure.h"
+#include "core/ExitCode.h"
 
+#include <optional>
 #include <string>
 
 class LoopDriver;
@@ -28,7 +30,8 @@ class Application {
     const WindowProcedure& Procedure() const { return procedure; }
 
   private:
-    bool StartUp();
+    // The exit code of a start that failed; nothing once the game is under way.
+    std::optional<ExitCode> StartUp();
     static void ShowWindowIcon(platform::Window& window);
     int EnterMainLoop();
     static int ExitCodeAfterPreload();

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr const char* kLogFileName = "debug.txt";
 constexpr int kMessageCapacity = 2048;
 // Never through a link, and never waiting on a FIFO that someone left in the log's place.
 constexpr int kLogFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;

@@ -6,6 +6,8 @@
 // and closes the file, so that the log survives a crash; each is copied to stderr, which plays
 // the part of the debugger output.
 
+inline constexpr const char* kLogFileName = "debug.txt";
+
 // Empties debug.txt; false when it cannot be created.
 bool ResetLog();
 

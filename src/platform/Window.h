@@ -18,8 +18,11 @@ class Window {
   public:
     virtual ~Window() = default;
 
-    // Opens the window with the given client area; false when it cannot.
-    virtual bool create(const std::string& title, int clientWidth, int clientHeight) = 0;
+    // How opening the window went; no display at all is told apart, as the player can mend it.
+    enum class Opening { Opened, NoDisplay, Failed };
+
+    // Opens the window with the given client area.
+    virtual Opening create(const std::string& title, int clientWidth, int clientHeight) = 0;
 
     // Takes the oldest queued message; false when the queue is empty.
     virtual bool peekMessage(Message& out) = 0;

@@ -19,7 +19,7 @@ TEST(SdlDisplayDeviceTest, TheSoftwareRendererScalesToTheNearestPixel) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     platform::SdlWindow window;
-    ASSERT_TRUE(window.create("Quagleaper", 1024, 768));
+    ASSERT_EQ(window.create("Quagleaper", 1024, 768), platform::Window::Opening::Opened);
     platform::SdlDisplayDevice device(window);
     ASSERT_EQ(device.open(), dd::Ok);
     ASSERT_EQ(device.setCooperativeLevel(false), dd::Ok);

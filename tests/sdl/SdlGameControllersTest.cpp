@@ -17,7 +17,7 @@ class SdlGameControllersTest : public ::testing::Test {
         SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
         // The dummy window never has the focus, without which SDL drops controller events.
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-        ASSERT_TRUE(window.create("Quagleaper", 800, 600));
+        ASSERT_EQ(window.create("Quagleaper", 800, 600), platform::Window::Opening::Opened);
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
         const int index =
             SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,

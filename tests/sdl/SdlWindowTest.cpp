@@ -11,7 +11,7 @@ class SdlWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_TRUE(window.create("Quagleaper", 800, 600));
+        ASSERT_EQ(window.create("Quagleaper", 800, 600), platform::Window::Opening::Opened);
     }
 
     std::pair<int, int> Size() const {

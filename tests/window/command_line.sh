@@ -36,3 +36,13 @@ grep -qxF "Disabling Sound due to invalid device." debug.txt || fail "the sound 
 [ "$(tail -c 9 debug.txt)" = "Exiting." ] || fail "debug.txt does not end with Exiting."
 [ ! -e "$work/game/debug.txt" ] || fail "the log went to the data folder"
 echo "command line: passed"
+
+# No display at all: SDL would fall back to a driver that shows nothing.
+set +e
+env -u DISPLAY -u WAYLAND_DISPLAY "$build/quagleaper" --no-sound --data "$work/game" > no-display.out 2>&1
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "without a display the exit status is $status"
+grep -q "found no display" no-display.out || fail "no word of the missing display: $(cat no-display.out)"
+! grep -qE "ERROR: AddressSanitizer|runtime error:" no-display.out || fail "a sanitizer spoke"
+echo "no display: passed"

@@ -4,9 +4,9 @@
 
 namespace platform {
 
-bool HeadlessWindow::create(const std::string&, int, int) {
+Window::Opening HeadlessWindow::create(const std::string&, int, int) {
     created = true;
-    return true;
+    return Opening::Opened;
 }
 
 bool HeadlessWindow::peekMessage(Message& out) {

@@ -11,7 +11,7 @@ namespace platform {
 // A window without a screen: its queue holds exactly what the driver pushes, in that order.
 class HeadlessWindow final : public Window {
   public:
-    bool create(const std::string& title, int clientWidth, int clientHeight) override;
+    Opening create(const std::string& title, int clientWidth, int clientHeight) override;
     bool peekMessage(Message& out) override;
     void waitMessage(int timeoutMs) override;
     void postQuit(int exitCode) override;

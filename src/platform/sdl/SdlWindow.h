@@ -22,7 +22,7 @@ class SdlWindow final : public Window {
     SdlWindow(const SdlWindow&) = delete;
     SdlWindow& operator=(const SdlWindow&) = delete;
 
-    bool create(const std::string& title, int clientWidth, int clientHeight) override;
+    Opening create(const std::string& title, int clientWidth, int clientHeight) override;
     bool peekMessage(Message& out) override;
     void waitMessage(int timeoutMs) override;
     void postQuit(int exitCode) override;
@@ -36,6 +36,8 @@ class SdlWindow final : public Window {
     bool isFullscreen() const;
 
   private:
+    // SDL runs without a display on its offscreen or dummy driver unless asked for one.
+    static bool fellBackToInvisibleDriver();
     void pumpEvents();
     void translate(const SDL_Event& event);
     void translateKey(const SDL_Keysym& key);

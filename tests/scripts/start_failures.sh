@@ -1,0 +1,15 @@
+# A start that cannot go on tells the player why, on stderr and in a message box, naming what
+# is wrong: a log that cannot be written ends with exit code 1, a missing data folder with -1.
+source "$(dirname "$0")/harness-lib.bash"
+
+mkdir debug.txt
+run_harness "run 5"
+expect_status 1
+grep -q "^\[ERROR\] .*cannot write its log debug.txt" harness.out || fail "no box names debug.txt: $(cat harness.out)"
+rmdir debug.txt
+
+mv data elsewhere
+run_harness "run 5"
+expect_status 255
+grep -q "^\[ERROR\] .*cannot find its data folder data/" harness.out || fail "no box names data/: $(cat harness.out)"
+grep -c "data folder" harness.out | grep -qx 2 || fail "the text is not on stderr as well as in the box"
