@@ -93,4 +93,13 @@ start_game XDG_DATA_HOME="$xdg"
 [ "$(cat "$xdg/quagleaper/data/HighScore.txt")" = "$saved" ] || fail "the high scores were not kept"
 [ "$(cd "$folder" && find . -printf '%p %s %T@\n' | sort)" = "$before" ] || fail "the default folder changed"
 [ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into the folder it was started from"
+# The launcher's own failures end it with a line on stderr, before the game starts.
+launcher_refuses() {
+    local said
+    said=$(env "$@" "$prefix/bin/quagleaper" 2>&1 >/dev/null) && fail "the launcher went on: $*"
+    echo "$said"
+}
+launcher_refuses -u HOME -u XDG_DATA_HOME | grep -q "HOME is not set" || fail "no word of the missing HOME"
+launcher_refuses XDG_DATA_HOME=/proc/no-such | grep -qF "cannot make the folder /proc/no-such/quagleaper/data" \
+    || fail "no word of the folder that cannot be made"
 echo "installed game: passed"
