@@ -52,6 +52,9 @@ TEST(HarnessScriptTest, MalformedLinesAreRejectedWithTheirLineNumber) {
         EXPECT_FALSE(Parse(std::string("run 1\n") + line + "\n", &error)) << line;
         EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
     }
+    std::string error;
+    EXPECT_FALSE(Parse("autoplay maybe\n", &error));
+    EXPECT_NE(error.find("'autoplay' takes 'on' or 'off'"), std::string::npos) << error;
 }
 
 TEST(HarnessScriptTest, LevelTakesALevelNumberOrTheShowdown) {

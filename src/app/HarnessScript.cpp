@@ -133,7 +133,7 @@ bool ParseArguments(const Syntax& syntax, const std::vector<std::string>& args,
         command.a = args[0] == "on";
         if (command.a || args[0] == "off")
             return true;
-        error = "focus is 'on' or 'off'";
+        error = StringUtil::Format("'%s' takes 'on' or 'off'", syntax.name);
         return false;
     case Args::Key:
         if (const std::optional<int> code = KeyCode(args[0])) {
