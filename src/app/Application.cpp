@@ -50,7 +50,7 @@ int Application::Run() {
 }
 
 std::optional<ExitCode> Application::StartUp() {
-    const std::string dataOnDisk = dataFolder + "data/";
+    const std::string dataOnDisk = Singleton<FileLoader>::Instance().DataFolderOnDisk();
     std::error_code error;
     if (!std::filesystem::is_directory(dataOnDisk, error)) {
         ShowError(PlayerMessage::DataMissing(dataOnDisk));

@@ -134,6 +134,10 @@ bool FileLoader::ExistsLoose(const std::string& path) const {
     return FileUtil::IsRegularFile(FileUtil::NativePath(folder + path));
 }
 
+std::string FileLoader::DataFolderOnDisk() const {
+    return FileUtil::NativePath(folder + basePath);
+}
+
 bool FileLoader::ContainerOnDisk() const {
     return FileUtil::IsRegularFile(FileUtil::NativePath(containerPath));
 }

@@ -41,6 +41,8 @@ class FileLoader {
     void UseFolder(const std::string& folder);
 
     std::string GetBasePath() const { return basePath; }
+    // Where data\ lies on disk, as the system names it.
+    std::string DataFolderOnDisk() const;
 
     // The frame list of sprite `name` (name + "Frames.txt"), one number per line.
     bool ReadFrames(const std::string& name, std::vector<int>& list) const;
