@@ -1,6 +1,6 @@
 #include "Buttons.h"
-#include "CreditsText.h"
 #include "core/FileLoader.h"
+#include "core/StringUtil.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Image.h"
@@ -115,7 +115,7 @@ TEST_F(AssetgenScreenshotsTest, TheHighScoreTableFitsItsRows) {
                            "Grün",  "Teich",  "Sumpf", "Moos",   "Unke"};
     for (int row = 0; row < 10; ++row) {
         const int y = 120 + 35 * row;
-        EXPECT_TRUE(font.DrawText(200, y, CreditsText::ToLatin1(names[row]), false));
+        EXPECT_TRUE(font.DrawText(200, y, StringUtil::Utf8ToLatin1(names[row]), false));
         EXPECT_TRUE(font.DrawText(600, y, std::to_string(50000 - 4321 * row), true));
         EXPECT_LE(font.LineHeight(), 35) << "rows must not overlap";
     }

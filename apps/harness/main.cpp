@@ -51,7 +51,9 @@ int main(int argc, char** argv) {
     AutoplayDriver withPlayer(driver, headless.window());
     RandomInputDriver withRandomInput(withPlayer, driver, headless.window(),
                                       script->Seed().value_or(0));
-    const int exitCode = Application(&withRandomInput).Run();
+    Application game(&withRandomInput);
+    game.StartIn(script->StartLanguage());
+    const int exitCode = game.Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());
         return ToInt(ExitCode::Usage);

@@ -1,6 +1,7 @@
 // quagleaper: the game in a desktop window.
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "core/Language.h"
 #include "platform/sdl/SdlPlatform.h"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,7 @@ int main(int argc, char** argv) {
     platform::Platform::install(&desktop);
     Application game;
     game.ReadDataFrom(line.dataFolder());
+    // The one place the start language is chosen.
+    game.StartIn(LanguageFromEnvironment());
     return game.Run();
 }

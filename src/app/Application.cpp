@@ -9,6 +9,7 @@
 #include "core/PlayerMessage.h"
 #include "core/ScreenSize.h"
 #include "core/ShowError.h"
+#include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Image.h"
 #include "gfx/PictureLoader.h"
@@ -26,14 +27,15 @@ constexpr uint32_t kTransparent = 0xFF00FF;
 } // namespace
 
 int Application::Run() {
+    if (!dataFolder.empty())
+        Singleton<FileLoader>::Instance().UseFolder(dataFolder);
     if (!ResetLog()) {
+        ReadTexts();
         ShowError(PlayerMessage::LogNotWritable(kLogFileName));
         return ToInt(ExitCode::Aborted);
     }
-    if (!dataFolder.empty()) {
+    if (!dataFolder.empty())
         Log("Reading the data from %s\n", dataFolder.c_str());
-        Singleton<FileLoader>::Instance().UseFolder(dataFolder);
-    }
     try {
         if (const std::optional<ExitCode> failed = StartUp())
             return ToInt(*failed);
@@ -56,6 +58,7 @@ std::optional<ExitCode> Application::StartUp() {
         ShowError(PlayerMessage::DataMissing(dataOnDisk));
         return ExitCode::Fatal;
     }
+    ReadTexts();
     platform::Window& window = platform::Platform::current().window();
     switch (window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight)) {
     case platform::Window::Opening::NoDisplay:
@@ -69,8 +72,6 @@ std::optional<ExitCode> Application::StartUp() {
     if (!Singleton<DirectDraw>::Instance().Init(window, ScreenSize::kWidth, ScreenSize::kHeight,
                                                 screenDepth, true))
         return ExitCode::Fatal;
-    // Without a readable container the loader serves loose files.
-    Singleton<FileLoader>::Instance().ReadDirectory();
     ShowWindowIcon(window);
 
     const bool soundDeviceOk = Singleton<SoundEngine>::Instance().init(window);
@@ -85,6 +86,15 @@ std::optional<ExitCode> Application::StartUp() {
 int Application::EnterMainLoop() {
     Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
     return RunMainLoop();
+}
+
+// The player's texts come from the data, so the container is read before anything that may
+// have to tell the player something. A missing data folder cannot be told in any language but
+// the source texts' English: the catalogue lives in that folder.
+void Application::ReadTexts() const {
+    // Without a readable container the loader serves loose files.
+    Singleton<FileLoader>::Instance().ReadDirectory();
+    Singleton<Translation>::Instance().Load(startLanguage);
 }
 
 // A preload that stopped left its quit request queued; without one the preload itself failed.

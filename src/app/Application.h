@@ -2,6 +2,7 @@
 
 #include "app/WindowProcedure.h"
 #include "core/ExitCode.h"
+#include "core/Language.h"
 
 #include <optional>
 #include <string>
@@ -26,12 +27,16 @@ class Application {
 
     // The folder that holds data/, with its trailing slash; the working folder when empty.
     void ReadDataFrom(const std::string& folder) { dataFolder = folder; }
+    // The language the game starts in, texts and worded pictures alike, and in which a start
+    // that fails tells the player why. German unless the program's entry chooses.
+    void StartIn(Language language) { startLanguage = language; }
 
     const WindowProcedure& Procedure() const { return procedure; }
 
   private:
     // The exit code of a start that failed; nothing once the game is under way.
     std::optional<ExitCode> StartUp();
+    void ReadTexts() const;
     static void ShowWindowIcon(platform::Window& window);
     int EnterMainLoop();
     static int ExitCodeAfterPreload();
@@ -41,5 +46,6 @@ class Application {
     LoopDriver* driver;
     int screenDepth;
     std::string dataFolder;
+    Language startLanguage = Language::German;
     WindowProcedure procedure;
 };

@@ -6,6 +6,7 @@
 #include "core/Log.h"
 #include "core/SettingsManager.h"
 #include "core/Singleton.h"
+#include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteInfo.h"
@@ -15,6 +16,7 @@
 #include "sound/SoundEngine.h"
 #include "sound/SoundFx.h"
 
+#include <algorithm>
 #include <iterator>
 #include <vector>
 
@@ -149,6 +151,26 @@ constexpr Entry kEntries[] = {
     {"PIRANHA_SWIMMING", true, Animated, 8, Timed, true, true},
 };
 
+// The pictures with words on them: their files are named for the language (LanguageVariant).
+constexpr const char* kWorded[] = {
+    "TITLE_MENU",
+    "HIGH_SCORE",
+    "HELP",
+    "CREDITS",
+    "CREDITS_MASK",
+    "PRELOAD",
+    "BUTTON_START_HIGH_LIGHT",
+    "BUTTON_HELP_HIGH_LIGHT",
+    "BUTTON_HIGH_SCORE_HIGH_LIGHT",
+    "BUTTON_EXIT_HIGH_LIGHT",
+    "BUTTON_MUSIC_HIGH_LIGHT",
+    "BUTTON_SHADOW_HIGH_LIGHT",
+    "BUTTON_BACK_HELP_HIGH_LIGHT",
+    "BUTTON_CREDITS_HIGH_LIGHT",
+    "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT",
+    "BUTTON_BACK_CREDITS_HIGH_LIGHT",
+};
+
 // Loaded whole, in this order; the second list with volume control.
 constexpr const char* kEffects[] = {
     "SOUND_HIGHSCORE",
@@ -209,6 +231,21 @@ SpriteInfo InfoOf(const Entry& entry) {
     return info;
 }
 
+// The files of a worded picture in the active language; none (the German files under the
+// label's own name) for German and for a picture the data lacks in the language.
+std::string WordedFile(const std::string& name) {
+    const Language language = Singleton<Translation>::Instance().Active();
+    const std::string file = LanguageVariant(name, language);
+    if (file == name)
+        return {};
+    if (!Singleton<FileLoader>::Instance().Exists(file, ".bmp")) {
+        Log("The data has no %s picture %s; the German one stays.\n", LanguageCode(language),
+            file.c_str());
+        return {};
+    }
+    return file;
+}
+
 } // namespace
 
 bool AssetCatalogue::RegisterAssets() {
@@ -217,9 +254,33 @@ bool AssetCatalogue::RegisterAssets() {
         SpriteInfo info = InfoOf(entry);
         if (entry.duration == Timed)
             info.duration = Singleton<SettingsManager>::Instance().GetFloat(info.name + "Interval");
+        if (IsWorded(info.name))
+            info.file = WordedFile(info.name);
         sprites.SetSpriteInfo(info);
     }
     return true;
+}
+
+bool AssetCatalogue::UseLanguage(Language language) {
+    const bool spoken = Singleton<Translation>::Instance().Load(language);
+    SpriteManager& sprites = Singleton<SpriteManager>::Instance();
+    for (const char* label : kWorded) {
+        const SpriteInfo* registered = sprites.GetSpriteInfo(label);
+        if (!registered)
+            continue;
+        SpriteInfo info = *registered;
+        info.file = WordedFile(info.name);
+        sprites.SetSpriteInfo(info);
+        sprites.Forget(info.name);
+    }
+    Singleton<Game>::Instance().menus.LoadCredits();
+    return spoken;
+}
+
+bool AssetCatalogue::IsWorded(const std::string& label) {
+    const std::string name = NormalizeLabel(label);
+    return std::any_of(std::begin(kWorded), std::end(kWorded),
+                       [&name](const char* worded) { return NormalizeLabel(worded) == name; });
 }
 
 std::optional<SpriteInfo> AssetCatalogue::Definition(const std::string& label) {

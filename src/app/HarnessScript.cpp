@@ -197,6 +197,17 @@ bool HarnessScript::ParseLine(const std::string& line, int lineNumber, std::stri
         seed = static_cast<unsigned>(std::stoull(args[0]));
         return true;
     }
+    if (name == "language") {
+        if (!ExpectCount(name, args, 1, error))
+            return false;
+        const std::optional<Language> named = LanguageFromCode(args[0]);
+        if (!named) {
+            error = "not a language code (de, en)";
+            return false;
+        }
+        language = *named;
+        return true;
+    }
     const Syntax* syntax = FindSyntax(name);
     if (!syntax) {
         error = "unknown command '" + name + "'";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,10 +47,14 @@ class HarnessScript {
 
     const std::vector<Command>& Commands() const { return commands; }
     std::optional<unsigned> Seed() const { return seed; }
+    // The `language` command's, applied before start-up; the harness speaks German without one,
+    // whatever the environment says.
+    Language StartLanguage() const { return language; }
 
   private:
     bool ParseLine(const std::string& line, int lineNumber, std::string& error);
 
     std::vector<Command> commands;
     std::optional<unsigned> seed;
+    Language language = Language::German;
 };

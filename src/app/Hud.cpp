@@ -1,6 +1,7 @@
 #include "app/Hud.h"
 
 #include "core/StringUtil.h"
+#include "core/Translation.h"
 #include "core/Truncation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr const char* kPauseWord = "Pause";
 constexpr unsigned kBlinkMilliseconds = 500;
 constexpr unsigned kPauseBlinkMilliseconds = 333;
 constexpr int kMargin = 10;
@@ -88,10 +88,10 @@ void Hud::DrawFrogsOfLevel(const LevelSettings& level, bool blink, unsigned mill
 void Hud::DrawPauseOrMessages(bool paused, float dt, unsigned milliseconds) {
     if (paused && (milliseconds / kPauseBlinkMilliseconds) % 3 != 0) {
         HUDFont& font = Singleton<HUDFont>::Instance();
-        if (pauseWidth < 0)
-            pauseWidth = font.GetTextWidth(kPauseWord);
+        // Asked each time: the language may have changed since the last pause.
+        const std::string word = Tr("Pause");
         const int w = Singleton<DirectDraw>::Instance().GetWidth();
-        font.DrawText((w - pauseWidth) / 2, kPauseY, kPauseWord, false);
+        font.DrawText((w - font.GetTextWidth(word)) / 2, kPauseY, word, false);
         return;
     }
     Singleton<ScreenMessage>::Instance().update(dt);

@@ -18,8 +18,5 @@ class Hud {
     void DrawCounters(const LevelSettings& level) const;
     void DrawLives(int lives, bool blink, unsigned milliseconds) const;
     void DrawFrogsOfLevel(const LevelSettings& level, bool blink, unsigned milliseconds) const;
-    void DrawPauseOrMessages(bool paused, float dt, unsigned milliseconds);
-
-    // Measured the first time it is shown.
-    int pauseWidth = -1;
+    static void DrawPauseOrMessages(bool paused, float dt, unsigned milliseconds);
 };

@@ -5,6 +5,7 @@
 #include "core/FileLoader.h"
 #include "core/Quit.h"
 #include "core/ScreenSize.h"
+#include "core/Translation.h"
 #include "core/Truncation.h"
 #include "gfx/HUDFont.h"
 #include "gfx/Sprite.h"
@@ -263,7 +264,11 @@ void MenuScreens::Perform(Action action) {
 void MenuScreens::LoadCredits() {
     creditsLines.clear();
     const FileLoader& files = Singleton<FileLoader>::Instance();
-    const std::string path = files.GetBasePath() + "credits.txt";
+    const Language language = Singleton<Translation>::Instance().Active();
+    std::string path = files.GetBasePath() + LanguageVariant("credits", language) + ".txt";
+    // A data folder without the language's credits rolls the German ones.
+    if (!files.Exists(path))
+        path = files.GetBasePath() + "credits.txt";
     File file;
     // Credits are a nicety: without the file the scroll is empty, and nothing is said.
     if (!files.Exists(path) || !file.Open(path, "r"))

@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 #include "core/StringUtil.h"
+#include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/PngWriter.h"
 #include "platform/DisplaySurface.h"
@@ -65,9 +66,8 @@ void Screenshot::Take() {
     if (path.empty()) {
         if (!frame)
             Log("Screenshot: nothing has been shown yet\n");
-        message.showMessage("Bildschirmfoto fehlgeschlagen!", "siehe debug.txt");
+        message.showMessage(Tr("Screenshot failed!"), Tr("see debug.txt"));
         return;
     }
-    message.showMessage("Bildschirmfoto gespeichert",
-                        std::filesystem::path(path).filename().string());
+    message.showMessage(Tr("Screenshot saved"), std::filesystem::path(path).filename().string());
 }

@@ -2,8 +2,9 @@
 
 #include <string>
 
-// The texts a player reads when the game cannot start. Each is built here alone, in plain
-// English, so that a translation wraps it in one place.
+// The texts a player reads when the game cannot start, in the player's language (UTF-8, for
+// stderr and the message box). Each is built here alone; the English source texts are the
+// catalogue's keys (po/quagleaper.pot).
 class PlayerMessage {
   public:
     static std::string NoDisplay();

@@ -19,6 +19,25 @@ std::string ToLower(std::string_view text) {
     return result;
 }
 
+std::string Utf8ToLatin1(std::string_view utf8) {
+    std::string bytes;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            bytes += static_cast<char>(lead);
+            continue;
+        }
+        // Latin-1 is exactly the two-byte sequences led by C2 and C3.
+        const bool latin1 = (lead == 0xC2 || lead == 0xC3) && i + 1 < utf8.size() &&
+                            (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80;
+        bytes += latin1 ? static_cast<char>((lead & 0x1F) << 6 | (utf8[i + 1] & 0x3F)) : '?';
+        // Skip the rest of the sequence, whatever it was.
+        while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return bytes;
+}
+
 std::string RemoveChars(std::string_view text, std::string_view characters) {
     std::string result;
     result.reserve(text.size());

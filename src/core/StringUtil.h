@@ -14,6 +14,10 @@ std::string ToLower(std::string_view text);
 // Removes every occurrence of any character in `characters`.
 std::string RemoveChars(std::string_view text, std::string_view characters);
 
+// Latin-1 bytes of UTF-8 text, as the game's fonts index their glyphs by byte; a character
+// outside Latin-1 and a broken sequence become '?'.
+std::string Utf8ToLatin1(std::string_view utf8);
+
 // printf-style formatting into a string of any length.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string FormatV(const char* format, va_list args);

@@ -20,4 +20,9 @@ struct SpriteInfo {
     float duration = 0.0f; // one animation cycle, in the unit of the time the drawer sets
     bool mirrored = false;
     bool loop = true;
+    // The base name of the sprite's files when it is not `name`: a worded picture in a language
+    // other than German.
+    std::string file;
+
+    const std::string& FileName() const { return file.empty() ? name : file; }
 };

@@ -23,7 +23,7 @@ const char* const kInvalidSpriteBox = "invalid sprite";
 // A missing picture is fatal; the loader has written its own line already.
 std::unique_ptr<Image> LoadPicture(const SpriteInfo& info, bool toScreenFormat, bool mirrored) {
     std::unique_ptr<Image> picture =
-        Singleton<PictureLoader>::Instance().Load(info.name, toScreenFormat);
+        Singleton<PictureLoader>::Instance().Load(info.FileName(), toScreenFormat);
     if (!picture) {
         PostQuit(ExitCode::Fatal);
         return nullptr;
@@ -34,7 +34,7 @@ std::unique_ptr<Image> LoadPicture(const SpriteInfo& info, bool toScreenFormat, 
 }
 
 std::unique_ptr<Image> LoadAlpha(const SpriteInfo& info, bool mirrored) {
-    std::unique_ptr<Image> alpha = Singleton<PictureLoader>::Instance().LoadAlpha(info.name);
+    std::unique_ptr<Image> alpha = Singleton<PictureLoader>::Instance().LoadAlpha(info.FileName());
     if (alpha && mirrored)
         alpha->Mirror();
     return alpha;
@@ -42,7 +42,7 @@ std::unique_ptr<Image> LoadAlpha(const SpriteInfo& info, bool mirrored) {
 
 void ReadFrameList(const SpriteInfo& info, BaseAnimatedSprite& sprite) {
     std::vector<int> list;
-    Singleton<FileLoader>::Instance().ReadFrames(info.name, list);
+    Singleton<FileLoader>::Instance().ReadFrames(info.FileName(), list);
     sprite.SetFrameList(list, info.name);
 }
 
@@ -198,6 +198,17 @@ void SpriteManager::AddSprite(std::unique_ptr<Sprite> sprite, const std::string&
     ForgetAnswers();
     sprites.erase(key);
     sprites[key] = std::move(sprite);
+}
+
+void SpriteManager::Forget(const std::string& label) {
+    ForgetAnswers();
+    for (const bool mirrored : {false, true}) {
+        const auto found = sprites.find(KeyOf(NormalizeLabel(label), mirrored));
+        if (found == sprites.end())
+            continue;
+        std::erase(invalidSprites, found->second.get());
+        sprites.erase(found);
+    }
 }
 
 void SpriteManager::ReleaseAll() {

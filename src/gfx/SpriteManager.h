@@ -29,6 +29,9 @@ class SpriteManager {
     Sprite* LoadSprite(const SpriteInfo& info, bool mirrored);
     // Takes a sprite built elsewhere; a sprite already under the key is destroyed first.
     void AddSprite(std::unique_ptr<Sprite> sprite, const std::string& label, bool mirrored);
+    // Destroys the sprite of `label`, plain and mirrored, so that its next request builds it
+    // anew from its definition's files.
+    void Forget(const std::string& label);
     // Destroys every sprite; the definitions stay.
     void ReleaseAll();
 

@@ -2,6 +2,7 @@
 
 #include "core/Rounding.h"
 #include "core/SettingsManager.h"
+#include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "gfx/HUDFont.h"
 #include "gfx/ScoreFont.h"
@@ -10,14 +11,6 @@
 
 namespace {
 
-// The second lines are fixed: they do not follow the configured point values.
-constexpr const char* kLevelDone = "Level geschafft!";
-constexpr const char* kTimeOut = "Deine Zeit ist abgelaufen!";
-constexpr const char* kBonusLife = "Bonus Leben!";
-constexpr const char* kStarBonus = "Stern Bonus!";
-constexpr const char* kTruckToTruck = "Truck To Truck Travel!";
-constexpr const char* kTwoHundredPoints = "200 Punkte!";
-constexpr const char* kHundredPoints = "100 Punkte!";
 constexpr float kPopupRiseRatio = 0.5f;
 
 } // namespace
@@ -45,20 +38,21 @@ void ScreenMessage::placeLine(Line& line, const std::string& text) const {
     line.y = line.offset;
 }
 
+// The second lines are fixed: they do not follow the configured point values.
 void ScreenMessage::showLevelDone() {
-    showMessage(kLevelDone, kTwoHundredPoints);
+    showMessage(Tr("Level complete!"), Tr("200 points!"));
 }
 void ScreenMessage::showTimeOut() {
-    showMessage(kTimeOut, "");
+    showMessage(Tr("Your time is up!"), "");
 }
 void ScreenMessage::showBonusLife() {
-    showMessage(kBonusLife, "");
+    showMessage(Tr("Bonus life!"), "");
 }
 void ScreenMessage::showStarBonus() {
-    showMessage(kStarBonus, kTwoHundredPoints);
+    showMessage(Tr("Star bonus!"), Tr("200 points!"));
 }
 void ScreenMessage::showTruckToTruck() {
-    showMessage(kTruckToTruck, kHundredPoints);
+    showMessage(Tr("Truck to truck travel!"), Tr("100 points!"));
 }
 
 void ScreenMessage::showScore(int x, int y, int value) {

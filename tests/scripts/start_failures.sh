@@ -1,9 +1,16 @@
 # A start that cannot go on tells the player why, on stderr and in a message box, naming what
 # is wrong: a log that cannot be written ends with exit code 1, a missing data folder with -1.
+# The texts come in the player's language: German by default, English with `language en`;
+# without the data folder there is no catalogue, so that one is always English.
 source "$(dirname "$0")/harness-lib.bash"
 
 mkdir debug.txt
 run_harness "run 5"
+expect_status 1
+grep -q "^\[ERROR\] Quagleaper kann sein Protokoll debug.txt .*nicht schreiben" harness.out \
+    || fail "no German box names debug.txt: $(cat harness.out)"
+run_harness "language en
+run 5"
 expect_status 1
 grep -q "^\[ERROR\] .*cannot write its log debug.txt" harness.out || fail "no box names debug.txt: $(cat harness.out)"
 rmdir debug.txt

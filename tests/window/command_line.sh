@@ -37,12 +37,18 @@ grep -qxF "Disabling Sound due to invalid device." debug.txt || fail "the sound 
 [ ! -e "$work/game/debug.txt" ] || fail "the log went to the data folder"
 echo "command line: passed"
 
-# No display at all: SDL would fall back to a driver that shows nothing.
-set +e
-env -u DISPLAY -u WAYLAND_DISPLAY "$build/quagleaper" --no-sound --data "$work/game" > no-display.out 2>&1
-status=$?
-set -e
-[ "$status" -eq 1 ] || fail "without a display the exit status is $status"
-grep -q "found no display" no-display.out || fail "no word of the missing display: $(cat no-display.out)"
-! grep -qE "ERROR: AddressSanitizer|runtime error:" no-display.out || fail "a sanitizer spoke"
+# No display at all: SDL would fall back to a driver that shows nothing. The player reads why
+# in the language the environment names.
+for language in en de; do
+    set +e
+    env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LANGUAGE=$language LANG=C \
+        "$build/quagleaper" --no-sound --data "$work/game" > no-display.out 2>&1
+    status=$?
+    set -e
+    [ "$status" -eq 1 ] || fail "without a display the exit status is $status"
+    words="found no display"
+    [ $language = de ] && words="keinen Bildschirm gefunden"
+    grep -q "$words" no-display.out || fail "no word of the missing display: $(cat no-display.out)"
+    ! grep -qE "ERROR: AddressSanitizer|runtime error:" no-display.out || fail "a sanitizer spoke"
+done
 echo "no display: passed"

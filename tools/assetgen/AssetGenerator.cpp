@@ -12,6 +12,7 @@
 #include "WorldGeometry.h"
 #include "WorldLayout.h"
 #include "WorldPainter.h"
+#include "app/AssetCatalogue.h"
 #include "core/ScreenSize.h"
 #include "core/StringUtil.h"
 
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kWorldJpegQuality = 90;
 
-using ScreenDrawing = void (*)(Canvas&);
+using ScreenDrawing = void (*)(Canvas&, Language);
 
 struct Screen {
     const char* label;
@@ -42,6 +43,14 @@ const Screen kScreens[] = {
     {"PRELOAD", MenuScreens::Preload, ScreenSize::kWidth, ScreenSize::kHeight},
     {"PROGRESS_BAR", MenuScreens::ProgressBar, MenuScreens::kBarWidth, MenuScreens::kBarHeight},
 };
+
+// Every language the game speaks gets its worded pictures and credits.
+constexpr Language kLanguages[] = {Language::German, Language::English};
+
+// German draws every picture; another language only those with words on them.
+bool Drawn(const std::string& label, Language language) {
+    return language == Language::German || AssetCatalogue::IsWorded(label);
+}
 
 struct FontFile {
     const char* label;
@@ -96,7 +105,7 @@ bool AssetGenerator::WriteAll() const {
     }
     return WriteWorld() && WriteScreens() && FrogAnimations::WriteAll(outDir, sheet) &&
            RoadRiverPictures::WriteAll(outDir, sheet) && WriteFonts() && WriteConfig() &&
-           DataFolder(outDir, nullptr).WriteText("credits.txt", CreditsText::Latin1());
+           WriteCredits();
 }
 
 bool AssetGenerator::WriteWorld() const {
@@ -112,16 +121,30 @@ bool AssetGenerator::WriteWorld() const {
 
 bool AssetGenerator::WriteScreens() const {
     DataFolder folder(outDir, sheet);
-    for (const Screen& screen : kScreens) {
-        Canvas canvas(screen.width, screen.height);
-        screen.draw(canvas);
-        if (!folder.WritePicture(screen.label, canvas))
-            return false;
+    for (const Language language : kLanguages) {
+        for (const Screen& screen : kScreens) {
+            if (!Drawn(screen.label, language))
+                continue;
+            Canvas canvas(screen.width, screen.height);
+            screen.draw(canvas, language);
+            if (!folder.WritePicture(screen.label, canvas, language))
+                return false;
+        }
+        for (const std::string& label : Icons::Labels())
+            if (Drawn(label, language) &&
+                !folder.WritePicture(label, *Icons::Draw(label, language), language))
+                return false;
     }
-    for (const std::string& label : Icons::Labels())
-        if (!folder.WritePicture(label, *Icons::Draw(label)))
-            return false;
     return folder.WriteHardBmp("APP_ICON", *Icons::ApplicationIcon());
+}
+
+bool AssetGenerator::WriteCredits() const {
+    const DataFolder folder(outDir, nullptr);
+    for (const Language language : kLanguages)
+        if (!folder.WriteText(LanguageVariant("credits", language) + ".txt",
+                              CreditsText::Latin1(language)))
+            return false;
+    return true;
 }
 
 bool AssetGenerator::WriteFonts() const {

@@ -21,6 +21,7 @@ class AssetGenerator {
   private:
     bool WriteWorld() const;
     bool WriteScreens() const;
+    bool WriteCredits() const;
     bool WriteFonts() const;
     bool WriteConfig() const;
 

@@ -1,6 +1,7 @@
 #include "Buttons.h"
 
 #include "Paint.h"
+#include "Wording.h"
 
 #include <algorithm>
 
@@ -9,21 +10,25 @@ namespace {
 
 std::vector<Button> Build() {
     return {
-        {Screen::Title, "BUTTON_MUSIC_HIGH_LIGHT", "Musik", 636, 107, 786, 157, true},
-        {Screen::Title, "BUTTON_SHADOW_HIGH_LIGHT", "Schatten", 623, 156, 786, 237, true},
-        {Screen::Title, "BUTTON_START_HIGH_LIGHT", "Start", 71, 512, 204, 571, false},
-        {Screen::Title, "BUTTON_HELP_HIGH_LIGHT", "Hilfe", 228, 512, 340, 571, false},
-        {Screen::Title, "BUTTON_HIGH_SCORE_HIGH_LIGHT", "Bestenliste", 373, 512, 579, 589, false},
-        {Screen::Title, "BUTTON_EXIT_HIGH_LIGHT", "Ende", 610, 512, 726, 573, false},
-        {Screen::Help, "BUTTON_BACK_HELP_HIGH_LIGHT", "Zurück", 416, 522, 497, 560, false},
-        {Screen::Help, "BUTTON_CREDITS_HIGH_LIGHT", "Credits", 281, 522, 378, 560, false},
-        {Screen::HighScore, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", "Zurück", 359, 523, 440, 561,
+        {Screen::Title, "BUTTON_MUSIC_HIGH_LIGHT", "Musik", "Music", 636, 107, 786, 157, true},
+        {Screen::Title, "BUTTON_SHADOW_HIGH_LIGHT", "Schatten", "Shadows", 623, 156, 786, 237,
+         true},
+        {Screen::Title, "BUTTON_START_HIGH_LIGHT", "Start", "Start", 71, 512, 204, 571, false},
+        {Screen::Title, "BUTTON_HELP_HIGH_LIGHT", "Hilfe", "Help", 228, 512, 340, 571, false},
+        {Screen::Title, "BUTTON_HIGH_SCORE_HIGH_LIGHT", "Bestenliste", "High Scores", 373, 512, 579,
+         589, false},
+        {Screen::Title, "BUTTON_EXIT_HIGH_LIGHT", "Ende", "Quit", 610, 512, 726, 573, false},
+        {Screen::Help, "BUTTON_BACK_HELP_HIGH_LIGHT", "Zurück", "Back", 416, 522, 497, 560, false},
+        {Screen::Help, "BUTTON_CREDITS_HIGH_LIGHT", "Credits", "Credits", 281, 522, 378, 560,
          false},
-        {Screen::Credits, "BUTTON_BACK_CREDITS_HIGH_LIGHT", "Zurück", 359, 523, 440, 561, false},
+        {Screen::HighScore, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT", "Zurück", "Back", 359, 523, 440,
+         561, false},
+        {Screen::Credits, "BUTTON_BACK_CREDITS_HIGH_LIGHT", "Zurück", "Back", 359, 523, 440, 561,
+         false},
     };
 }
 
-void CheckBox(cairo_t* cr, const Button& button, double x, double y, bool lit) {
+void CheckBox(cairo_t* cr, const Button& button, double x, double y, bool lit, Language language) {
     const double w = button.Width();
     const double h = button.Height();
     Paint::RoundedRect(cr, x + 1.5, y + 1.5, w - 3, h - 3, 12);
@@ -36,11 +41,11 @@ void CheckBox(cairo_t* cr, const Button& button, double x, double y, bool lit) {
     Paint::RoundedRect(cr, boxX, boxY, kBoxSize, kBoxSize, 5);
     Paint::FlatOutlined(cr, 0xFFFFFF, 2.5);
     const std::uint32_t ink = lit ? 0xD93A2A : 0x2F6FD0;
-    Paint::Text(cr, button.text, boxX - 10, boxY + kBoxSize / 2.0 + 7, 19, ink, Paint::Align::Right,
-                true, 0);
+    Paint::Text(cr, button.Text(language), boxX - 10, boxY + kBoxSize / 2.0 + 7, 19, ink,
+                Paint::Align::Right, true, 0);
     if (!music)
-        Paint::Text(cr, "Schatten der Autos", x + w / 2, y + h - 16, 12, 0x6A6478,
-                    Paint::Align::Centre, true, 0);
+        Paint::Text(cr, Say(language, "Schatten der Autos", "cast by the cars"), x + w / 2,
+                    y + h - 16, 12, 0x6A6478, Paint::Align::Centre, true, 0);
 }
 
 } // namespace
@@ -50,9 +55,9 @@ const std::vector<Button>& All() {
     return buttons;
 }
 
-void Draw(cairo_t* cr, const Button& button, double x, double y, bool lit) {
+void Draw(cairo_t* cr, const Button& button, double x, double y, bool lit, Language language) {
     if (button.checkBox) {
-        CheckBox(cr, button, x, y, lit);
+        CheckBox(cr, button, x, y, lit, language);
         return;
     }
     const double w = button.Width();
@@ -67,14 +72,14 @@ void Draw(cairo_t* cr, const Button& button, double x, double y, bool lit) {
     Paint::Colour(cr, 0xFFFFFF, 0.35);
     cairo_fill(cr);
     const double size = std::min(h * 0.46, 26.0);
-    Paint::Text(cr, button.text, x + w / 2, y + (h - 6) / 2 + size * 0.36, size,
+    Paint::Text(cr, button.Text(language), x + w / 2, y + (h - 6) / 2 + size * 0.36, size,
                 lit ? 0xFFFFFF : 0xFFFBE8, Paint::Align::Centre, true, 3.5);
 }
 
-void DrawScreen(cairo_t* cr, Screen screen) {
+void DrawScreen(cairo_t* cr, Screen screen, Language language) {
     for (const Button& button : All())
         if (button.screen == screen)
-            Draw(cr, button, button.left, button.top, false);
+            Draw(cr, button, button.left, button.top, false, language);
 }
 
 } // namespace Buttons

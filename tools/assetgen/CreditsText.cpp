@@ -1,9 +1,13 @@
 #include "CreditsText.h"
 
+#include "core/StringUtil.h"
+
+#include <span>
+
 namespace CreditsText {
 namespace {
 
-constexpr const char* kLines[] = {
+constexpr const char* kGerman[] = {
     "Quagleaper",
     "",
     "Ein Spiel vom Quagleaper-Team",
@@ -42,27 +46,54 @@ constexpr const char* kLines[] = {
     "Ostrel & Brimvale präsentieren",
 };
 
+// Line for line the German credits, so that the logos follow at the same height.
+constexpr const char* kEnglish[] = {
+    "Quagleaper",
+    "",
+    "A game by the Quagleaper team",
+    "",
+    "Game idea and rules",
+    "the Quagleaper team",
+    "",
+    "Programming",
+    "the developers of the Quagleaper team",
+    "",
+    "Graphics",
+    "drawn by the data generator",
+    "quagleaper-assetgen with Cairo",
+    "",
+    "Music and sounds",
+    "synthesised by the data generator",
+    "",
+    "Level design and testing",
+    "the Quagleaper team",
+    "",
+    "Free libraries",
+    "SDL2 - zlib licence",
+    "libjpeg-turbo - IJG and BSD licences",
+    "libpng - libpng licence",
+    "libogg and libvorbis - BSD licence",
+    "Cairo - LGPL 2.1 or MPL 1.1",
+    "",
+    "Fonts",
+    "DejaVu Sans - free Bitstream Vera licence",
+    "",
+    "Thanks for playing!",
+    "Good luck to the frogs",
+    "on their way to the frog festival.",
+    "",
+    "",
+    "Ostrel & Brimvale present",
+};
+
 } // namespace
 
-std::string ToLatin1(const std::string& utf8) {
-    std::string bytes;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            bytes += static_cast<char>((c & 0x1F) << 6 |
-                                       (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
-            ++i;
-        } else {
-            bytes += static_cast<char>(c);
-        }
-    }
-    return bytes;
-}
-
-std::string Latin1() {
+std::string Latin1(Language language) {
+    const std::span<const char* const> lines =
+        language == Language::German ? std::span(kGerman) : std::span(kEnglish);
     std::string text;
-    for (const char* line : kLines)
-        text += ToLatin1(line) + "\n";
+    for (const char* line : lines)
+        text += StringUtil::Utf8ToLatin1(line) + "\n";
     return text;
 }
 

@@ -16,28 +16,36 @@ std::string DataFolder::PathOf(const std::string& fileName) const {
     return root + "/" + fileName;
 }
 
-bool DataFolder::WritePicture(const std::string& label, const Canvas& canvas) {
+bool DataFolder::WritePicture(const std::string& label, const Canvas& canvas, Language language) {
     const SpriteInfo* info = PictureCatalogue::Find(label);
     if (!info) {
         std::fprintf(stderr, "quagleaper-assetgen: %s is not a still picture of the catalogue\n",
                      label.c_str());
         return false;
     }
+    const std::string file = LanguageVariant(info->name, language);
+    // The contact sheet names a language's picture apart from the German one.
+    const std::string shown = LanguageVariant(label, language);
     if (info->type == SpriteTypeShadow || info->type == SpriteTypeAnimatedRle)
-        return WriteHardBmp(label, canvas);
-    const std::string base = PathOf(info->name);
+        return WriteHard(file, shown, canvas);
+    const std::string base = PathOf(file);
     bool written = PictureFiles::WriteBmp24(base + ".bmp", canvas.Width(), canvas.Height(),
                                             PictureExport::SoftColour(canvas));
     if (written && PictureExport::HasSoftEdges(canvas))
         written = PictureFiles::WriteBmp24(base + "Alpha.bmp", canvas.Width(), canvas.Height(),
                                            PictureExport::AlphaGrey(canvas));
-    return Note(written, label, canvas);
+    return Note(written, shown, canvas);
 }
 
 bool DataFolder::WriteHardBmp(const std::string& label, const Canvas& canvas) {
+    return WriteHard(NormalizeLabel(label), label, canvas);
+}
+
+bool DataFolder::WriteHard(const std::string& fileBase, const std::string& label,
+                           const Canvas& canvas) {
     const bool written =
-        PictureFiles::WriteBmp24(PathOf(NormalizeLabel(label)) + ".bmp", canvas.Width(),
-                                 canvas.Height(), PictureExport::HardColour(canvas));
+        PictureFiles::WriteBmp24(PathOf(fileBase) + ".bmp", canvas.Width(), canvas.Height(),
+                                 PictureExport::HardColour(canvas));
     return Note(written, label, canvas);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "core/Language.h"
 
 #include <string>
 
@@ -14,8 +15,10 @@ class DataFolder {
     DataFolder(std::string root, ContactSheet* sheet);
 
     // A still picture of the catalogue, written as its sprite type needs: types 0 and 2 as a
-    // 24-bit BMP with an "Alpha" map where edges are soft, types 1 and 3 with hard edges.
-    bool WritePicture(const std::string& label, const Canvas& canvas);
+    // 24-bit BMP with an "Alpha" map where edges are soft, types 1 and 3 with hard edges. A
+    // worded picture in a language other than German goes under that language's file name.
+    bool WritePicture(const std::string& label, const Canvas& canvas,
+                      Language language = Language::German);
     // A hard-edged picture outside the catalogue (the game builds it itself).
     bool WriteHardBmp(const std::string& label, const Canvas& canvas);
     // An opaque picture as JPEG; `label` is normalised into the file name.
@@ -27,6 +30,7 @@ class DataFolder {
     std::string PathOf(const std::string& fileName) const;
 
   private:
+    bool WriteHard(const std::string& fileBase, const std::string& label, const Canvas& canvas);
     bool Note(bool written, const std::string& label, const Canvas& canvas);
 
     std::string root;

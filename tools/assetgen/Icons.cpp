@@ -167,11 +167,11 @@ std::unique_ptr<Canvas> Logo(bool ostrel) {
     return canvas;
 }
 
-std::unique_ptr<Canvas> Highlight(const std::string& label) {
+std::unique_ptr<Canvas> Highlight(const std::string& label, Language language) {
     for (const Buttons::Button& button : Buttons::All())
         if (button.highlight == label) {
             auto canvas = std::make_unique<Canvas>(button.Width(), button.Height());
-            Buttons::Draw(canvas->Context(), button, 0, 0, true);
+            Buttons::Draw(canvas->Context(), button, 0, 0, true, language);
             return canvas;
         }
     return nullptr;
@@ -213,7 +213,7 @@ const std::vector<std::string>& Labels() {
     return labels;
 }
 
-std::unique_ptr<Canvas> Draw(const std::string& label) {
+std::unique_ptr<Canvas> Draw(const std::string& label, Language language) {
     if (label == "CURSOR" || label == "CURSOR_DOWN")
         return Pointer(label == "CURSOR_DOWN");
     if (label == "CHECK_MUSIC")
@@ -236,7 +236,7 @@ std::unique_ptr<Canvas> Draw(const std::string& label) {
         return InvisibleObject();
     if (label == "LOGO_OSTREL" || label == "LOGO_BRIMVALE")
         return Logo(label == "LOGO_OSTREL");
-    return Highlight(label);
+    return Highlight(label, language);
 }
 
 } // namespace Icons

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Canvas.h"
+#include "core/Language.h"
 
 #include <memory>
 #include <string>
@@ -22,7 +23,8 @@ std::unique_ptr<Canvas> ApplicationIcon();
 
 // The labels of the small pictures, highlights included.
 const std::vector<std::string>& Labels();
-// The picture of `label`, or null when the label is none of the small pictures.
-std::unique_ptr<Canvas> Draw(const std::string& label);
+// The picture of `label` in `language` (only the highlights have words), or null when the label
+// is none of the small pictures.
+std::unique_ptr<Canvas> Draw(const std::string& label, Language language);
 
 } // namespace Icons

@@ -3,6 +3,7 @@
 #include "Buttons.h"
 #include "Figures.h"
 #include "Paint.h"
+#include "Wording.h"
 #include "core/ScreenSize.h"
 
 #include <cmath>
@@ -80,7 +81,7 @@ void Heading(cairo_t* cr, const std::string& text, double y) {
     Paint::Text(cr, text, kWidth / 2.0, y, 46, 0xFFD23A, Paint::Align::Centre, true, 6);
 }
 
-void Title(cairo_t* cr) {
+void Title(cairo_t* cr, Language language) {
     const std::string name = "Quagleaper";
     Paint::Text(cr, name, 40, 126, 80, 0x1E1830, Paint::Align::Left, true, 0);
     Paint::Text(cr, name, 34, 118, 80, 0x7EE04A, Paint::Align::Left, true, 9, 0x1F3A1A);
@@ -90,8 +91,8 @@ void Title(cairo_t* cr) {
     cairo_clip(cr);
     Paint::Text(cr, name, 34, 118, 80, 0xC8FF8A, Paint::Align::Left, true, 0);
     cairo_restore(cr);
-    Paint::Text(cr, "Hüpf über Straße und Fluss!", 44, 170, 26, 0xFFFBE8, Paint::Align::Left, true,
-                4);
+    Paint::Text(cr, Say(language, "Hüpf über Straße und Fluss!", "Hop across road and river!"), 44,
+                170, 26, 0xFFFBE8, Paint::Align::Left, true, 4);
 }
 
 void KeyCap(cairo_t* cr, double x, double y, double w, const std::string& text) {
@@ -108,7 +109,7 @@ void HelpLine(cairo_t* cr, double x, double y, const std::string& title, const s
     Paint::Text(cr, text, x, y + 13, 13, 0x2A2238, Paint::Align::Left, false, 0);
 }
 
-void Frame(cairo_t* cr) {
+void Frame(cairo_t* cr, Language language) {
     // A wooden frame around the credits window, its inner edge exactly the window's edge.
     cairo_rectangle(cr, 0, 0, kWidth, kHeight);
     cairo_rectangle(cr, kCreditsRight, kCreditsTop, kCreditsLeft - kCreditsRight,
@@ -148,12 +149,12 @@ void Frame(cairo_t* cr) {
     Figures::Bug(cr, 60, 50, 44);
     Figures::Star(cr, 740, 48, 40);
     Heading(cr, "Credits", 78);
-    Buttons::DrawScreen(cr, Buttons::Screen::Credits);
+    Buttons::DrawScreen(cr, Buttons::Screen::Credits, language);
 }
 
 } // namespace
 
-void TitleMenu(Canvas& canvas) {
+void TitleMenu(Canvas& canvas, Language language) {
     cairo_t* cr = canvas.Context();
     Backdrop(cr, 1);
     Figures::Car(cr, 140, 470, 110, 0xE8463A);
@@ -162,69 +163,86 @@ void TitleMenu(Canvas& canvas) {
     Figures::Frog(cr, 320, 300, 230);
     Figures::Bug(cr, 480, 230, 50);
     Figures::Star(cr, 200, 220, 40);
-    Title(cr);
+    Title(cr, language);
     // The options panel behind the two check boxes.
     Paint::RoundedRect(cr, 612, 96, 184, 150, 16);
     Paint::Colour(cr, 0x1E1830, 0.3);
     cairo_fill(cr);
-    Buttons::DrawScreen(cr, Buttons::Screen::Title);
+    Buttons::DrawScreen(cr, Buttons::Screen::Title, language);
 }
 
-void Help(Canvas& canvas) {
+void Help(Canvas& canvas, Language language) {
+    const auto say = [language](const char* german, const char* english) {
+        return Say(language, german, english);
+    };
     cairo_t* cr = canvas.Context();
     Backdrop(cr, 2);
     Panel(cr, 24, 80, 752, 430);
-    Heading(cr, "Hilfe", 64);
-    Paint::Text(cr, "Tasten", 48, 116, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
+    Heading(cr, say("Hilfe", "Help"), 64);
+    Paint::Text(cr, say("Tasten", "Keys"), 48, 116, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
     KeyCap(cr, 78, 128, 34, "↑");
     KeyCap(cr, 40, 166, 34, "←");
     KeyCap(cr, 78, 166, 34, "↓");
     KeyCap(cr, 116, 166, 34, "→");
-    Paint::Text(cr, "Frosch hüpfen lassen", 160, 176, 15, 0x2A2238, Paint::Align::Left, true, 0);
-    KeyCap(cr, 40, 210, 110, "Leertaste");
-    Paint::Text(cr, "Zunge: Insekt fangen", 160, 232, 15, 0x2A2238, Paint::Align::Left, true, 0);
+    Paint::Text(cr, say("Frosch hüpfen lassen", "Make the frog hop"), 160, 176, 15, 0x2A2238,
+                Paint::Align::Left, true, 0);
+    KeyCap(cr, 40, 210, 110, say("Leertaste", "Space"));
+    Paint::Text(cr, say("Zunge: Insekt fangen", "Tongue: catch insects"), 160, 232, 15, 0x2A2238,
+                Paint::Align::Left, true, 0);
     KeyCap(cr, 40, 250, 34, "P");
     Paint::Text(cr, "Pause", 84, 272, 15, 0x2A2238, Paint::Align::Left, true, 0);
     KeyCap(cr, 180, 250, 50, "Esc");
-    Paint::Text(cr, "zum Menü", 238, 272, 15, 0x2A2238, Paint::Align::Left, true, 0);
-    Paint::Text(cr, "Ziel", 48, 318, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
+    Paint::Text(cr, say("zum Menü", "to the menu"), 238, 272, 15, 0x2A2238, Paint::Align::Left,
+                true, 0);
+    Paint::Text(cr, say("Ziel", "Goal"), 48, 318, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
     Figures::WaterLily(cr, 70, 356, 46, true);
-    Paint::Text(cr, "Bring jeden Frosch zur", 104, 346, 14, 0x2A2238, Paint::Align::Left, false, 0);
-    Paint::Text(cr, "Seerose oben im Level,", 104, 364, 14, 0x2A2238, Paint::Align::Left, false, 0);
-    Paint::Text(cr, "bevor die Zeit abläuft.", 104, 382, 14, 0x2A2238, Paint::Align::Left, false,
-                0);
+    Paint::Text(cr, say("Bring jeden Frosch zur", "Bring every frog to the"), 104, 346, 14,
+                0x2A2238, Paint::Align::Left, false, 0);
+    Paint::Text(cr, say("Seerose oben im Level,", "water lily at the top"), 104, 364, 14, 0x2A2238,
+                Paint::Align::Left, false, 0);
+    Paint::Text(cr, say("bevor die Zeit abläuft.", "before the time runs out."), 104, 382, 14,
+                0x2A2238, Paint::Align::Left, false, 0);
     Figures::Star(cr, 70, 424, 34);
-    Paint::Text(cr, "Sterne auf Lastern bringen", 104, 420, 14, 0x2A2238, Paint::Align::Left, false,
-                0);
-    Paint::Text(cr, "Bonusleben.", 104, 438, 14, 0x2A2238, Paint::Align::Left, false, 0);
-    Figures::Bug(cr, 70, 474, 38);
-    Paint::Text(cr, "Insekten fangen gibt Punkte.", 104, 480, 14, 0x2A2238, Paint::Align::Left,
+    Paint::Text(cr, say("Sterne auf Lastern bringen", "Stars on the trucks bring"), 104, 420, 14,
+                0x2A2238, Paint::Align::Left, false, 0);
+    Paint::Text(cr, say("Bonusleben.", "bonus lives."), 104, 438, 14, 0x2A2238, Paint::Align::Left,
                 false, 0);
+    Figures::Bug(cr, 70, 474, 38);
+    Paint::Text(cr, say("Insekten fangen gibt Punkte.", "Catching insects scores points."), 104,
+                480, 14, 0x2A2238, Paint::Align::Left, false, 0);
     // The objects of the lanes and what they do to a frog.
-    Paint::Text(cr, "Auf Straße und Fluss", 400, 116, 20, 0x2F6FD0, Paint::Align::Left, true, 0);
+    Paint::Text(cr, say("Auf Straße und Fluss", "On road and river"), 400, 116, 20, 0x2F6FD0,
+                Paint::Align::Left, true, 0);
     Figures::Car(cr, 430, 150, 56, 0xE8463A);
-    HelpLine(cr, 474, 152, "Autos", "überfahren dich: ausweichen!");
+    HelpLine(cr, 474, 152, say("Autos", "Cars"),
+             say("überfahren dich: ausweichen!", "run you over: dodge them!"));
     Figures::Truck(cr, 430, 202, 62, 0x3A7FE0);
-    HelpLine(cr, 474, 204, "Laster", "Aufspringen und mitfahren.");
+    HelpLine(cr, 474, 204, say("Laster", "Trucks"),
+             say("Aufspringen und mitfahren.", "Hop on and ride along."));
     Figures::Trunk(cr, 430, 252, 60);
-    HelpLine(cr, 474, 254, "Baumstämme", "tragen dich über den Fluss.");
+    HelpLine(cr, 474, 254, say("Baumstämme", "Tree trunks"),
+             say("tragen dich über den Fluss.", "carry you across the river."));
     Figures::WaterLily(cr, 430, 302, 40, false);
-    HelpLine(cr, 474, 304, "Seerosen", "tragen dich, tauchen aber ab.");
+    HelpLine(cr, 474, 304, say("Seerosen", "Water lilies"),
+             say("tragen dich, tauchen aber ab.", "carry you, but they dive."));
     Figures::Hippo(cr, 430, 352, 56);
-    HelpLine(cr, 474, 354, "Nilpferde", "tauchen unter, wenn sie wollen.");
+    HelpLine(cr, 474, 354, say("Nilpferde", "Hippos"),
+             say("tauchen unter, wenn sie wollen.", "dive whenever they like."));
     Figures::Piranha(cr, 430, 402, 50);
-    HelpLine(cr, 474, 404, "Piranhas", "beißen. Gar nicht erst nähern!");
+    HelpLine(cr, 474, 404, "Piranhas",
+             say("beißen. Gar nicht erst nähern!", "bite. Keep well away!"));
     Figures::Crate(cr, 418, 452, 26);
     Figures::Barrel(cr, 446, 452, 30);
-    HelpLine(cr, 474, 454, "Kisten und Fässer", "schwimmen mit. Vorsicht, Fallen!");
-    Buttons::DrawScreen(cr, Buttons::Screen::Help);
+    HelpLine(cr, 474, 454, say("Kisten und Fässer", "Crates and barrels"),
+             say("schwimmen mit. Vorsicht, Fallen!", "float along. Beware of traps!"));
+    Buttons::DrawScreen(cr, Buttons::Screen::Help, language);
 }
 
-void HighScore(Canvas& canvas) {
+void HighScore(Canvas& canvas, Language language) {
     cairo_t* cr = canvas.Context();
     Backdrop(cr, 3);
     Panel(cr, 120, 90, 560, 392, 0.82);
-    Heading(cr, "Bestenliste", 70);
+    Heading(cr, Say(language, "Bestenliste", "High Scores"), 70);
     // Ten rows, names at x 200, scores ending at x 600, from y 120 every 35 pixels.
     for (int row = 0; row < 10; ++row) {
         const double y = 119 + row * 35;
@@ -236,10 +254,10 @@ void HighScore(Canvas& canvas) {
     }
     Figures::Star(cr, 128, 108, 40);
     Figures::Star(cr, 672, 108, 40);
-    Buttons::DrawScreen(cr, Buttons::Screen::HighScore);
+    Buttons::DrawScreen(cr, Buttons::Screen::HighScore, language);
 }
 
-void Credits(Canvas& canvas) {
+void Credits(Canvas& canvas, Language language) {
     cairo_t* cr = canvas.Context();
     cairo_pattern_t* night = cairo_pattern_create_linear(0, kCreditsTop, 0, kCreditsBottom);
     cairo_pattern_add_color_stop_rgb(night, 0, 0.12, 0.2, 0.38);
@@ -255,21 +273,22 @@ void Credits(Canvas& canvas) {
         Paint::Colour(cr, 0xBFE8FA, 0.6);
         cairo_fill(cr);
     }
-    Frame(cr);
+    Frame(cr, language);
 }
 
-void CreditsMask(Canvas& canvas) {
-    Frame(canvas.Context());
+void CreditsMask(Canvas& canvas, Language language) {
+    Frame(canvas.Context(), language);
 }
 
-void Preload(Canvas& canvas) {
+void Preload(Canvas& canvas, Language language) {
     cairo_t* cr = canvas.Context();
     Backdrop(cr, 4);
     Panel(cr, 150, 130, 560, 290, 0.88);
     Paint::Text(cr, "Quagleaper", 430, 230, 64, 0x7EE04A, Paint::Align::Centre, true, 8, 0x1F3A1A);
-    Paint::Text(cr, "Einen Moment, die Frösche", 430, 290, 24, 0x2A2238, Paint::Align::Centre, true,
-                0);
-    Paint::Text(cr, "wärmen sich auf …", 430, 322, 24, 0x2A2238, Paint::Align::Centre, true, 0);
+    Paint::Text(cr, Say(language, "Einen Moment, die Frösche", "One moment, the frogs"), 430, 290,
+                24, 0x2A2238, Paint::Align::Centre, true, 0);
+    Paint::Text(cr, Say(language, "wärmen sich auf …", "are warming up …"), 430, 322, 24, 0x2A2238,
+                Paint::Align::Centre, true, 0);
     Figures::Frog(cr, 430, 372, 64);
     // The groove the progress bar fills, rows 111 to 512 at the left edge.
     Paint::RoundedRect(cr, -12, kBarTop - 10, kBarWidth + 22, kBarHeight + 20, 12);
@@ -277,11 +296,11 @@ void Preload(Canvas& canvas) {
     cairo_rectangle(cr, 0, kBarTop, kBarWidth, kBarHeight);
     Paint::Colour(cr, 0x2E3A4A);
     cairo_fill(cr);
-    Paint::Text(cr, "Laden", 52, kBarTop + kBarHeight + 28, 16, 0xFFFBE8, Paint::Align::Left, true,
-                3);
+    Paint::Text(cr, Say(language, "Laden", "Loading"), 52, kBarTop + kBarHeight + 28, 16, 0xFFFBE8,
+                Paint::Align::Left, true, 3);
 }
 
-void ProgressBar(Canvas& canvas) {
+void ProgressBar(Canvas& canvas, Language) {
     // Fully opaque with square corners: the game stretches it, and stretched sprites have no
     // alpha map.
     cairo_t* cr = canvas.Context();

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "Canvas.h"
+#include "core/Language.h"
 
 // The full-screen pictures outside a level, with their buttons at the fixed rectangles: title
 // menu, help, high scores, credits and the credits' mask, and the preload screen with its
-// progress bar.
+// progress bar. Each is drawn in the given language; German is the game's own.
 namespace MenuScreens {
 
 // The credits scroll inside this window; the mask covers everything else.
@@ -18,12 +19,12 @@ constexpr int kBarTop = 111;
 constexpr int kBarWidth = 34;
 constexpr int kBarHeight = 402;
 
-void TitleMenu(Canvas& canvas);
-void Help(Canvas& canvas);
-void HighScore(Canvas& canvas);
-void Credits(Canvas& canvas);
-void CreditsMask(Canvas& canvas);
-void Preload(Canvas& canvas);
-void ProgressBar(Canvas& canvas);
+void TitleMenu(Canvas& canvas, Language language);
+void Help(Canvas& canvas, Language language);
+void HighScore(Canvas& canvas, Language language);
+void Credits(Canvas& canvas, Language language);
+void CreditsMask(Canvas& canvas, Language language);
+void Preload(Canvas& canvas, Language language);
+void ProgressBar(Canvas& canvas, Language language);
 
 } // namespace MenuScreens
