@@ -131,7 +131,7 @@ TEST_F(ApplicationTest, ELeavesFromTheTitleMenu) {
 TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) {
     EXPECT_EQ(Run("focus on\nrun 2\nkey ESC\nrun 1\n"), 0);
     const std::string log = Log();
-    EXPECT_EQ(PreloadSteps(), 145);
+    EXPECT_EQ(PreloadSteps(), 148);
     EXPECT_LT(log.find("RelProg: 0.00\n"), log.find("RelProg: 0.01\n"));
     EXPECT_NE(log.find("RelProg: 0.99\nLoading waterlilyswimming...\nRelProg: 0.99\n"),
               std::string::npos);
@@ -147,7 +147,7 @@ TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) 
 TEST_F(ApplicationTest, SoundSwitchedOffLoadsOnlyThePictures) {
     SetFirst("enableSound 0\n");
     EXPECT_EQ(Run("focus on\nrun 1\n"), 0);
-    EXPECT_EQ(PreloadSteps(), 106);
+    EXPECT_EQ(PreloadSteps(), 109);
     EXPECT_EQ(Log().find("Disabling Sound"), std::string::npos);
     EXPECT_EQ(Log().find("SoundEngine::CreateSfx"), std::string::npos);
 }

@@ -15,6 +15,7 @@
 namespace {
 // Scripts are a few kilobytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxScriptBytes = 16 << 20;
+constexpr const char* kSettingsFile = "quagleaper/settings.txt";
 
 // Only a regular file of a sane size: a folder reads as empty, a FIFO or a device never ends.
 bool IsScriptFile(const char* path) {
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
                                       script->Seed().value_or(0));
     Application game(&withRandomInput);
     game.StartIn(script->StartLanguage());
+    // In the folder it runs in: a script never reads or changes the player's own settings.
+    game.KeepSettingsIn(kSettingsFile);
     const int exitCode = game.Run();
     if (!driver.Failure().empty()) {
         std::fprintf(stderr, "quagleaper-harness: %s: %s\n", argv[1], driver.Failure().c_str());

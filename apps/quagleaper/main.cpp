@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "core/Language.h"
+#include "core/PlayerSettings.h"
 #include "platform/sdl/SdlPlatform.h"
 
 int main(int argc, char** argv) {
@@ -9,11 +10,13 @@ int main(int argc, char** argv) {
     // Help and version need no window, so they are answered before SDL starts.
     if (const auto exitCode = line.Answer(stdout, stderr))
         return *exitCode;
-    platform::SdlPlatform desktop({line.fullscreen().value_or(true), line.sound()});
+    platform::SdlPlatform desktop(line.sound());
     platform::Platform::install(&desktop);
     Application game;
     game.ReadDataFrom(line.dataFolder());
-    // The one place the start language is chosen.
+    // The desktop's language, unless the player chose one in the settings.
     game.StartIn(LanguageFromEnvironment());
+    game.KeepSettingsIn(PlayerSettings::PathFromEnvironment());
+    game.OverrideFullscreen(line.fullscreen());
     return game.Run();
 }

@@ -7,6 +7,7 @@
 #include "core/FileLoader.h"
 #include "core/Log.h"
 #include "core/PlayerMessage.h"
+#include "core/Quit.h"
 #include "core/ScreenSize.h"
 #include "core/ShowError.h"
 #include "core/Translation.h"
@@ -36,6 +37,24 @@ int Application::Run() {
     }
     if (!dataFolder.empty())
         Log("Reading the data from %s\n", dataFolder.c_str());
+    ReadSettings();
+    const int exitCode = RunGame();
+    // A data error that ended the game is told to the player, not only to the log.
+    if (exitCode == ToInt(ExitCode::Fatal) && !FirstFatalError().empty())
+        ShowError(PlayerMessage::Stopped(FirstFatalError()));
+    return exitCode;
+}
+
+// The player's settings; a language chosen there wins over the one the entry chose.
+void Application::ReadSettings() {
+    Options& options = Singleton<Game>::Instance().options;
+    options.Load(settingsFile);
+    options.OverrideFullscreen(fullscreenOverride);
+    if (const std::optional<Language> chosen = LanguageFromCode(options.Current().language))
+        startLanguage = *chosen;
+}
+
+int Application::RunGame() {
     try {
         if (const std::optional<ExitCode> failed = StartUp())
             return ToInt(*failed);
@@ -59,6 +78,7 @@ std::optional<ExitCode> Application::StartUp() {
         return ExitCode::Fatal;
     }
     ReadTexts();
+    Singleton<Game>::Instance().options.ApplyBeforeStart();
     platform::Window& window = platform::Platform::current().window();
     switch (window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight)) {
     case platform::Window::Opening::NoDisplay:

@@ -30,10 +30,17 @@ class Application {
     // The language the game starts in, texts and worded pictures alike, and in which a start
     // that fails tells the player why. German unless the program's entry chooses.
     void StartIn(Language language) { startLanguage = language; }
+    // The player's settings file; without one the game plays on its defaults and keeps nothing.
+    void KeepSettingsIn(const std::string& file) { settingsFile = file; }
+    // The command line's --window or --fullscreen, for this run only.
+    void OverrideFullscreen(std::optional<bool> fullscreen) { fullscreenOverride = fullscreen; }
 
     const WindowProcedure& Procedure() const { return procedure; }
 
   private:
+    void ReadSettings();
+    // Start-up, main loop and shutdown; the exit code.
+    int RunGame();
     // The exit code of a start that failed; nothing once the game is under way.
     std::optional<ExitCode> StartUp();
     void ReadTexts() const;
@@ -47,5 +54,7 @@ class Application {
     int screenDepth;
     std::string dataFolder;
     Language startLanguage = Language::German;
+    std::string settingsFile;
+    std::optional<bool> fullscreenOverride;
     WindowProcedure procedure;
 };

@@ -149,6 +149,10 @@ constexpr Entry kEntries[] = {
     {"BOX_RED_BUTTON_KILL", true, Rle, 28, Timed, false, false},
     {"BOX_BOMB_KILL", true, Rle, 17, Timed, false, false},
     {"PIRANHA_SWIMMING", true, Animated, 8, Timed, true, true},
+    // The options screen came last, so that it leaves everything before it where it was.
+    {"BUTTON_OPTIONS_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"OPTIONS", false, Rle, 1, Still, false, false},
+    {"OPTIONS_ROW_HIGH_LIGHT", false, Rle, 1, Still, false, false},
 };
 
 // The pictures with words on them: their files are named for the language (LanguageVariant).
@@ -169,6 +173,8 @@ constexpr const char* kWorded[] = {
     "BUTTON_CREDITS_HIGH_LIGHT",
     "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT",
     "BUTTON_BACK_CREDITS_HIGH_LIGHT",
+    "BUTTON_OPTIONS_HIGH_LIGHT",
+    "OPTIONS",
 };
 
 // Loaded whole, in this order; the second list with volume control.

@@ -27,8 +27,9 @@
 
 namespace {
 
-constexpr float kMinFrameSeconds = 0.02f;
 constexpr int kMinFrameMilliseconds = 20;
+// Smooth motion never runs a frame in which no time passed.
+constexpr int kMinSmoothFrameMilliseconds = 1;
 constexpr float kMaxFadeStepSeconds = 0.1f;
 // A new game's camera settles on the start before the first frame shows it.
 constexpr float kCameraSettleSeconds = 5.0f;
@@ -66,6 +67,7 @@ bool OpensWithTransition(GameState from, GameState to) {
     case GameState::Help:
     case GameState::HighScores:
     case GameState::Credits:
+    case GameState::Options:
         return true;
     case GameState::Playing:
         return from == GameState::TitleMenu;
@@ -111,7 +113,9 @@ bool Game::Init() {
     themeVolumeDb = config.GetFloat("inGameSoundThemeVolumedB");
     showdownIntroTimer = showdownTimer = 0.0f;
     level.camera.velocityX = level.camera.velocityY = 0.0f;
-    platform::Platform::current().display().setCrispScaling(config.GetBool("crispScaling"));
+    options.ApplyAtStart(config.GetBool("crispScaling"));
+    musicOn = options.Current().music;
+    shadowsOn = options.Current().shadows;
     menus.LoadCredits();
     return true;
 }
@@ -121,6 +125,8 @@ void Game::FadeToState(GameState newState) {
         Singleton<DirectDraw>::Instance().StartFade(false);
     if (newState == GameState::Credits)
         menus.ResetCredits();
+    if (newState == GameState::Options && state != GameState::Options)
+        optionsScreen.Open();
     state = newState;
 }
 
@@ -152,6 +158,19 @@ void Game::ToggleMusic() {
     musicOn = !musicOn;
     if (SoundFx* theme = Theme())
         musicOn ? theme->playLooping() : theme->stop();
+    RememberToggles();
+}
+
+void Game::ToggleShadows() {
+    shadowsOn = !shadowsOn;
+    RememberToggles();
+}
+
+void Game::RememberToggles() {
+    PlayerSettings wanted = options.Current();
+    wanted.music = musicOn;
+    wanted.shadows = shadowsOn;
+    options.Update(wanted);
 }
 
 void Game::Shutdown() {
@@ -182,9 +201,10 @@ void Game::Tick(bool hasFocus) {
         lastTickTime = now;
         return;
     }
-    const float dt = static_cast<float>((now - *lastTickTime) * 0.001);
-    if (dt < kMinFrameSeconds)
+    const uint32_t elapsed = now - *lastTickTime;
+    if (elapsed < static_cast<uint32_t>(MinFrameMilliseconds()))
         return;
+    const float dt = static_cast<float>(elapsed * 0.001);
     lastTickTime = now;
 
     DirectDraw& display = Singleton<DirectDraw>::Instance();
@@ -200,7 +220,12 @@ int Game::MillisecondsUntilNextFrame(bool hasFocus) const {
     if (!lastTickTime)
         return 0;
     const uint32_t elapsed = platform::Platform::current().clock().milliseconds() - *lastTickTime;
-    return elapsed >= kMinFrameMilliseconds ? 0 : kMinFrameMilliseconds - static_cast<int>(elapsed);
+    const int least = MinFrameMilliseconds();
+    return elapsed >= static_cast<uint32_t>(least) ? 0 : least - static_cast<int>(elapsed);
+}
+
+int Game::MinFrameMilliseconds() const {
+    return options.SmoothMotion() ? kMinSmoothFrameMilliseconds : kMinFrameMilliseconds;
 }
 
 void Game::RunStateFrame(float dt) {
@@ -234,6 +259,10 @@ void Game::RunStateFrame(float dt) {
     case GameState::HighScores:
     case GameState::Credits:
         menus.RunFrame(state, dt);
+        SoundMix::UpdateMenu(false, themeVolumeDb);
+        break;
+    case GameState::Options:
+        optionsScreen.RunFrame(dt);
         SoundMix::UpdateMenu(false, themeVolumeDb);
         break;
     default:

@@ -5,6 +5,8 @@
 #include "app/GameState.h"
 #include "app/Hud.h"
 #include "app/MenuScreens.h"
+#include "app/Options.h"
+#include "app/OptionsScreen.h"
 #include "core/Singleton.h"
 #include "score/ScoreKeeper.h"
 #include "world/Level.h"
@@ -29,10 +31,13 @@ class Game {
     void Resume();
 
     void NewGame();
+    // The title's two check boxes, U and T; the player's settings remember them.
     void ToggleMusic();
+    void ToggleShadows();
     void Shutdown();
 
-    // One pass of the frame clock: frames run only with focus, at most every 20 ms.
+    // One pass of the frame clock: frames run only with focus, at most every 20 ms; in smooth
+    // motion one for every turn of the loop that the display's refresh paces.
     void Tick(bool hasFocus);
 
     // How long the main loop may wait for messages before the next frame is due; negative
@@ -64,6 +69,8 @@ class Game {
     Swarm insects;
     MenuScreens menus;
     Hud hud;
+    Options options;
+    OptionsScreen optionsScreen;
 
   private:
     friend class Singleton<Game>;
@@ -82,6 +89,8 @@ class Game {
     void UpdateLevelTime(float dt);
     // The camera follows the frog; the frog is updated before the lanes when it is below them.
     void UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun);
+    void RememberToggles();
+    int MinFrameMilliseconds() const;
 
     GameState state = GameState::TitleMenu;
     GameState stateBeforePause = GameState::TitleMenu;

@@ -15,4 +15,5 @@ enum class GameState : int {
     TitleMenu = 11,
     Showdown = 12,
     Credits = 13,
+    Options = 15,
 };

@@ -1,7 +1,7 @@
 #include "app/HarnessScript.h"
 
 #include "core/StringUtil.h"
-#include "platform/VirtualKey.h"
+#include "platform/KeyName.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,32 +17,6 @@ bool ParseNumber(const std::string& token, long long min, long long max, int& ou
         return false;
     out = static_cast<int>(value);
     return true;
-}
-
-std::optional<int> KeyCode(const std::string& name) {
-    static const std::pair<const char*, int> named[] = {
-        {"ESC", platform::vk::Escape},
-        {"LEFT", platform::vk::Left},
-        {"RIGHT", platform::vk::Right},
-        {"UP", platform::vk::Up},
-        {"DOWN", platform::vk::Down},
-        {"SPACE", platform::vk::Space},
-        {"RETURN", platform::vk::Return},
-        {"BACK", platform::vk::Back},
-        {"F12", platform::vk::F12},
-        // A game controller's d-pad and A button, as the desktop hands them on.
-        {"PADLEFT", platform::vk::PadLeft},
-        {"PADRIGHT", platform::vk::PadRight},
-        {"PADUP", platform::vk::PadUp},
-        {"PADDOWN", platform::vk::PadDown},
-        {"PADA", platform::vk::PadA},
-    };
-    for (const auto& [keyName, code] : named)
-        if (name == keyName)
-            return code;
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
-        return name[0];
-    return std::nullopt;
 }
 
 // "X" is that character; a longer all-digit word is a decimal byte, as in "char 13".
@@ -136,7 +110,7 @@ bool ParseArguments(const Syntax& syntax, const std::vector<std::string>& args,
         error = StringUtil::Format("'%s' takes 'on' or 'off'", syntax.name);
         return false;
     case Args::Key:
-        if (const std::optional<int> code = KeyCode(args[0])) {
+        if (const std::optional<int> code = platform::KeyCodeNamed(args[0])) {
             command.a = *code;
             return true;
         }

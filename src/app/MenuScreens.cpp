@@ -29,6 +29,7 @@ constexpr MenuScreens::Button kButtons[] = {
     {GameState::TitleMenu, 228, 512, 340, 571, "BUTTON_HELP_HIGH_LIGHT", Action::Help},
     {GameState::TitleMenu, 373, 512, 579, 589, "BUTTON_HIGH_SCORE_HIGH_LIGHT", Action::HighScores},
     {GameState::TitleMenu, 610, 512, 726, 573, "BUTTON_EXIT_HIGH_LIGHT", Action::Exit},
+    {GameState::TitleMenu, 628, 258, 786, 312, "BUTTON_OPTIONS_HIGH_LIGHT", Action::Options},
     {GameState::Help, 416, 522, 497, 560, "BUTTON_BACK_HELP_HIGH_LIGHT", Action::Title},
     {GameState::Help, 281, 522, 378, 560, "BUTTON_CREDITS_HIGH_LIGHT", Action::Credits},
     {GameState::HighScores, 359, 523, 440, 561, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT",
@@ -234,7 +235,7 @@ void MenuScreens::Perform(Action action) {
         game.ToggleMusic();
         break;
     case Action::ToggleShadows:
-        game.shadowsOn = !game.shadowsOn;
+        game.ToggleShadows();
         break;
     case Action::Start:
         game.NewGame();
@@ -257,6 +258,9 @@ void MenuScreens::Perform(Action action) {
         break;
     case Action::LeaveHighScores:
         game.LeaveHighScores();
+        break;
+    case Action::Options:
+        game.FadeToState(GameState::Options);
         break;
     }
 }

@@ -20,7 +20,8 @@ class MenuScreens {
         Exit,
         Title,
         Credits,
-        LeaveHighScores
+        LeaveHighScores,
+        Options
     };
     enum class Direction { Left, Right, Up, Down };
 

@@ -17,6 +17,10 @@ void WindowProcedure::Handle(const Message& message) {
         break;
     case Message::Type::FocusLost:
         hasFocus = false;
+        PauseOnFocusLoss();
+        break;
+    case Message::Type::ViewChanged:
+        Singleton<Game>::Instance().options.ViewChanged(message.value != 0, message.x, message.y);
         break;
     case Message::Type::KeyDown:
         OnKeyDown(message.value);
@@ -50,6 +54,11 @@ void WindowProcedure::Handle(const Message& message) {
 
 void WindowProcedure::OnMouse(const Message& message, bool down) {
     Game& game = Singleton<Game>::Instance();
+    if (game.State() == GameState::Options) {
+        if (!down)
+            game.optionsScreen.OnMouseUp(message.x, message.y);
+        return;
+    }
     if (down)
         game.menus.OnMouseDown(game.State(), message.x, message.y);
     else
@@ -58,25 +67,73 @@ void WindowProcedure::OnMouse(const Message& message, bool down) {
 
 namespace {
 
-// Outside the menus the pad's d-pad and A are the arrows and Space.
-int KeyboardKeyOf(int key) {
+using Action = PlayerSettings::Action;
+
+// Outside the menus the controller's d-pad, stick, A and Start are the hops, the tongue and the
+// pause, wherever the player put them on the keyboard.
+std::optional<Action> PadActionOf(int key) {
     switch (key) {
     case platform::vk::PadLeft:
-        return platform::vk::Left;
+    case platform::vk::StickLeft:
+        return Action::Left;
     case platform::vk::PadRight:
-        return platform::vk::Right;
+    case platform::vk::StickRight:
+        return Action::Right;
     case platform::vk::PadUp:
-        return platform::vk::Up;
+    case platform::vk::StickUp:
+        return Action::Up;
     case platform::vk::PadDown:
-        return platform::vk::Down;
+    case platform::vk::StickDown:
+        return Action::Down;
     case platform::vk::PadA:
-        return platform::vk::Space;
+        return Action::Tongue;
+    case platform::vk::PadStart:
+        return Action::Pause;
     default:
-        return key;
+        return std::nullopt;
     }
 }
 
+bool InLevel(GameState state) {
+    return state == GameState::Playing || state == GameState::FrogDying ||
+           state == GameState::LifeLost;
+}
+
 } // namespace
+
+void WindowProcedure::PauseOnFocusLoss() {
+    Game& game = Singleton<Game>::Instance();
+    if (game.options.Current().pauseOnFocusLoss && InLevel(game.State()))
+        game.Pause();
+}
+
+// The hops and the tongue go to the frog in every state; it acts on them only while it plays.
+void WindowProcedure::Perform(Action action) {
+    Game& game = Singleton<Game>::Instance();
+    switch (action) {
+    case Action::Left:
+        game.frog.keyLeft();
+        break;
+    case Action::Right:
+        game.frog.keyRight();
+        break;
+    case Action::Up:
+        game.frog.keyUp();
+        break;
+    case Action::Down:
+        game.frog.keyDown();
+        break;
+    case Action::Tongue:
+        game.frog.keySpace();
+        break;
+    case Action::Pause:
+        if (InLevel(game.State()))
+            game.Pause();
+        else if (game.State() == GameState::Paused)
+            game.Resume();
+        break;
+    }
+}
 
 bool WindowProcedure::SteerMenu(int key) {
     Game& game = Singleton<Game>::Instance();
@@ -108,85 +165,80 @@ void WindowProcedure::OnKeyDown(int key) {
     if (SteerMenu(key))
         return;
     Game& game = Singleton<Game>::Instance();
+    if (game.State() == GameState::Options) {
+        game.optionsScreen.OnKey(key);
+        return;
+    }
+    if (const std::optional<Action> padAction = PadActionOf(key)) {
+        Perform(*padAction);
+        return;
+    }
+    if (OnMenuKey(key))
+        return;
+    if (const std::optional<Action> action = game.options.Current().ActionOn(key))
+        Perform(*action);
+}
+
+// The screens' letters, before the keys of the frog's actions: a letter the player gave an
+// action as well does what the screen says there, and the action elsewhere. True when the key
+// did something here.
+bool WindowProcedure::OnMenuKey(int key) {
+    Game& game = Singleton<Game>::Instance();
     const GameState state = game.State();
     const bool onTitle = state == GameState::TitleMenu;
-    auto quit = [] { PostQuit(ExitCode::Success); };
-
-    switch (KeyboardKeyOf(key)) {
+    auto fadeTo = [&game](GameState next) {
+        game.FadeToState(next);
+        return true;
+    };
+    auto quit = [] {
+        PostQuit(ExitCode::Success);
+        return true;
+    };
+    switch (key) {
     case platform::vk::Escape:
         if (onTitle || state == GameState::Startup)
-            quit();
-        else if (state == GameState::HighScores)
-            game.LeaveHighScores();
-        else
-            game.FadeToState(GameState::TitleMenu);
-        break;
+            return quit();
+        if (state != GameState::HighScores)
+            return fadeTo(GameState::TitleMenu);
+        game.LeaveHighScores();
+        return true;
     case platform::vk::F12:
         Screenshot::Take();
-        break;
+        return true;
     case 'C':
-        if (state == GameState::Help)
-            game.FadeToState(GameState::Credits);
-        break;
+        return state == GameState::Help && fadeTo(GameState::Credits);
     case 'E':
-        if (onTitle)
-            quit();
-        break;
+        return onTitle && quit();
     case 'G':
-        if (onTitle)
-            game.FadeToState(GameState::HighScores);
-        break;
+        return onTitle && fadeTo(GameState::HighScores);
     case 'H':
-        if (onTitle)
-            game.FadeToState(GameState::Help);
-        break;
+        return onTitle && fadeTo(GameState::Help);
     case 'M':
         if (state == GameState::Help || state == GameState::Credits)
-            game.FadeToState(GameState::TitleMenu);
+            return fadeTo(GameState::TitleMenu);
         // While a name is typed, M is one of its letters.
-        else if (state == GameState::HighScores &&
-                 Singleton<HighScore>::Instance().editingIndex() < 0)
-            game.LeaveHighScores();
-        break;
-    case 'P':
-        if (state == GameState::Playing || state == GameState::FrogDying ||
-            state == GameState::LifeLost) {
-            game.Pause();
-        } else if (state == GameState::Paused) {
-            game.Resume();
-        }
-        break;
+        if (state != GameState::HighScores || Singleton<HighScore>::Instance().editingIndex() >= 0)
+            return false;
+        game.LeaveHighScores();
+        return true;
+    case 'O':
+        return onTitle && fadeTo(GameState::Options);
     case 'S':
-        if (onTitle) {
-            game.NewGame();
-            game.FadeToState(GameState::Playing);
-        }
-        break;
+        if (!onTitle)
+            return false;
+        game.NewGame();
+        return fadeTo(GameState::Playing);
     case 'T':
-        if (onTitle)
-            game.shadowsOn = !game.shadowsOn;
-        break;
+        if (!onTitle)
+            return false;
+        game.ToggleShadows();
+        return true;
     case 'U':
-        if (onTitle || state == GameState::Startup)
-            game.ToggleMusic();
-        break;
-    // The arrows and Space go to the frog in every state; it acts on them only while it plays.
-    case platform::vk::Left:
-        game.frog.keyLeft();
-        break;
-    case platform::vk::Right:
-        game.frog.keyRight();
-        break;
-    case platform::vk::Up:
-        game.frog.keyUp();
-        break;
-    case platform::vk::Down:
-        game.frog.keyDown();
-        break;
-    case platform::vk::Space:
-        game.frog.keySpace();
-        break;
+        if (!onTitle && state != GameState::Startup)
+            return false;
+        game.ToggleMusic();
+        return true;
     default:
-        break;
+        return false;
     }
 }

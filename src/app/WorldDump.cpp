@@ -4,7 +4,10 @@
 #include "app/Game.h"
 #include "app/JsonArray.h"
 #include "app/JsonObject.h"
+#include "core/Language.h"
 #include "core/Singleton.h"
+#include "core/Translation.h"
+#include "platform/KeyName.h"
 #include "world/BlockInfo.h"
 #include "world/Box.h"
 #include "world/Level.h"
@@ -90,6 +93,25 @@ JsonObject FrogJson(const Frog& frog) {
     return json;
 }
 
+// The player's settings as the game uses them now, for a script to check what a start restored.
+std::string OptionsJson(const Options& options) {
+    const PlayerSettings& settings = options.Current();
+    JsonArray keys;
+    for (const int key : settings.keys)
+        keys.Add(platform::KeyNameOf(key));
+    return JsonObject()
+        .Add("musicVolume", static_cast<long long>(settings.musicVolume))
+        .Add("effectsVolume", static_cast<long long>(settings.effectsVolume))
+        .Add("language",
+             std::string_view(LanguageCode(Singleton<Translation>::Instance().Active())))
+        .Add("fullscreen", options.Fullscreen())
+        .Add("crispScaling", options.CrispScaling())
+        .Add("smoothMotion", settings.smoothMotion)
+        .Add("pauseOnFocusLoss", settings.pauseOnFocusLoss)
+        .AddRaw("keys", keys.Str())
+        .Str();
+}
+
 } // namespace
 
 void WorldDump::AddTraceFields(const Game& game, JsonObject& line) {
@@ -162,5 +184,6 @@ std::string WorldDump::Of(const Game& game) {
         .AddRaw("obstacles", obstacles.Str())
         .AddRaw("blockedCells", blocked.Str())
         .AddRaw("waterCells", water.Str())
+        .AddRaw("options", OptionsJson(game.options))
         .Str();
 }

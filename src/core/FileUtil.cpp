@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -71,6 +72,23 @@ std::FILE* OpenRegularFile(const std::string& nativePath, std::size_t maxBytes) 
             "read.\n",
             nativePath.c_str(), static_cast<long long>(status.st_size), maxBytes);
     return nullptr;
+}
+
+bool WriteAndReplace(const std::string& target, const std::string& content) {
+    const std::string fresh = target + ".new";
+    // A leftover of a crashed save, or a link, is removed rather than followed.
+    ::unlink(fresh.c_str());
+    const int descriptor =
+        ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (descriptor < 0)
+        return false;
+    const bool written =
+        ::write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    const bool closed = ::close(descriptor) == 0;
+    if (written && closed && std::rename(fresh.c_str(), target.c_str()) == 0)
+        return true;
+    ::unlink(fresh.c_str());
+    return false;
 }
 
 } // namespace FileUtil

@@ -28,6 +28,12 @@ std::string PlayerMessage::LogNotWritable(const std::string& file) {
                 file);
 }
 
+std::string PlayerMessage::Stopped(const std::string& reason) {
+    return Fill("Quagleaper had to stop: %s The log debug.txt in the folder it runs in tells "
+                "more.",
+                reason);
+}
+
 std::string PlayerMessage::DataMissing(const std::string& folder) {
     return Fill("Quagleaper cannot find its data folder %s. Start it from the folder that holds "
                 "data/, or name that folder with --data DIR.",

@@ -70,6 +70,9 @@ class AudioBuffer {
 
     virtual AudioResult setVolume(int hundredthsOfDecibel) = 0;
     virtual int volume() const = 0;
+    // The player's volume for the buffer's group (music, effects), in the same hundredths; it
+    // adds to the buffer's own volume, needs no capability and leaves volume() as it was.
+    virtual void setPlayerVolume(int hundredthsOfDecibel) = 0;
     // 0 plays at the rate of the format.
     virtual AudioResult setFrequency(int hertz) = 0;
     virtual int frequency() const = 0;

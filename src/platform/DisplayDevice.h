@@ -58,6 +58,11 @@ class DisplayDevice {
     // Whole-number scaling with sharp pixels wherever the output is large enough, instead of
     // smooth scaling to fill it. Only a real window has a say.
     virtual void setCrispScaling(bool) {}
+    // How the player wants the game shown: full screen, or a window of the given size (0 keeps
+    // the picture's size). Before the output opens it is how it opens; after, it applies at once.
+    virtual void chooseView(bool /*fullscreen*/, int /*windowWidth*/, int /*windowHeight*/) {}
+    // Frames shown in step with the display's refresh; false when the output cannot do that.
+    virtual bool setVsync(bool on) { return on; }
     // Bits per pixel of the surfaces made now: the display mode's in full screen, else the
     // desktop's.
     int surfaceDepth() const { return exclusive ? modeDepth : desktopDepth(); }

@@ -17,6 +17,8 @@ struct Message {
         LeftUp,
         Destroy,     // the window is being closed
         DisplayLost, // the connection to the display broke; nothing can be shown any more
+        ViewChanged, // the player switched full screen or sized the window: `value` 1 in full
+                     // screen, `x`, `y` the window's size outside it
     };
 
     Type type = Type::Quit;

@@ -144,11 +144,26 @@ AudioResult MixBuffer::setVolume(int hundredthsOfDecibel) {
         return AudioError::ControlUnavailable;
     if (hundredthsOfDecibel < kSilentVolume || hundredthsOfDecibel > 0)
         return AudioError::InvalidParam;
-    const float newGain = std::pow(10.0f, static_cast<float>(hundredthsOfDecibel) / 2000.0f);
     AudioGuard::Scope scope(*guard);
     attenuation = hundredthsOfDecibel;
-    gain = newGain;
+    updateGain();
     return AudioError::None;
+}
+
+void MixBuffer::setPlayerVolume(int hundredthsOfDecibel) {
+    if (!guard)
+        return;
+    AudioGuard::Scope scope(*guard);
+    playerAttenuation = std::clamp(hundredthsOfDecibel, kSilentVolume, 0);
+    updateGain();
+}
+
+// Guard held. A player who turned a group all the way down hears nothing of it.
+void MixBuffer::updateGain() {
+    const int total = attenuation + playerAttenuation;
+    gain = playerAttenuation <= kSilentVolume
+               ? 0.0f
+               : std::pow(10.0f, static_cast<float>(total) / 2000.0f);
 }
 
 int MixBuffer::volume() const {

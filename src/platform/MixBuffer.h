@@ -30,6 +30,7 @@ class MixBuffer final : public AudioBuffer {
     BufferStatus status() const override;
     AudioResult setVolume(int hundredthsOfDecibel) override;
     int volume() const override;
+    void setPlayerVolume(int hundredthsOfDecibel) override;
     AudioResult setFrequency(int hertz) override;
     int frequency() const override;
 
@@ -47,6 +48,7 @@ class MixBuffer final : public AudioBuffer {
     // Moves the cursor on, wrapping or stopping at the end; false once stopped.
     bool moveCursor(uint64_t distance);
     void finish();
+    void updateGain();
     int playbackRate() const { return playFrequency ? playFrequency : pcmFormat.sampleRate; }
 
     const AudioFormat pcmFormat;
@@ -60,6 +62,8 @@ class MixBuffer final : public AudioBuffer {
     bool looping = false;
     bool locked = false;
     int attenuation = 0;
+    int playerAttenuation = 0;
+    // Of both attenuations together.
     float gain = 1.0f;
     int playFrequency = 0;
 };

@@ -18,4 +18,10 @@ constexpr int PadUp = 0xCB;
 constexpr int PadDown = 0xCC;
 constexpr int PadLeft = 0xCD;
 constexpr int PadRight = 0xCE;
+constexpr int PadStart = 0xCF;
+// The left stick hops the frog as the d-pad does, but leaves the menus' highlight alone.
+constexpr int StickUp = 0xD3;
+constexpr int StickDown = 0xD4;
+constexpr int StickRight = 0xD5;
+constexpr int StickLeft = 0xD6;
 } // namespace platform::vk

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
@@ -80,25 +79,6 @@ bool MayReplace(const std::string& target) {
     }
     // The rename would replace it all the same, as it needs only the folder's permission.
     return ::access(target.c_str(), W_OK) == 0;
-}
-
-// The content goes into a file of its own beside the target, made afresh so that nothing planted
-// under its name is followed, then moved over the target: a failed write never costs the old table.
-bool WriteAndReplace(const std::string& target, const std::string& content) {
-    const std::string fresh = target + ".new";
-    // A leftover of a crashed save, or a link, is removed rather than followed.
-    ::unlink(fresh.c_str());
-    const int descriptor =
-        ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (descriptor < 0)
-        return false;
-    const bool written =
-        ::write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
-    const bool closed = ::close(descriptor) == 0;
-    if (written && closed && std::rename(fresh.c_str(), target.c_str()) == 0)
-        return true;
-    ::unlink(fresh.c_str());
-    return false;
 }
 
 std::string WithoutLastChar(const std::string& text) {
@@ -172,7 +152,7 @@ void HighScore::save() {
     const std::string text = tableText();
     const std::string target = FileUtil::NativePath(path());
     if (!MayReplace(target) ||
-        !WriteAndReplace(target, text + kSeparator + checksumLine(WithoutLastChar(text))))
+        !FileUtil::WriteAndReplace(target, text + kSeparator + checksumLine(WithoutLastChar(text))))
         Log("HighScore: could not write %s; the table is kept until the next save.\n",
             target.c_str());
 }

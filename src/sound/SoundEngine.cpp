@@ -1,6 +1,7 @@
 #include "sound/SoundEngine.h"
 
 #include "core/Log.h"
+#include "core/Rounding.h"
 #include "platform/Platform.h"
 #include "sound/OggLoader.h"
 #include "sound/OggStreaming.h"
@@ -8,6 +9,9 @@
 #include "sound/SfxRegistry.h"
 #include "sound/StreamingSoundFx.h"
 #include "sound/WavLoader.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -77,6 +81,27 @@ bool SoundEngine::isSoundPlaying(const std::string& label, bool fallback) const 
     return effect ? effect->isPlaying() : fallback;
 }
 
+void SoundEngine::setPlayerVolumes(const std::string& music, int musicVolume, int effectsVolume) {
+    musicLabel = music;
+    musicPercent = musicVolume;
+    effectsPercent = effectsVolume;
+    for (const auto& [label, effect] : effects)
+        applyPlayerVolume(label, *effect);
+}
+
+void SoundEngine::applyPlayerVolume(const std::string& label, SoundFx& effect) const {
+    effect.setPlayerVolume(
+        HundredthsOfDecibel(label == musicLabel ? musicPercent : effectsPercent));
+}
+
+int SoundEngine::HundredthsOfDecibel(int percent) {
+    constexpr int kSilent = -10000;
+    if (percent <= 0)
+        return kSilent;
+    const double decibels = 20.0 * std::log10(std::min(percent, 100) / 100.0);
+    return std::max(kSilent, RoundToInt(static_cast<float>(decibels * 100.0)));
+}
+
 std::vector<std::string> SoundEngine::playingLabels() const {
     std::vector<std::string> labels;
     for (const auto& [label, effect] : effects)
@@ -102,8 +127,9 @@ bool SoundEngine::createWholeSfx(const std::string& label, const std::string& fi
         return false;
     }
     const PcmDescription converted = PcmConverter::ForDeviceBuffer(pcm, mono);
-    effects[label] =
+    auto& effect = effects[label] =
         std::make_unique<SoundFx>(label, fileName, SoundFx::CreateBuffer(device, converted, flags));
+    applyPlayerVolume(label, *effect);
     return true;
 }
 
@@ -120,8 +146,9 @@ bool SoundEngine::createStreamingSfx(const std::string& label, const std::string
         format.frameCount = static_cast<int>(format.sampleRate * kStreamingBufferSeconds);
         std::unique_ptr<platform::AudioBuffer> buffer =
             SoundFx::CreateBuffer(device, format, flags);
-        effects[label] = std::make_unique<StreamingSoundFx>(label, fileName, std::move(source),
-                                                            std::move(buffer));
+        auto& effect = effects[label] = std::make_unique<StreamingSoundFx>(
+            label, fileName, std::move(source), std::move(buffer));
+        applyPlayerVolume(label, *effect);
         return true;
     }
     Log("SoundEngine::Load could not load filename %s\n", fileName.c_str());

@@ -33,6 +33,12 @@ class SoundEngine {
     std::vector<std::string> playingLabels() const;
     void shutdown();
 
+    // The player's volumes in percent of the recorded ones: `musicPercent` for the effect under
+    // `musicLabel`, `effectsPercent` for all the others, also those made later. 0 % is silence.
+    void setPlayerVolumes(const std::string& musicLabel, int musicPercent, int effectsPercent);
+    // Percent as hundredths of a decibel: 100 % is 0, 50 % about -602, 0 % silence (-10000).
+    static int HundredthsOfDecibel(int percent);
+
     void setSoundEnabled(bool enabled) { soundOn = enabled; }
     bool soundEnabled() const { return soundOn; }
 
@@ -45,9 +51,13 @@ class SoundEngine {
                         bool mono);
     bool createStreamingSfx(const std::string& label, const std::string& fileName, unsigned flags);
     bool load(const std::string& fileName, PcmDescription& pcm) const;
+    void applyPlayerVolume(const std::string& label, SoundFx& effect) const;
 
     platform::AudioDevice* device = nullptr;
     std::vector<std::unique_ptr<SfxLoader>> loaders;
     std::map<std::string, std::unique_ptr<SoundFx>> effects;
     bool soundOn = false;
+    std::string musicLabel;
+    int musicPercent = 100;
+    int effectsPercent = 100;
 };

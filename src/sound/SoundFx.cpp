@@ -92,6 +92,11 @@ void SoundFx::setVolume(float volume) {
         deviceBuffer->setVolume(Attenuation(volume));
 }
 
+void SoundFx::setPlayerVolume(int hundredthsOfDecibel) {
+    if (deviceBuffer)
+        deviceBuffer->setPlayerVolume(hundredthsOfDecibel);
+}
+
 void SoundFx::start(bool looping) {
     if (deviceBuffer->status().playing)
         deviceBuffer->stop();

@@ -34,6 +34,8 @@ class SoundFx {
     virtual void setFrequency(int hertz);
     // 1 is full volume, 0 is -100 dB.
     virtual void setVolume(float volume);
+    // The player's volume for this sound's group, in hundredths of a decibel.
+    void setPlayerVolume(int hundredthsOfDecibel);
 
     const std::string& label() const { return fxLabel; }
     const std::string& fileName() const { return fxFileName; }

@@ -70,21 +70,21 @@ TEST_F(SdlGameControllersTest, ButtonsPlayTheKeysOfTheGame) {
     EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_DPAD_LEFT), std::vector<int>{vk::PadLeft});
     EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT), std::vector<int>{vk::PadRight});
     EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_A), std::vector<int>{vk::PadA});
-    EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_START), std::vector<int>{'P'});
+    EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_START), std::vector<int>{vk::PadStart});
     EXPECT_EQ(Press(SDL_CONTROLLER_BUTTON_BACK), std::vector<int>{vk::Escape});
     EXPECT_TRUE(Press(SDL_CONTROLLER_BUTTON_Y).empty());
 }
 
 TEST_F(SdlGameControllersTest, OnePushOfTheStickIsOneArrowHoweverItTrembles) {
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTX, 15000).empty()) << "inside the dead zone";
-    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTX, 30000), std::vector<int>{vk::Right});
+    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTX, 30000), std::vector<int>{vk::StickRight});
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTX, 15000).empty()) << "not yet let go";
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTX, 32000).empty());
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTY, -32000).empty()) << "one arrow at a time";
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTX, 0).empty());
-    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTY, -31000), std::vector<int>{vk::Up});
+    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTY, -31000), std::vector<int>{vk::StickUp});
     EXPECT_TRUE(Stick(SDL_CONTROLLER_AXIS_LEFTY, 0).empty());
-    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTX, -32768), std::vector<int>{vk::Left});
+    EXPECT_EQ(Stick(SDL_CONTROLLER_AXIS_LEFTX, -32768), std::vector<int>{vk::StickLeft});
 }
 
 TEST_F(SdlGameControllersTest, AControllerPluggedOutAndInAgainStillPlays) {

@@ -13,6 +13,8 @@ build=$(cd "${1:?usage: debian_package.sh BUILD_DIR}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 cd "$work"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

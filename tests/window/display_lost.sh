@@ -12,6 +12,8 @@ work=$(mktemp -d)
 xserver=""
 trap 'kill "$xserver" 2>/dev/null || true; rm -rf "$work"' EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 export PYTHONPATH="$here/../scripts"
 cd "$work"
 

@@ -36,6 +36,8 @@ build=$(cd "${1:?usage: installed_game.sh BUILD_DIR}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "install: $(cat "$work/install.log")"

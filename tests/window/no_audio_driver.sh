@@ -55,6 +55,8 @@ cd "$work"
 # The X, GL and D-Bus libraries keep some memory to the very end; our own leaks are caught by
 # the headless runs.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/no_audio_driver.sh" --in-session "$build/quagleaper"
 [ -n "${KEEP_SCREENSHOTS:-}" ] && cp loading.png title.png level.png later.png "$KEEP_SCREENSHOTS"/
 

@@ -45,6 +45,8 @@ cd "$work"
 # The X, GL and D-Bus libraries keep some memory to the very end; our own leaks are caught by
 # the headless runs.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 # A white root window, so that the game's picture stands out however dark it is.
 xvfb-run -a -s "-screen 0 1024x768x24 -wr" bash "$here/real_window.sh" --in-session "$build/quagleaper"
 

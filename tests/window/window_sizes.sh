@@ -128,6 +128,8 @@ trap 'rm -rf "$work"' EXIT
 # The X, GL and D-Bus libraries keep some memory to the very end; our own leaks are caught by
 # the headless runs.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# The player's own settings are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config"
 
 # What the title menu and the help screen look like, from the same game headless.
 mkdir -p "$work/reference/data" "$work/run/data"

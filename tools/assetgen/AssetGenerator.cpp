@@ -13,6 +13,7 @@
 #include "WorldLayout.h"
 #include "WorldPainter.h"
 #include "app/AssetCatalogue.h"
+#include "app/OptionsScreen.h"
 #include "core/ScreenSize.h"
 #include "core/StringUtil.h"
 
@@ -42,6 +43,9 @@ const Screen kScreens[] = {
     {"CREDITS_MASK", MenuScreens::CreditsMask, ScreenSize::kWidth, ScreenSize::kHeight},
     {"PRELOAD", MenuScreens::Preload, ScreenSize::kWidth, ScreenSize::kHeight},
     {"PROGRESS_BAR", MenuScreens::ProgressBar, MenuScreens::kBarWidth, MenuScreens::kBarHeight},
+    {"OPTIONS", MenuScreens::Options, ScreenSize::kWidth, ScreenSize::kHeight},
+    {"OPTIONS_ROW_HIGH_LIGHT", MenuScreens::OptionsRowHighlight, OptionsScreen::kRowWidth,
+     OptionsScreen::kRowHeight},
 };
 
 // Every language the game speaks gets its worded pictures and credits.

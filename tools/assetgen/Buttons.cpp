@@ -18,6 +18,8 @@ std::vector<Button> Build() {
         {Screen::Title, "BUTTON_HIGH_SCORE_HIGH_LIGHT", "Bestenliste", "High Scores", 373, 512, 579,
          589, false},
         {Screen::Title, "BUTTON_EXIT_HIGH_LIGHT", "Ende", "Quit", 610, 512, 726, 573, false},
+        {Screen::Title, "BUTTON_OPTIONS_HIGH_LIGHT", "Optionen", "Options", 628, 258, 786, 312,
+         false},
         {Screen::Help, "BUTTON_BACK_HELP_HIGH_LIGHT", "Zurück", "Back", 416, 522, 497, 560, false},
         {Screen::Help, "BUTTON_CREDITS_HIGH_LIGHT", "Credits", "Credits", 281, 522, 378, 560,
          false},

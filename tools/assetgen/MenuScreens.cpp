@@ -4,6 +4,7 @@
 #include "Figures.h"
 #include "Paint.h"
 #include "Wording.h"
+#include "app/OptionsScreen.h"
 #include "core/ScreenSize.h"
 
 #include <cmath>
@@ -298,6 +299,33 @@ void Preload(Canvas& canvas, Language language) {
     cairo_fill(cr);
     Paint::Text(cr, Say(language, "Laden", "Loading"), 52, kBarTop + kBarHeight + 28, 16, 0xFFFBE8,
                 Paint::Align::Left, true, 3);
+}
+
+void Options(Canvas& canvas, Language language) {
+    using Rows = OptionsScreen;
+    cairo_t* cr = canvas.Context();
+    Backdrop(cr, 5);
+    const double bottom = Rows::kFirstRowTop + Rows::kRowCount * Rows::kRowStep;
+    Panel(cr, Rows::kRowLeft - 20, Rows::kFirstRowTop - 14, Rows::kRowWidth + 40,
+          bottom - Rows::kFirstRowTop + 24, 0.86);
+    Heading(cr, Say(language, "Optionen", "Options"), 58);
+    for (int row = 0; row < Rows::kRowCount; ++row) {
+        Paint::RoundedRect(cr, Rows::kRowLeft, Rows::kFirstRowTop + row * Rows::kRowStep,
+                           Rows::kRowWidth, Rows::kRowHeight, 8);
+        Paint::Colour(cr, row % 2 ? 0x5A8AC8 : 0x4A7AB8, 0.55);
+        cairo_fill(cr);
+    }
+}
+
+void OptionsRowHighlight(Canvas& canvas, Language) {
+    cairo_t* cr = canvas.Context();
+    Paint::RoundedRect(cr, 1.5, 1.5, OptionsScreen::kRowWidth - 3, OptionsScreen::kRowHeight - 3,
+                       8);
+    Paint::Colour(cr, 0xE8862A, 0.9);
+    cairo_fill_preserve(cr);
+    Paint::Colour(cr, 0xFFD23A);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
 }
 
 void ProgressBar(Canvas& canvas, Language) {

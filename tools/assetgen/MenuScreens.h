@@ -5,7 +5,8 @@
 
 // The full-screen pictures outside a level, with their buttons at the fixed rectangles: title
 // menu, help, high scores, credits and the credits' mask, and the preload screen with its
-// progress bar. Each is drawn in the given language; German is the game's own.
+// progress bar, the options screen. Each is drawn in the given language; German is the game's
+// own.
 namespace MenuScreens {
 
 // The credits scroll inside this window; the mask covers everything else.
@@ -26,5 +27,8 @@ void Credits(Canvas& canvas, Language language);
 void CreditsMask(Canvas& canvas, Language language);
 void Preload(Canvas& canvas, Language language);
 void ProgressBar(Canvas& canvas, Language language);
+// The options screen's backdrop with a bar for each row, and the bar of the row chosen.
+void Options(Canvas& canvas, Language language);
+void OptionsRowHighlight(Canvas& canvas, Language language);
 
 } // namespace MenuScreens

@@ -72,6 +72,8 @@ DisplayResult SdlDisplayDevice::openOutput() {
         SDL_Log("SDL could not make a renderer: %s", SDL_GetError());
         return dd::Generic;
     }
+    if (vsync && SDL_RenderSetVSync(renderer, 1) != 0)
+        SDL_Log("SDL cannot show frames in step with the display here: %s", SDL_GetError());
     SDL_AddEventWatch(&SdlDisplayDevice::watchEvent, this);
     watching = true;
     return dd::Ok;
@@ -89,6 +91,22 @@ SDL_Renderer* SdlDisplayDevice::makeRenderer(SDL_Window* window) {
     if (made)
         SDL_Log("OpenGL runs on the processor here; SDL's software renderer shows the game");
     return made ? made : SDL_CreateRenderer(window, -1, 0);
+}
+
+void SdlDisplayDevice::chooseView(bool fullscreen, int windowWidth, int windowHeight) {
+    fullscreenWanted = fullscreen;
+    window.setRestoredSize(windowWidth, windowHeight);
+    if (renderer)
+        window.setFullscreen(fullscreen);
+}
+
+bool SdlDisplayDevice::setVsync(bool on) {
+    vsync = on;
+    if (!renderer || SDL_RenderSetVSync(renderer, on ? 1 : 0) == 0)
+        return true;
+    SDL_Log("SDL cannot show frames in step with the display here: %s", SDL_GetError());
+    vsync = false;
+    return !on;
 }
 
 void SdlDisplayDevice::showFullscreen(bool fullscreen) {

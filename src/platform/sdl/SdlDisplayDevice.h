@@ -23,13 +23,14 @@ class SdlWindow;
 // on the processor, SDL's own software renderer does the same work for much less.
 class SdlDisplayDevice final : public DisplayDevice {
   public:
-    // Without full screen the game's full-screen mode shows in a window, as after F11.
-    explicit SdlDisplayDevice(SdlWindow& window, bool fullscreenWanted = true)
-        : window(window), fullscreenWanted(fullscreenWanted) {}
+    explicit SdlDisplayDevice(SdlWindow& window) : window(window) {}
     ~SdlDisplayDevice() override;
 
     int desktopDepth() const override;
     void setCrispScaling(bool crisp) override;
+    // Without full screen the game's full-screen mode shows in a window, as after F11.
+    void chooseView(bool fullscreen, int windowWidth, int windowHeight) override;
+    bool setVsync(bool on) override;
 
   protected:
     DisplayResult openOutput() override;
@@ -49,7 +50,8 @@ class SdlDisplayDevice final : public DisplayDevice {
     void releaseOutput();
 
     SdlWindow& window;
-    bool fullscreenWanted;
+    bool fullscreenWanted = true;
+    bool vsync = false;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     int textureWidth = 0;

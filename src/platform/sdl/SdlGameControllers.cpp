@@ -22,7 +22,7 @@ int keyOfButton(int button) {
     case SDL_CONTROLLER_BUTTON_A:
         return vk::PadA;
     case SDL_CONTROLLER_BUTTON_START:
-        return 'P';
+        return vk::PadStart;
     case SDL_CONTROLLER_BUTTON_BACK:
         return vk::Escape;
     default:
@@ -102,8 +102,8 @@ void SdlGameControllers::translateAxis(int instanceId, int axis, int value,
     if (axis != SDL_CONTROLLER_AXIS_LEFTX && axis != SDL_CONTROLLER_AXIS_LEFTY)
         return;
     const bool horizontal = axis == SDL_CONTROLLER_AXIS_LEFTX;
-    const int negativeKey = horizontal ? vk::Left : vk::Up;
-    const int positiveKey = horizontal ? vk::Right : vk::Down;
+    const int negativeKey = horizontal ? vk::StickLeft : vk::StickUp;
+    const int positiveKey = horizontal ? vk::StickRight : vk::StickDown;
     int& held = stickKeys[instanceId];
     if (held == negativeKey || held == positiveKey) {
         if (std::abs(value) < kReleaseAt)

@@ -12,15 +12,9 @@ namespace platform {
 // The desktop: a real window, the system clock.
 class SdlPlatform final : public Platform {
   public:
-    // What the player may choose before the game starts.
-    struct Choices {
-        bool fullscreen = true;
-        bool sound = true;
-    };
-
     SdlPlatform() = default;
-    explicit SdlPlatform(const Choices& choices)
-        : sdlDisplay{sdlWindow, choices.fullscreen}, sdlAudio(choices.sound) {}
+    // Without sound the game runs silent even where a sound card is.
+    explicit SdlPlatform(bool sound) : sdlAudio(sound) {}
 
     SdlWindow& window() override { return sdlWindow; }
     SdlClock& clock() override { return sdlClock; }

@@ -95,8 +95,11 @@ Window::Opening SdlWindow::create(const std::string& title, int clientWidth, int
     DisplayConnectionWatch::Watch(window);
     windowedWidth = clientWidth;
     windowedHeight = clientHeight;
-    restoredWidth = clientWidth;
-    restoredHeight = clientHeight;
+    // A size the player chose before keeps its place.
+    if (restoredWidth == 0) {
+        restoredWidth = clientWidth;
+        restoredHeight = clientHeight;
+    }
     // The game draws its own pointer.
     SDL_ShowCursor(SDL_DISABLE);
     SDL_StartTextInput();
@@ -136,6 +139,22 @@ void SdlWindow::setFullscreen(bool fullscreen) {
         SDL_SetWindowSize(window, restoredWidth, restoredHeight);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
+}
+
+void SdlWindow::setRestoredSize(int width, int height) {
+    if (width > 0 && height > 0) {
+        restoredWidth = width;
+        restoredHeight = height;
+    }
+}
+
+void SdlWindow::reportView() {
+    const bool fullscreen = isFullscreen();
+    int width = restoredWidth;
+    int height = restoredHeight;
+    if (!fullscreen)
+        SDL_GetWindowSize(window, &width, &height);
+    queue.push_back({Message::Type::ViewChanged, fullscreen ? 1 : 0, width, height});
 }
 
 bool SdlWindow::isFullscreen() const {
@@ -224,6 +243,9 @@ void SdlWindow::translate(const SDL_Event& event) {
             queue.push_back({Message::Type::FocusGained});
         else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
             queue.push_back({Message::Type::FocusLost});
+        // Sizes passed on the way into full screen are no size the player chose.
+        else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !isFullscreen())
+            reportView();
         break;
     case SDL_KEYDOWN:
         translateKey(event.key.keysym);
@@ -252,6 +274,7 @@ void SdlWindow::translateKey(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     if (key.sym == SDLK_F11 || (alt && (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER))) {
         setFullscreen(!isFullscreen());
+        reportView();
         return;
     }
     const int code = virtualKeyOf(key.sym);

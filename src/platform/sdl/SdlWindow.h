@@ -34,6 +34,8 @@ class SdlWindow final : public Window {
     SDL_Window* handle() const { return window; }
     void setFullscreen(bool fullscreen);
     bool isFullscreen() const;
+    // The size the window takes when it leaves full screen; 0 keeps the one it has.
+    void setRestoredSize(int width, int height);
 
   private:
     // SDL runs without a display on its offscreen or dummy driver unless asked for one.
@@ -45,6 +47,8 @@ class SdlWindow final : public Window {
     // where the game draws its own.
     void showPointerOutsidePicture();
     void translateText(const char* utf8);
+    // Tells the game how the player now sees it, so that the next start looks the same.
+    void reportView();
 
     SDL_Window* window = nullptr;
     bool videoStarted = false;
