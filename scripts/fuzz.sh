@@ -41,7 +41,10 @@ seed JpegFileFuzz "$data"/*.jpg
 seed FontFileFuzz "$data"/*.fnt
 seed FrameListFuzz "$build/frames.txt"
 seed ObstacleFileFuzz "$data"/ArbitraryObjects_*.txt
-seed CreditsFileFuzz "$data/credits.txt"
+seed CreditsFileFuzz "$data/credits.txt" "$data/credits_en.txt"
+# The catalogues as the build compiles them.
+for po in po/*.po; do msgfmt -o "$build/$(basename "$po" .po).mo" "$po"; done
+seed TranslationFuzz "$build"/*.mo
 # The shipped pictures are 24 and 1 bits; a small 8-bit one with a 16-colour palette joins them.
 python3 - "$build/palette.bmp" <<'PY'
 import struct, sys

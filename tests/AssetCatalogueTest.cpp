@@ -3,7 +3,9 @@
 #include "WorldConfig.h"
 #include "app/Game.h"
 #include "app/WindowProcedure.h"
+#include "core/Translation.h"
 #include "gfx/SpriteManager.h"
+#include "support/GeneratedData.h"
 #include "support/ScratchFolder.h"
 #include "support/SpriteScreen.h"
 
@@ -101,3 +103,28 @@ TEST_P(ShowProgressTest, AQuitWhileLoadingEndsThePreload) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, ShowProgressTest, ::testing::Values(16, 32));
+
+TEST(AssetCatalogue, UseLanguageSwitchesTextsWordedPicturesAndCredits) {
+    ScratchFolder folder;
+    GeneratedData data(folder);
+    ASSERT_TRUE(Singleton<Translation>::Instance().Load(Language::German));
+    AssetCatalogue::RegisterAssets();
+    const MenuScreens& menus = Singleton<Game>::Instance().menus;
+    ASSERT_NE(Sprites().GetSprite("HELP"), nullptr);
+    EXPECT_EQ(Sprites().GetSpriteInfo("HELP")->FileName(), "help");
+
+    ASSERT_TRUE(AssetCatalogue::UseLanguage(Language::English));
+    EXPECT_EQ(Tr("Your time is up!"), "Your time is up!");
+    EXPECT_EQ(Sprites().GetSpriteInfo("HELP")->FileName(), "help_en");
+    EXPECT_EQ(Sprites().GetSpriteInfo("BUTTON_EXIT_HIGH_LIGHT")->FileName(),
+              "buttonexithighlight_en");
+    EXPECT_EQ(Sprites().GetSpriteInfo("STAR")->FileName(), "star") << "a picture without words";
+    ASSERT_FALSE(menus.CreditsLines().empty());
+    EXPECT_EQ(menus.CreditsLines()[2], "A game by the Quagleaper team\n");
+    EXPECT_NE(Sprites().GetSprite("HELP"), nullptr) << "built again from the English file";
+
+    ASSERT_TRUE(AssetCatalogue::UseLanguage(Language::German));
+    EXPECT_EQ(Tr("Your time is up!"), "Deine Zeit ist abgelaufen!");
+    EXPECT_EQ(Sprites().GetSpriteInfo("HELP")->FileName(), "help");
+    EXPECT_EQ(menus.CreditsLines()[2], "Ein Spiel vom Quagleaper-Team\n");
+}

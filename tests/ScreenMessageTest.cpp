@@ -1,8 +1,10 @@
 #include "score/ScreenMessage.h"
 
 #include "WorldConfig.h"
+#include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "platform/DisplaySurface.h"
+#include "support/GeneratedData.h"
 #include "support/GlyphFont.h"
 #include "support/HeadlessScreen.h"
 #include "support/ScratchFolder.h"
@@ -20,6 +22,8 @@ class ScreenMessageTest : public ::testing::Test {
                                 "vertOffsetMessageLine2 140\nscoreDisplayTime 3\n"
                                 "scoreScrollSpeed 40\n");
         GlyphFont::LoadGameFonts(folder);
+        folder.Write("data/de.mo", GeneratedData::ReadLoose("de.mo"));
+        Singleton<Translation>::Instance().Load(Language::German);
         Messages().init();
     }
 
@@ -57,7 +61,7 @@ TEST_F(ScreenMessageTest, TheLastOfTwoMessagesShowsForAWholeIntervalIncludingIts
     EXPECT_EQ(Messages().line1(), "");
 }
 
-TEST_F(ScreenMessageTest, TheNamedMessagesHaveTheirFixedTexts) {
+TEST_F(ScreenMessageTest, TheNamedMessagesHaveTheirFixedTextsInEachLanguage) {
     Messages().showTimeOut();
     EXPECT_EQ(Messages().line1(), "Deine Zeit ist abgelaufen!");
     EXPECT_EQ(Messages().line2(), "");
@@ -69,6 +73,13 @@ TEST_F(ScreenMessageTest, TheNamedMessagesHaveTheirFixedTexts) {
     Messages().showLevelDone();
     EXPECT_EQ(Messages().line1(), "Level geschafft!");
     EXPECT_EQ(Messages().line2(), "200 Punkte!");
+
+    Singleton<Translation>::Instance().Load(Language::English);
+    Messages().showTimeOut();
+    EXPECT_EQ(Messages().line1(), "Your time is up!");
+    Messages().showTruckToTruck();
+    EXPECT_EQ(Messages().line1(), "Truck to truck travel!");
+    EXPECT_EQ(Messages().line2(), "100 points!");
 }
 
 TEST_F(ScreenMessageTest, APopupDriftsRightAndUpAtHalfTheRateAndExpires) {
