@@ -1,7 +1,8 @@
 # The player's settings file, quagleaper/settings.txt in the harness's folder: volumes and the
 # language set on the options screen are saved at once and are there on the next start; Up moved
 # to W hops the frog with W; a damaged file and a folder that refuses writing leave the game
-# playing on what it has, with a log line and the old file untouched.
+# playing on what it has, with a log line and the old file untouched. Pause when the window is left
+# works only when chosen.
 source "$(dirname "$0")/harness-lib.bash"
 settings=quagleaper/settings.txt
 
@@ -60,6 +61,25 @@ frog_y() { python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["fro
 awk -v a="$(frog_y w.json)" -v b="$(frog_y up.json)" 'BEGIN { exit !(a > b) }' ||
     fail "W did not hop the frog up: $(frog_y up.json) to $(frog_y w.json)"
 good=$(cat "$settings")
+
+# Pause when the window is left: a level in play waits under the pause word, where by default it
+# freezes as it stands.
+for choice in off on; do
+    printf 'pauseOnFocusLoss %s\n' "$choice" > "$settings"
+    run_harness "seed 1
+focus on
+run 30
+key S
+run 60
+focus off
+run 5
+focus on
+trace focus-$choice.jsonl
+run 3"
+    expect_status 0
+done
+[ "$(trace_states focus-off.jsonl)" = "1 1 1 1" ] || fail "without the choice: states $(trace_states focus-off.jsonl)"
+[ "$(trace_states focus-on.jsonl)" = "7 7 7 7" ] || fail "with the choice: states $(trace_states focus-on.jsonl)"
 
 # A damaged file: binary bytes, a value out of range, a line far too long. The game plays on
 # its defaults where a line was bad and keeps the good ones.
