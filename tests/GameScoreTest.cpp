@@ -71,13 +71,13 @@ TEST_F(GameScoreTest, EveryFifthStarGrantsALifeUntilTheAllowanceIsUsedThenPoints
     EXPECT_EQ(level.settings.lives, 3 + 5);
     EXPECT_EQ(level.settings.bonusLivesLeft, 0);
     EXPECT_EQ(Score().getStarsCollected(), 0);
-    EXPECT_EQ(Messages().line1(), "Bonus Leben!");
+    EXPECT_EQ(Messages().line1(), "Bonus life!");
     const int before = Score().getScore();
     for (int star = 1; star <= 5; ++star)
         Score().addStar(0, 0);
     EXPECT_EQ(level.settings.lives, 8);
     EXPECT_EQ(Score().getScore() - before, 5 * 25 + 200);
-    EXPECT_EQ(Messages().line1(), "Stern Bonus!");
+    EXPECT_EQ(Messages().line1(), "Star bonus!");
 }
 
 TEST_F(GameScoreTest, TheDisplayedScoreCountsUpAtItsSpeedWithoutOvershooting) {

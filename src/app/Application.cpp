@@ -38,11 +38,7 @@ int Application::Run() {
     if (!dataFolder.empty())
         Log("Reading the data from %s\n", dataFolder.c_str());
     ReadSettings();
-    const int exitCode = RunGame();
-    // A data error that ended the game is told to the player, not only to the log.
-    if (exitCode == ToInt(ExitCode::Fatal) && !FirstFatalError().empty())
-        ShowError(PlayerMessage::Stopped(FirstFatalError()));
-    return exitCode;
+    return RunGame();
 }
 
 // The player's settings; a language chosen there wins over the one the entry chose.
@@ -60,6 +56,10 @@ int Application::RunGame() {
             return ToInt(*failed);
         const int exitCode =
             AssetCatalogue::PreloadAssets(procedure) ? EnterMainLoop() : ExitCodeAfterPreload();
+        // A data error that ended the game is told to the player, not only to the log, while
+        // the window still stands.
+        if (exitCode == ToInt(ExitCode::Fatal) && !FirstFatalError().empty())
+            ShowError(PlayerMessage::Stopped(FirstFatalError()));
         ShutDown();
         return exitCode;
     } catch (const std::exception& error) {
