@@ -45,6 +45,16 @@ seed CreditsFileFuzz "$data/credits.txt" "$data/credits_en.txt"
 # The catalogues as the build compiles them.
 for po in po/*.po; do msgfmt -o "$build/$(basename "$po" .po).mo" "$po"; done
 seed TranslationFuzz "$build"/*.mo
+# A short replay: twenty steady turns, then a key, a character and a press, and a checkpoint.
+python3 - "$build/short.qlr" <<'PY'
+import struct, sys
+turns = bytes([0xC5, 0x02, 18, 6, 2, 1, 38, 2, 65, 4, 0xA0, 0x06, 0xD8, 0x04])
+header = b'QLREPLAY' + struct.pack('<H', 1) + b'quagleaper 1.0.0'.ljust(16, b'\0')
+header += struct.pack('<IQQ6HBffII', 7, 1, 2, 38, 40, 37, 39, 32, 80, 4, 0.0, 0.0, 21, len(turns))
+tail = struct.pack('<IIIIff', 1, 20, 1, 0, 400.0, 540.0) + struct.pack('<BII', 0, 0, 0)
+open(sys.argv[1], 'wb').write(header + turns + tail)
+PY
+seed ReplayFileFuzz "$build/short.qlr"
 # The shipped pictures are 24 and 1 bits; a small 8-bit one with a 16-colour palette joins them.
 python3 - "$build/palette.bmp" <<'PY'
 import struct, sys

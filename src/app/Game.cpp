@@ -2,6 +2,7 @@
 
 #include "actors/HazardCheck.h"
 #include "app/AssetCatalogue.h"
+#include "app/CommandLine.h"
 #include "app/SoundMix.h"
 #include "core/FileLoader.h"
 #include "core/Log.h"
@@ -19,6 +20,7 @@
 #include "score/ScreenMessage.h"
 #include "sound/SoundEngine.h"
 #include "world/BlockInfo.h"
+#include "world/Randomizer.h"
 #include "world/TrackObjectFactory.h"
 #include "world/WaterLilyGoal.h"
 
@@ -154,6 +156,31 @@ void Game::NewGame() {
     showdownIntroTimer = showdownTimer = 0.0f;
 }
 
+void Game::StartGame() {
+    Replay start;
+    start.gameVersion = CommandLine::Version();
+    start.randomState = Singleton<Randomizer>::Instance().current();
+    start.keys = options.Current().keys;
+    start.smoothMotion = options.Current().smoothMotion;
+    start.pauseOnFocusLoss = options.Current().pauseOnFocusLoss;
+    start.lifeLostTimer = lifeLostTimer;
+    start.gameOverTimer = gameOverTimer;
+    recorder.Begin(std::move(start));
+    NewGame();
+    FadeToState(GameState::Playing);
+}
+
+void Game::ApplyReplayStart(const Replay& replay) {
+    PlayerSettings wanted = options.Current();
+    wanted.keys = replay.keys;
+    wanted.smoothMotion = replay.smoothMotion;
+    wanted.pauseOnFocusLoss = replay.pauseOnFocusLoss;
+    options.Update(wanted);
+    lifeLostTimer = replay.lifeLostTimer;
+    gameOverTimer = replay.gameOverTimer;
+    Singleton<Randomizer>::Instance().seed(replay.randomState);
+}
+
 void Game::ToggleMusic() {
     musicOn = !musicOn;
     if (SoundFx* theme = Theme())
@@ -174,6 +201,7 @@ void Game::RememberToggles() {
 }
 
 void Game::Shutdown() {
+    recorder.Quit(ReplayMoment());
     // A game closed during name entry keeps its new entry.
     Singleton<HighScore>::Instance().saveIfChanged();
     // The lanes and obstacles go while the registries they sign out of still exist.
@@ -194,6 +222,17 @@ void Game::LeaveHighScores() {
 
 void Game::Tick(bool hasFocus) {
     const uint32_t now = platform::Platform::current().clock().milliseconds();
+    recorder.TurnStarted(now, lastTickTime, hasFocus);
+    TickAt(now, hasFocus);
+    recorder.TurnEnded(ReplayMoment());
+}
+
+ReplayRecorder::Snapshot Game::ReplayMoment() const {
+    return {state, Singleton<GameScore>::Instance().getScore(), level.settings.level, frog.getX(),
+            frog.getY()};
+}
+
+void Game::TickAt(uint32_t now, bool hasFocus) {
     if (!lastTickTime)
         lastTickTime = now;
     if (!hasFocus) {

@@ -7,6 +7,7 @@
 #include "app/MenuScreens.h"
 #include "app/Options.h"
 #include "app/OptionsScreen.h"
+#include "app/ReplayRecorder.h"
 #include "core/Singleton.h"
 #include "score/ScoreKeeper.h"
 #include "world/Level.h"
@@ -31,6 +32,13 @@ class Game {
     void Resume();
 
     void NewGame();
+    // The player's start, by key or button: a new game, faded in, and its replay begun.
+    void StartGame();
+    // What a replay restores before it starts its game: the player's keys and choices of motion
+    // and pause, and the waits a game inherits from the last.
+    void ApplyReplayStart(const Replay& replay);
+    // The game as a replay's checkpoints and end record see it.
+    ReplayRecorder::Snapshot ReplayMoment() const;
     // The title's two check boxes, U and T; the player's settings remember them.
     void ToggleMusic();
     void ToggleShadows();
@@ -71,11 +79,13 @@ class Game {
     Hud hud;
     Options options;
     OptionsScreen optionsScreen;
+    ReplayRecorder recorder;
 
   private:
     friend class Singleton<Game>;
     Game() = default;
 
+    void TickAt(uint32_t now, bool hasFocus);
     void RunStateFrame(float dt);
     void RunLevelFrame(float dt);
     void RunFrogDyingFrame(float dt);

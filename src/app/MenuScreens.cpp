@@ -238,8 +238,7 @@ void MenuScreens::Perform(Action action) {
         game.ToggleShadows();
         break;
     case Action::Start:
-        game.NewGame();
-        game.FadeToState(GameState::Playing);
+        game.StartGame();
         break;
     case Action::Help:
         game.FadeToState(GameState::Help);

@@ -11,6 +11,7 @@
 using platform::Message;
 
 void WindowProcedure::Handle(const Message& message) {
+    Singleton<Game>::Instance().recorder.Heard(message);
     switch (message.type) {
     case Message::Type::FocusGained:
         hasFocus = true;
@@ -226,8 +227,8 @@ bool WindowProcedure::OnMenuKey(int key) {
     case 'S':
         if (!onTitle)
             return false;
-        game.NewGame();
-        return fadeTo(GameState::Playing);
+        game.StartGame();
+        return true;
     case 'T':
         if (!onTitle)
             return false;

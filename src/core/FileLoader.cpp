@@ -138,6 +138,10 @@ std::string FileLoader::DataFolderOnDisk() const {
     return FileUtil::NativePath(folder + basePath);
 }
 
+std::string FileLoader::ContainerInUse() const {
+    return container ? FileUtil::NativePath(containerPath) : std::string();
+}
+
 bool FileLoader::ContainerOnDisk() const {
     return FileUtil::IsRegularFile(FileUtil::NativePath(containerPath));
 }

@@ -43,6 +43,8 @@ class FileLoader {
     std::string GetBasePath() const { return basePath; }
     // Where data\ lies on disk, as the system names it.
     std::string DataFolderOnDisk() const;
+    // The container on disk while the game reads from it; empty while it reads loose files.
+    std::string ContainerInUse() const;
 
     // The frame list of sprite `name` (name + "Frames.txt"), one number per line.
     bool ReadFrames(const std::string& name, std::vector<int>& list) const;

@@ -8,6 +8,8 @@
 class Randomizer {
   public:
     void seed(std::uint32_t value) { state = value; }
+    // What seed() would restore the generator to, as a replay keeps it.
+    std::uint32_t current() const { return state; }
     // 0 ... 32767.
     int next();
     // a ... b; a when the range is empty.

@@ -1,0 +1,125 @@
+#include "app/ReplayRecorder.h"
+
+#include "core/DataHash.h"
+#include "core/FileLoader.h"
+#include "core/FileUtil.h"
+#include "core/Log.h"
+#include "core/ReplayFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+constexpr const char* kExtension = ".qlr";
+// File names are eight-digit serial numbers, so name order is age order.
+constexpr const char* kNameFormat = "%08lu";
+
+bool IsReplayName(const std::filesystem::path& path) {
+    const std::string stem = path.stem().string();
+    return path.extension() == kExtension && stem.size() == 8 &&
+           std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::vector<std::string> ReplayNames(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        if (IsReplayName(it->path()))
+            names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+void ReplayRecorder::Heard(const platform::Message& message) {
+    if (message.type == platform::Message::Type::FocusGained ||
+        message.type == platform::Message::Type::FocusLost)
+        focus = message.type == platform::Message::Type::FocusGained;
+    if (recording && Replay::MessageCode(message.type) != 0)
+        turnMessages.push_back(message);
+}
+
+void ReplayRecorder::Begin(Replay header) {
+    if (!enabled)
+        return;
+    replay = std::move(header);
+    replay.startFocus = focus;
+    turns.Clear();
+    turnMessages.clear();
+    recording = true;
+    lastNow = 0;
+}
+
+void ReplayRecorder::TurnStarted(std::uint32_t now, std::optional<std::uint32_t> lastFrame,
+                                 bool tickFocus) {
+    if (!recording)
+        return;
+    // The first turn counts from the last frame, which a replay's start reproduces.
+    const std::uint32_t elapsed =
+        turns.Count() == 0 ? now - lastFrame.value_or(now) : now - lastNow;
+    lastNow = now;
+    turns.Add(elapsed, tickFocus, turnMessages);
+    turnMessages.clear();
+}
+
+void ReplayRecorder::TurnEnded(const Snapshot& snapshot) {
+    if (!recording)
+        return;
+    if (turns.Count() % Replay::kCheckpointEvery == 0)
+        replay.checkpoints.push_back(
+            {turns.Count(), static_cast<int>(snapshot.state), snapshot.score, snapshot.frogX,
+             snapshot.frogY});
+    const GameState state = snapshot.state;
+    if (state == GameState::TitleMenu || state == GameState::SubmitScore ||
+        state == GameState::HighScores)
+        Finish(Replay::Ending::Finished, snapshot);
+}
+
+void ReplayRecorder::Quit(const Snapshot& snapshot) {
+    if (recording)
+        Finish(Replay::Ending::Quit, snapshot);
+}
+
+void ReplayRecorder::Finish(Replay::Ending ending, const Snapshot& snapshot) {
+    recording = false;
+    replay.turnCount = turns.Count();
+    replay.turnData = turns.Finish();
+    replay.ending = ending;
+    replay.finalScore = snapshot.score;
+    replay.finalLevel = snapshot.level;
+    // Hashed at the end, so a game never waits on the data at its start.
+    replay.configHash = DataHash::Config();
+    replay.dataHash = DataHash::Data();
+    const std::string folder = FolderOnDisk();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    const std::string path = folder + "/" + NextName(folder);
+    if (!FileUtil::WriteAndReplace(path, ReplayFile::Write(replay))) {
+        Log("ReplayRecorder: could not write %s; the game's replay is lost.\n", path.c_str());
+        return;
+    }
+    Prune(folder);
+}
+
+// Beside the high scores, in the working folder's data\ whatever folder the data comes from.
+std::string ReplayRecorder::FolderOnDisk() {
+    return FileUtil::NativePath(Singleton<FileLoader>::Instance().GetBasePath() + "replays");
+}
+
+std::string ReplayRecorder::NextName(const std::string& folder) {
+    const std::vector<std::string> names = ReplayNames(folder);
+    const unsigned long next = names.empty() ? 1 : std::stoul(names.back()) + 1;
+    char name[32];
+    std::snprintf(name, sizeof name, kNameFormat, next % 100'000'000);
+    return name + std::string(kExtension);
+}
+
+void ReplayRecorder::Prune(const std::string& folder) {
+    const std::vector<std::string> names = ReplayNames(folder);
+    for (std::size_t i = 0; i + kKept < names.size(); ++i) {
+        std::error_code error;
+        std::filesystem::remove(folder + "/" + names[i], error);
+    }
+}

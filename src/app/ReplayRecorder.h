@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/GameState.h"
+#include "core/Replay.h"
+#include "core/ReplayTurnWriter.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Keeps every game the player starts, from the start to the title or the high-score table, as a
+// replay in memory, and writes it into data\replays\ when the game ends or the program closes.
+// Recording costs a few bytes a turn and no file access before the end.
+class ReplayRecorder {
+  public:
+    // How many replays the folder keeps; older ones are deleted.
+    static constexpr int kKept = 20;
+
+    // What the game looks like at the end of a turn.
+    struct Snapshot {
+        GameState state;
+        int score;
+        int level;
+        float frogX;
+        float frogY;
+    };
+
+    // The harness's `record off`, and a verification, which must not add a replay of its own.
+    // Off drops a game being recorded.
+    void Enable(bool on) {
+        enabled = on;
+        recording = recording && on;
+    }
+    bool Recording() const { return recording; }
+
+    // Every message the window brings, before it is handled: the focus is followed always, the
+    // messages a replay keeps only while recording.
+    void Heard(const platform::Message& message);
+    // The start of a game, with the header filled but for the hashes; the focus is the
+    // recorder's own.
+    void Begin(Replay header);
+    // The clock and focus the turn's tick got; `lastFrame` is the tick's time of its last frame.
+    void TurnStarted(std::uint32_t now, std::optional<std::uint32_t> lastFrame, bool focus);
+    // After the tick: a checkpoint now and then, and the end of the game on the title or the
+    // high-score table.
+    void TurnEnded(const Snapshot& snapshot);
+    // The program closes during a game.
+    void Quit(const Snapshot& snapshot);
+
+  private:
+    void Finish(Replay::Ending ending, const Snapshot& snapshot);
+    static std::string FolderOnDisk();
+    // The name after the newest in the folder, and the oldest ones beyond kKept deleted.
+    static std::string NextName(const std::string& folder);
+    static void Prune(const std::string& folder);
+
+    bool enabled = true;
+    bool recording = false;
+    bool focus = false;
+    Replay replay;
+    ReplayTurnWriter turns;
+    std::vector<platform::Message> turnMessages;
+    std::uint32_t lastNow = 0;
+};
