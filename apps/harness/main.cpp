@@ -1,16 +1,20 @@
 // quagleaper-harness SCRIPT: the whole game on the headless platform, driven by a script.
+// quagleaper-harness --verify REPLAY: a recorded game played again, its end compared.
 #include "AutoplayDriver.h"
 #include "RandomInputDriver.h"
+#include "ReplayPlayer.h"
 #include "app/Application.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
 #include "core/ExitCode.h"
+#include "core/ReplayFile.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace {
 // Scripts are a few kilobytes; anything far larger is not one.
@@ -23,11 +27,48 @@ bool IsScriptFile(const char* path) {
     return std::filesystem::is_regular_file(path, error) &&
            std::filesystem::file_size(path, error) <= kMaxScriptBytes && !error;
 }
+
+// The exit codes of --verify: 0 verified, 1 diverged, 2 unreadable, 3 other data or config.
+constexpr int kDiverged = 1;
+constexpr int kUnreadable = 2;
+constexpr int kOtherData = 3;
+
+int Verify(const char* path) {
+    std::string why;
+    const std::optional<Replay> replay = ReplayFile::ReadFile(path, why);
+    if (!replay) {
+        std::fprintf(stderr, "quagleaper-harness: %s: %s\n", path, why.c_str());
+        return kUnreadable;
+    }
+    platform::HeadlessPlatform headless;
+    platform::Platform::install(&headless);
+    ReplayPlayer player(*replay, headless);
+    Application game(&player);
+    const int exitCode = game.Run();
+    switch (player.Result()) {
+    case ReplayPlayer::Verdict::Verified:
+        std::printf("%s\n", player.Report().c_str());
+        return 0;
+    case ReplayPlayer::Verdict::Diverged:
+        std::printf("quagleaper-harness: %s: %s\n", path, player.Report().c_str());
+        return kDiverged;
+    case ReplayPlayer::Verdict::OtherData:
+        std::printf("quagleaper-harness: %s: %s\n", path, player.Report().c_str());
+        return kOtherData;
+    case ReplayPlayer::Verdict::Unfinished:
+        break;
+    }
+    std::fprintf(stderr, "quagleaper-harness: %s: the game ended (code %d) before the replay did\n",
+                 path, exitCode);
+    return kUnreadable;
+}
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string_view(argv[1]) == "--verify")
+        return Verify(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: quagleaper-harness SCRIPT\n");
+        std::fprintf(stderr, "usage: quagleaper-harness SCRIPT | --verify REPLAY\n");
         return ToInt(ExitCode::Usage);
     }
     std::ifstream file;

@@ -58,6 +58,7 @@ constexpr Syntax kSyntax[] = {
     {"lose-surfaces", Op::LoseSurfaces, Args::None},
     {"level", Op::Level, Args::Level},
     {"random-input", Op::RandomInput, Args::OnOff},
+    {"record", Op::Record, Args::OnOff},
 };
 
 const Syntax* FindSyntax(const std::string& name) {

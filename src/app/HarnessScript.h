@@ -27,7 +27,8 @@ class HarnessScript {
         LoseSurfaces,
         Level,
         Autoplay,
-        RandomInput
+        RandomInput,
+        Record
     };
 
     // The `level` argument that stands for the showdown after the first group of levels.
@@ -35,9 +36,9 @@ class HarnessScript {
 
     struct Command {
         Op op = Op::Run;
-        int a = 0;        // step and run counts, focus, autoplay and random-input on/off, key code,
-                          // character byte, x, level
-        int b = 0;        // y
+        int a = 0; // step and run counts, focus, autoplay, random-input, record on/off, key code,
+                   // character byte, x, level
+        int b = 0; // y
         std::string text; // the characters of `type` are single Char commands; this is a path
         int line = 0;
     };

@@ -132,6 +132,9 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::RandomInput:
         randomInput = command.a != 0;
         break;
+    case Op::Record:
+        Singleton<Game>::Instance().recorder.Enable(command.a != 0);
+        break;
     }
 }
 
