@@ -1,6 +1,7 @@
 # A game the autoplayer plays to the high-score table leaves a replay that --verify plays again
-# to the same score; a changed key in it, another config.txt or other data, and a cut file are
-# each told apart by the exit code. `record off` leaves no replay.
+# to the same score, and so do games under random input; a changed key in it, another config.txt
+# or other data, and a cut file are each told apart by the exit code. `record off` leaves no
+# replay.
 source "$(dirname "$0")/harness-lib.bash"
 # One life and a tight clock: the autoplayer scores, then runs out of time.
 sed -i 's/^numFrogLifes .*/numFrogLifes 1/; s/^levelTimeSeconds .*/levelTimeSeconds 10.5/' data/config.txt
@@ -30,6 +31,26 @@ verify() {
 verify "$replay"
 expect_status 0
 [ "$(cat verify.out)" = "verified: score $score, level $level" ] || fail "verify said: $(cat verify.out)"
+
+# Random keys, characters, clicks, pointer moves and focus changes start games and leave them:
+# every game they leave verifies, the later ones inheriting what the one before left.
+mv "$replay" first.qlr
+replay=first.qlr
+run_harness "seed 5
+focus on
+run 2
+key S
+autoplay on
+random-input on
+run 3000"
+expect_status 0
+games=0
+for game in data/replays/*.qlr; do
+    verify "$game"
+    expect_status 0
+    games=$((games + 1))
+done
+[ "$games" -ge 2 ] || fail "random input played $games games, expected several"
 
 # An up key in the middle of the turns becomes a down key; the file still reads.
 python3 - "$replay" flipped.qlr <<'PY'
