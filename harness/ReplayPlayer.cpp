@@ -92,7 +92,8 @@ void ReplayPlayer::Check() {
                                       "recorded score %d, level %d; replayed score %d, level %d",
                                       turn, lastAgreed, replay.finalScore, replay.finalLevel,
                                       now.score, now.level));
-    End(Verdict::Verified, StringUtil::Format("verified: score %d, level %d", now.score, now.level));
+    End(Verdict::Verified,
+        StringUtil::Format("verified: score %d, level %d", now.score, now.level));
 }
 
 void ReplayPlayer::End(Verdict result, std::string why) {

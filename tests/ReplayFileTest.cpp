@@ -1,4 +1,5 @@
 #include "core/ReplayFile.h"
+
 #include "core/ReplayTurnWriter.h"
 
 #include <gtest/gtest.h>

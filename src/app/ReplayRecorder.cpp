@@ -68,9 +68,8 @@ void ReplayRecorder::TurnEnded(const Snapshot& snapshot) {
     if (!recording)
         return;
     if (turns.Count() % Replay::kCheckpointEvery == 0)
-        replay.checkpoints.push_back(
-            {turns.Count(), static_cast<int>(snapshot.state), snapshot.score, snapshot.frogX,
-             snapshot.frogY});
+        replay.checkpoints.push_back({turns.Count(), static_cast<int>(snapshot.state),
+                                      snapshot.score, snapshot.frogX, snapshot.frogY});
     const GameState state = snapshot.state;
     if (state == GameState::TitleMenu || state == GameState::SubmitScore ||
         state == GameState::HighScores)

@@ -206,8 +206,9 @@ std::string ReplayFile::Write(const Replay& replay) {
     Put(out, replay.dataHash, 8);
     for (const int key : replay.keys)
         Put(out, static_cast<std::uint32_t>(key), 2);
-    Put(out, (replay.smoothMotion ? 1u : 0u) | (replay.pauseOnFocusLoss ? 2u : 0u) |
-                 (replay.startFocus ? 4u : 0u),
+    Put(out,
+        (replay.smoothMotion ? 1u : 0u) | (replay.pauseOnFocusLoss ? 2u : 0u) |
+            (replay.startFocus ? 4u : 0u),
         1);
     PutFloat(out, replay.lifeLostTimer);
     PutFloat(out, replay.gameOverTimer);

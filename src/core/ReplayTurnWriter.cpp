@@ -52,7 +52,8 @@ const std::string& ReplayTurnWriter::Finish() {
 void ReplayTurnWriter::WriteTag(std::uint32_t elapsedMs, bool focus, int kind) {
     const std::int64_t change = std::int64_t{elapsedMs} - lastElapsed;
     lastElapsed = elapsedMs;
-    Varint::Put(bytes, Varint::Zigzag(change) << 3 | (focus ? 4u : 0u) | static_cast<unsigned>(kind));
+    Varint::Put(bytes,
+                Varint::Zigzag(change) << 3 | (focus ? 4u : 0u) | static_cast<unsigned>(kind));
 }
 
 void ReplayTurnWriter::FlushRun() {
