@@ -38,38 +38,30 @@ void ReplayPlayer::Boot() {
     platform.clock().advance(kBootStepMs);
 }
 
-// config.txt first: inside a container it changes the container's hash as well.
 bool ReplayPlayer::SameData() {
-    if (replay.configHash != DataHash::Config())
-        End(Verdict::OtherData, "the replay was recorded with another config.txt");
-    else if (replay.dataHash != DataHash::Data())
-        End(Verdict::OtherData, "the replay was recorded with other game data");
+    if (std::string why = DataHash::Mismatch(replay.configHash, replay.dataHash); !why.empty())
+        End(Verdict::OtherData, std::move(why));
     return verdict == Verdict::Unfinished;
 }
 
 void ReplayPlayer::FeedTurn() {
-    if (turn >= replay.turnCount)
+    if (cursor.AtEnd())
         return End(Verdict::Diverged, "the replay holds no turns");
-    const Replay::Turn& current = replay.turns[entry];
+    const Replay::Turn& current = cursor.Next();
     platform.clock().advance(current.elapsedMs);
     for (const Message& message : current.messages)
         platform.window().push(message);
-    if (++repeatsDone == current.repeat) {
-        ++entry;
-        repeatsDone = 0;
-    }
     fedThisTurn = true;
 }
 
 void ReplayPlayer::TurnDone() {
-    if (!fedThisTurn)
-        return;
-    ++turn;
-    Check();
+    if (fedThisTurn)
+        Check();
 }
 
 void ReplayPlayer::Check() {
     const ReplayRecorder::Snapshot now = Singleton<Game>::Instance().ReplayMoment();
+    const std::uint32_t turn = cursor.Played();
     if (nextCheckpoint < replay.checkpoints.size() &&
         replay.checkpoints[nextCheckpoint].turn == turn) {
         const Replay::Checkpoint& was = replay.checkpoints[nextCheckpoint++];

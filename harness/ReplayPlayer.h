@@ -2,6 +2,7 @@
 
 #include "app/LoopDriver.h"
 #include "core/Replay.h"
+#include "core/ReplayCursor.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,7 @@ class ReplayPlayer final : public LoopDriver {
     enum class Verdict { Unfinished, Verified, Diverged, OtherData };
 
     ReplayPlayer(const Replay& replay, platform::HeadlessPlatform& platform)
-        : replay(replay), platform(platform) {}
+        : replay(replay), platform(platform), cursor(replay) {}
 
     void AwaitTurn() override;
     void TurnDone() override;
@@ -42,9 +43,7 @@ class ReplayPlayer final : public LoopDriver {
     const Replay& replay;
     platform::HeadlessPlatform& platform;
     int bootTurn = 0;
-    std::size_t entry = 0;
-    std::uint32_t repeatsDone = 0;
-    std::uint32_t turn = 0;
+    ReplayCursor cursor;
     std::uint32_t lastAgreed = 0;
     std::size_t nextCheckpoint = 0;
     bool fedThisTurn = false;

@@ -4,6 +4,7 @@
 #include "RandomInputDriver.h"
 #include "ReplayPlayer.h"
 #include "app/Application.h"
+#include "app/Game.h"
 #include "app/HarnessScript.h"
 #include "app/ScriptDriver.h"
 #include "core/ExitCode.h"
@@ -30,8 +31,9 @@ bool IsScriptFile(const char* path) {
 
 // The exit codes of --verify: 0 verified, 1 diverged, 2 unreadable, 3 other data or config.
 constexpr int kDiverged = 1;
-constexpr int kUnreadable = 2;
-constexpr int kOtherData = 3;
+// The last two as the game's --replay says them.
+constexpr int kUnreadable = ToInt(ExitCode::Usage);
+constexpr int kOtherData = ToInt(ExitCode::OtherData);
 
 int Verify(const char* path) {
     std::string why;
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
     AutoplayDriver withPlayer(driver, headless.window());
     RandomInputDriver withRandomInput(withPlayer, driver, headless.window(),
                                       script->Seed().value_or(0));
+    // A script that waits on the title sees the title, unless it asks for the demo.
+    Singleton<Game>::Instance().demosOnTitle = false;
     Application game(&withRandomInput);
     game.StartIn(script->StartLanguage());
     // In the folder it runs in: a script never reads or changes the player's own settings.

@@ -18,5 +18,7 @@ int main(int argc, char** argv) {
     game.StartIn(LanguageFromEnvironment());
     game.KeepSettingsIn(PlayerSettings::PathFromEnvironment());
     game.OverrideFullscreen(line.fullscreen());
+    if (!line.replay().empty())
+        game.PlayReplay(line.replay());
     return game.Run();
 }

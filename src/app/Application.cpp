@@ -2,6 +2,7 @@
 
 #include "app/AssetCatalogue.h"
 #include "app/Game.h"
+#include "app/ReplayShow.h"
 #include "app/WindowLoopDriver.h"
 #include "core/ExitCode.h"
 #include "core/FileLoader.h"
@@ -103,9 +104,20 @@ std::optional<ExitCode> Application::StartUp() {
     return std::nullopt;
 }
 
+// A replay asked for on the command line starts from the title, as its player did.
 int Application::EnterMainLoop() {
+    std::optional<Replay> replay;
+    if (!replayFile.empty()) {
+        std::string why;
+        ExitCode refusal = ExitCode::Usage;
+        replay = ReplayShow::Open(replayFile, why, refusal);
+        if (!replay) {
+            ShowError(PlayerMessage::ReplayRefused(replayFile + ": " + why + "."));
+            return ToInt(refusal);
+        }
+    }
     Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
-    return RunMainLoop();
+    return RunMainLoop(std::move(replay));
 }
 
 // The player's texts come from the data, so the container is read before anything that may
@@ -146,16 +158,20 @@ void Application::ShowWindowIcon(platform::Window& window) {
     window.setIcon(picture->GetWidth(), picture->GetHeight(), pixels);
 }
 
-int Application::RunMainLoop() {
+int Application::RunMainLoop(std::optional<Replay> replay) {
     WindowLoopDriver windowDriver(procedure);
     LoopDriver& pace = driver ? *driver : static_cast<LoopDriver&>(windowDriver);
-    platform::Window& window = platform::Platform::current().window();
+    ReplayShow show(pace, procedure, !driver);
+    if (replay)
+        show.Play(std::move(*replay), ReplayShow::Kind::File);
     Game& game = Singleton<Game>::Instance();
 
     int exitCode = 0;
     bool finished = false;
     while (!finished) {
-        pace.AwaitTurn();
+        show.AwaitTurn();
+        // A replay's window while one plays.
+        platform::Window& window = platform::Platform::current().window();
         platform::Message message;
         while (window.peekMessage(message)) {
             if (message.type == platform::Message::Type::Quit) {
@@ -169,7 +185,7 @@ int Application::RunMainLoop() {
         }
         // The turn that saw the quit request still runs its frame.
         game.Tick(procedure.HasFocus());
-        pace.TurnDone();
+        show.TurnDone();
     }
     return exitCode;
 }

@@ -3,6 +3,7 @@
 #include "app/WindowProcedure.h"
 #include "core/ExitCode.h"
 #include "core/Language.h"
+#include "core/Replay.h"
 
 #include <optional>
 #include <string>
@@ -35,6 +36,10 @@ class Application {
     // The command line's --window or --fullscreen, for this run only.
     void OverrideFullscreen(std::optional<bool> fullscreen) { fullscreenOverride = fullscreen; }
 
+    // The command line's --replay FILE: the recorded game instead of the title, and the program
+    // ends with it.
+    void PlayReplay(const std::string& file) { replayFile = file; }
+
     const WindowProcedure& Procedure() const { return procedure; }
 
   private:
@@ -47,7 +52,7 @@ class Application {
     static void ShowWindowIcon(platform::Window& window);
     int EnterMainLoop();
     static int ExitCodeAfterPreload();
-    int RunMainLoop();
+    int RunMainLoop(std::optional<Replay> replay);
     void ShutDown();
 
     LoopDriver* driver;
@@ -56,5 +61,6 @@ class Application {
     Language startLanguage = Language::German;
     std::string settingsFile;
     std::optional<bool> fullscreenOverride;
+    std::string replayFile;
     WindowProcedure procedure;
 };

@@ -7,7 +7,13 @@
 
 namespace {
 constexpr std::string_view kDataOption = "--data";
+constexpr std::string_view kReplayOption = "--replay";
+
+std::optional<std::string> ValueAfter(const std::vector<std::string>& arguments,
+                                      std::size_t& next) {
+    return next < arguments.size() ? std::optional(arguments[next++]) : std::nullopt;
 }
+} // namespace
 
 CommandLine::CommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t next = 0; next < arguments.size() && asked != Request::Invalid;)
@@ -33,9 +39,13 @@ void CommandLine::Read(const std::vector<std::string>& arguments, std::size_t& n
     } else if (argument == "--no-sound") {
         soundWanted = false;
     } else if (argument == kDataOption) {
-        ReadDataFolder(next < arguments.size() ? std::optional(arguments[next++]) : std::nullopt);
+        ReadDataFolder(ValueAfter(arguments, next));
     } else if (argument.starts_with(std::string(kDataOption) + "=")) {
         ReadDataFolder(argument.substr(kDataOption.size() + 1));
+    } else if (argument == kReplayOption) {
+        ReadReplay(ValueAfter(arguments, next));
+    } else if (argument.starts_with(std::string(kReplayOption) + "=")) {
+        ReadReplay(argument.substr(kReplayOption.size() + 1));
     } else {
         Refuse(argument.starts_with("-") ? "unknown option " + argument
                                          : "unexpected argument " + argument);
@@ -53,6 +63,14 @@ void CommandLine::ReadDataFolder(const std::optional<std::string>& folder) {
         return;
     }
     dataRoot = folder->ends_with('/') ? *folder : *folder + "/";
+}
+
+// Only named here; the game reads it once its data is there to compare it with.
+void CommandLine::ReadReplay(const std::optional<std::string>& file) {
+    if (!file || file->empty())
+        Refuse("--replay needs a replay FILE");
+    else
+        replayFile = *file;
 }
 
 void CommandLine::Refuse(const std::string& reason) {
@@ -90,6 +108,9 @@ std::string CommandLine::Usage() {
            "      --data DIR    read the game's data from DIR/data instead of ./data;\n"
            "                    the log debug.txt and data/HighScore.txt stay in the\n"
            "                    working folder\n"
+           "      --replay FILE play a recorded game (data/replays/*.qlr) and exit;\n"
+           "                    Space pauses, Right speeds up, Left slows down,\n"
+           "                    Escape ends it\n"
            "\n"
            "Without an option the game starts full screen. See quagleaper(6).\n";
 }

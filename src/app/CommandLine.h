@@ -22,6 +22,8 @@ class CommandLine {
     bool sound() const { return soundWanted; }
     // The folder that holds data/, with its trailing slash; empty for the working folder.
     const std::string& dataFolder() const { return dataRoot; }
+    // A replay to play instead of a game; empty when none.
+    const std::string& replay() const { return replayFile; }
 
     // Prints the help, the version or the complaint and returns the exit code; nothing for a
     // command line that asks to play.
@@ -34,6 +36,7 @@ class CommandLine {
     // Reads the option at `next`, and its value after it, and moves `next` past both.
     void Read(const std::vector<std::string>& arguments, std::size_t& next);
     void ReadDataFolder(const std::optional<std::string>& folder);
+    void ReadReplay(const std::optional<std::string>& file);
     void Refuse(const std::string& reason);
 
     Request asked = Request::Play;
@@ -41,4 +44,5 @@ class CommandLine {
     std::optional<bool> startFullscreen;
     bool soundWanted = true;
     std::string dataRoot;
+    std::string replayFile;
 };

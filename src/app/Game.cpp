@@ -175,7 +175,7 @@ void Game::ApplyReplayStart(const Replay& replay) {
     wanted.keys = replay.keys;
     wanted.smoothMotion = replay.smoothMotion;
     wanted.pauseOnFocusLoss = replay.pauseOnFocusLoss;
-    options.Update(wanted);
+    options.Borrow(wanted);
     lifeLostTimer = replay.lifeLostTimer;
     gameOverTimer = replay.gameOverTimer;
     Singleton<Randomizer>::Instance().seed(replay.randomState);
@@ -250,6 +250,8 @@ void Game::TickAt(uint32_t now, bool hasFocus) {
     display.SetComingFadeStep(std::min(dt, kMaxFadeStepSeconds));
     RunStateFrame(dt);
     Singleton<SpriteManager>::Instance().ProcessInvalidSprites();
+    if (!replayMark.empty())
+        hud.DrawMark(replayMark);
     display.Present();
 }
 

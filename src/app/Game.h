@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The state machine of the whole program: every frame goes to the handler of the current state.
 class Game {
@@ -39,6 +40,11 @@ class Game {
     void ApplyReplayStart(const Replay& replay);
     // The game as a replay's checkpoints and end record see it.
     ReplayRecorder::Snapshot ReplayMoment() const;
+    // The clock of the last frame, from which a replay's first turn counts; none before the
+    // first turn.
+    std::optional<uint32_t> LastFrameTime() const { return lastTickTime; }
+    // After a replay, whose clock ran at its own pace: the next turn starts the frame clock.
+    void RestartFrameClock() { lastTickTime.reset(); }
     // The title's two check boxes, U and T; the player's settings remember them.
     void ToggleMusic();
     void ToggleShadows();
@@ -63,6 +69,10 @@ class Game {
     bool soundDeviceOk = false;
     bool musicOn = true;
     bool shadowsOn = true;
+    // The title turns into a demo after a while without input.
+    bool demosOnTitle = true;
+    // Over every frame while a replay plays: what it is and how fast.
+    std::string replayMark;
     float waitAfterFrogDeath = 0.0f;
     float waitBeforeScrollUp = 0.0f;
     float inGoalDistance = 0.0f;

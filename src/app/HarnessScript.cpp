@@ -59,6 +59,7 @@ constexpr Syntax kSyntax[] = {
     {"level", Op::Level, Args::Level},
     {"random-input", Op::RandomInput, Args::OnOff},
     {"record", Op::Record, Args::OnOff},
+    {"attract", Op::Attract, Args::OnOff},
 };
 
 const Syntax* FindSyntax(const std::string& name) {

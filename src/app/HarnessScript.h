@@ -28,7 +28,8 @@ class HarnessScript {
         Level,
         Autoplay,
         RandomInput,
-        Record
+        Record,
+        Attract
     };
 
     // The `level` argument that stands for the showdown after the first group of levels.
@@ -36,9 +37,9 @@ class HarnessScript {
 
     struct Command {
         Op op = Op::Run;
-        int a = 0; // step and run counts, focus, autoplay, random-input, record on/off, key code,
-                   // character byte, x, level
-        int b = 0; // y
+        int a = 0; // step and run counts, focus, autoplay, random-input, record, attract on/off,
+                   // key code, character byte, x, level
+        int b = 0;        // y
         std::string text; // the characters of `type` are single Char commands; this is a path
         int line = 0;
     };

@@ -48,6 +48,12 @@ void Hud::DrawHud(const LevelSettings& level, bool paused, float dt, bool blinkL
     DrawPauseOrMessages(paused, dt, now);
 }
 
+void Hud::DrawMark(const std::string& text) {
+    HUDFont& font = Singleton<HUDFont>::Instance();
+    const int width = Singleton<DirectDraw>::Instance().GetWidth();
+    font.DrawText((width - font.GetTextWidth(text)) / 2, kMargin, text, false);
+}
+
 void Hud::DrawCounters(const LevelSettings& level) const {
     HUDFont& font = Singleton<HUDFont>::Instance();
     const DirectDraw& display = Singleton<DirectDraw>::Instance();

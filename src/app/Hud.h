@@ -12,6 +12,9 @@ class Hud {
     void DrawHud(const LevelSettings& level, bool paused, float dt, bool blinkLives,
                  bool blinkGoals);
 
+    // A word centred at the top, over the picture: a replay's mark.
+    static void DrawMark(const std::string& text);
+
     static std::string ClockText(float levelTime);
 
   private:

@@ -7,6 +7,8 @@
 #include "platform/Platform.h"
 #include "sound/SoundEngine.h"
 
+#include <utility>
+
 namespace {
 
 platform::DisplayDevice& Display() {
@@ -36,6 +38,26 @@ void Options::ApplyAtStart(bool configCrispScaling) {
 }
 
 void Options::Update(const PlayerSettings& wanted) {
+    const std::string before = settings.ToText();
+    Apply(wanted);
+    if (own)
+        KeepViewOfOwn();
+    else if (settings.ToText() != before)
+        settings.Save();
+}
+
+void Options::Borrow(const PlayerSettings& wanted) {
+    if (!own)
+        own = settings;
+    Apply(wanted);
+}
+
+void Options::Restore() {
+    if (own)
+        Apply(*std::exchange(own, std::nullopt));
+}
+
+void Options::Apply(const PlayerSettings& wanted) {
     const PlayerSettings before = settings;
     settings = wanted;
     settings.UseFile(before.File());
@@ -52,8 +74,16 @@ void Options::Update(const PlayerSettings& wanted) {
     if (wanted.language != before.language)
         if (const std::optional<Language> language = LanguageFromCode(wanted.language))
             AssetCatalogue::UseLanguage(*language);
-    if (settings.ToText() != before.ToText())
-        settings.Save();
+}
+
+// F11 and resizing during a replay are the player's own, and are remembered.
+void Options::KeepViewOfOwn() {
+    const std::string before = own->ToText();
+    own->fullscreen = settings.fullscreen;
+    own->windowWidth = settings.windowWidth;
+    own->windowHeight = settings.windowHeight;
+    if (own->ToText() != before)
+        own->Save();
 }
 
 void Options::ViewChanged(bool fullscreen, int windowWidth, int windowHeight) {

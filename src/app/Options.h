@@ -27,15 +27,23 @@ class Options {
     // chose; the motion needs the open display.
     void ApplyAtStart(bool configCrispScaling);
     void Update(const PlayerSettings& wanted);
+    // A replay plays under the keys and choices it was recorded with. Until Restore, nothing
+    // but the view reaches the file, so the player's own keys and choices are never lost.
+    void Borrow(const PlayerSettings& wanted);
+    void Restore();
     // The window's F11 and the player's resizing.
     void ViewChanged(bool fullscreen, int windowWidth, int windowHeight);
 
   private:
+    // What differs from the settings in force, applied; nothing saved.
+    void Apply(const PlayerSettings& wanted);
     void ApplyVolumes() const;
     void ApplyView() const;
     void ApplyMotion();
+    void KeepViewOfOwn();
 
     PlayerSettings settings;
+    std::optional<PlayerSettings> own;
     std::optional<bool> fullscreenOverride;
     bool configCrisp = false;
     bool smoothMotion = false;

@@ -102,6 +102,14 @@ void ReplayRecorder::Finish(Replay::Ending ending, const Snapshot& snapshot) {
     Prune(folder);
 }
 
+std::vector<std::string> ReplayRecorder::KeptReplays() {
+    const std::string folder = FolderOnDisk();
+    std::vector<std::string> paths = ReplayNames(folder);
+    for (std::string& name : paths)
+        name = folder + "/" + name;
+    return paths;
+}
+
 // Beside the high scores, in the working folder's data\ whatever folder the data comes from.
 std::string ReplayRecorder::FolderOnDisk() {
     return FileUtil::NativePath(Singleton<FileLoader>::Instance().GetBasePath() + "replays");

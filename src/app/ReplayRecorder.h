@@ -33,6 +33,10 @@ class ReplayRecorder {
         recording = recording && on;
     }
     bool Recording() const { return recording; }
+    bool Enabled() const { return enabled; }
+
+    // The paths of the replays the folder keeps, oldest first.
+    static std::vector<std::string> KeptReplays();
 
     // Every message the window brings, before it is handled: the focus is followed always, the
     // messages a replay keeps only while recording.

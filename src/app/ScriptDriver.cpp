@@ -135,6 +135,9 @@ void ScriptDriver::Execute(const HarnessScript::Command& command) {
     case Op::Record:
         Singleton<Game>::Instance().recorder.Enable(command.a != 0);
         break;
+    case Op::Attract:
+        Singleton<Game>::Instance().demosOnTitle = command.a != 0;
+        break;
     }
 }
 

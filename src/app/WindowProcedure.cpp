@@ -10,8 +10,20 @@
 
 using platform::Message;
 
+namespace {
+
+bool IsInput(Message::Type type) {
+    return type == Message::Type::KeyDown || type == Message::Type::Char ||
+           type == Message::Type::MouseMove || type == Message::Type::LeftDown ||
+           type == Message::Type::LeftUp;
+}
+
+} // namespace
+
 void WindowProcedure::Handle(const Message& message) {
     Singleton<Game>::Instance().recorder.Heard(message);
+    if (IsInput(message.type))
+        ++inputs;
     switch (message.type) {
     case Message::Type::FocusGained:
         hasFocus = true;

@@ -10,6 +10,8 @@ class WindowProcedure {
     void Handle(const platform::Message& message);
 
     bool HasFocus() const { return hasFocus; }
+    // Keys, characters and mouse messages handled so far: a change tells that someone is there.
+    unsigned InputsHandled() const { return inputs; }
 
   private:
     void OnKeyDown(int key);
@@ -21,4 +23,5 @@ class WindowProcedure {
     void OnMouse(const platform::Message& message, bool down);
 
     bool hasFocus = false;
+    unsigned inputs = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/File.h"
 #include "core/FileLoader.h"
 #include "core/Log.h"
+#include "core/Replay.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -43,10 +44,23 @@ bool DataHash::AddFile(std::uint64_t& hash, const std::string& nativePath) {
 bool DataHash::PlayersOwn(const std::string& relativePath) {
     return relativePath == "config.txt" || relativePath.starts_with("HighScore.txt") ||
            relativePath.starts_with("replays/") || relativePath == "Quagleaper.dat" ||
-           relativePath.ends_with(".new");
+           relativePath == Replay::kDemoFile || relativePath.ends_with(".new");
 }
 
 std::uint64_t DataHash::Data() {
+    static const std::uint64_t hash = HashData();
+    return hash;
+}
+
+std::string DataHash::Mismatch(std::uint64_t configHash, std::uint64_t dataHash) {
+    if (configHash != Config())
+        return "the replay was recorded with another config.txt";
+    if (dataHash != Data())
+        return "the replay was recorded with other game data";
+    return {};
+}
+
+std::uint64_t DataHash::HashData() {
     std::uint64_t hash = kOffsetBasis;
     const FileLoader& loader = Singleton<FileLoader>::Instance();
     if (const std::string container = loader.ContainerInUse(); !container.empty()) {

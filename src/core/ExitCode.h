@@ -11,6 +11,8 @@ enum class ExitCode : int {
     Aborted = 1,
     // A command line or a harness script that cannot be used.
     Usage = 2,
+    // A replay made with other game data or another config.txt.
+    OtherData = 3,
 };
 
 constexpr int ToInt(ExitCode code) {

@@ -39,3 +39,7 @@ std::string PlayerMessage::DataMissing(const std::string& folder) {
                 "data/, or name that folder with --data DIR.",
                 folder);
 }
+
+std::string PlayerMessage::ReplayRefused(const std::string& reason) {
+    return Fill("Quagleaper cannot play this replay: %s", reason);
+}

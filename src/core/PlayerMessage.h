@@ -12,4 +12,5 @@ class PlayerMessage {
     static std::string DataMissing(const std::string& folder);
     // A fatal error after the start, `reason` being its log line.
     static std::string Stopped(const std::string& reason);
+    static std::string ReplayRefused(const std::string& reason);
 };

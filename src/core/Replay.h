@@ -13,6 +13,9 @@
 struct Replay {
     static constexpr int kFormatVersion = 1;
     static constexpr std::uint32_t kCheckpointEvery = 500;
+    // The title's demo when the player has kept no replay yet: recorded when the data is built,
+    // and kept beside it in data/.
+    static constexpr const char* kDemoFile = "demo.qlr";
 
     // Turns alike in everything and without messages are kept once with a repeat count.
     struct Turn {

@@ -41,7 +41,7 @@ export XDG_CONFIG_HOME="$work/config"
 prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "install: $(cat "$work/install.log")"
-for file in bin/quagleaper libexec/quagleaper/quagleaper share/quagleaper/Quagleaper.dat \
+for file in bin/quagleaper libexec/quagleaper/quagleaper share/quagleaper/Quagleaper.dat share/quagleaper/demo.qlr \
             share/applications/quagleaper.desktop share/icons/hicolor/64x64/apps/quagleaper.png; do
     [ -f "$prefix/$file" ] || fail "nothing installed as $file"
 done
@@ -76,6 +76,8 @@ start_game
 [ -s "$folder/data/HighScore.txt" ] || fail "no high scores saved in $folder/data"
 [ "$(readlink -f "$folder/data/Quagleaper.dat")" = "$(readlink -f "$prefix/share/quagleaper/Quagleaper.dat")" ] \
     || fail "the player's folder does not read the installed container"
+[ "$(readlink -f "$folder/data/demo.qlr")" = "$(readlink -f "$prefix/share/quagleaper/demo.qlr")" ] \
+    || fail "the player's folder does not offer the installed demo"
 [ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into the folder it was started from: $(ls -A "$elsewhere")"
 written=$(cd "$work" && find . -newer install.log -type f \( -name debug.txt -o -name HighScore.txt \) | sort)
 [ "$written" = "$(printf '%s\n' ./home/.local/share/quagleaper/data/HighScore.txt ./home/.local/share/quagleaper/debug.txt)" ] \
