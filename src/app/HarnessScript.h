@@ -37,10 +37,12 @@ class HarnessScript {
 
     struct Command {
         Op op = Op::Run;
-        int a = 0; // step and run counts, focus, autoplay, random-input, record, attract on/off,
-                   // key code, character byte, x, level
-        int b = 0;        // y
-        std::string text; // the characters of `type` are single Char commands; this is a path
+        // Step and run counts, focus, autoplay, random-input, record, attract on/off, key
+        // code, character byte, x, level.
+        int a = 0;
+        int b = 0; // y
+        // The characters of `type` are single Char commands; this is a path.
+        std::string text;
         int line = 0;
     };
 

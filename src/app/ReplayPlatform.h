@@ -11,7 +11,8 @@
 class ReplayPlatform final : public platform::Platform {
   public:
     // The clock starts where the game's last frame was, as the recording's first turn counts.
-    ReplayPlatform(platform::Platform& real, std::uint32_t start) : real(real), replayClock(start) {}
+    ReplayPlatform(platform::Platform& real, std::uint32_t start)
+        : real(real), replayClock(start) {}
 
     platform::HeadlessWindow& window() override { return replayWindow; }
     platform::VirtualClock& clock() override { return replayClock; }

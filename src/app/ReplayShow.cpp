@@ -58,8 +58,8 @@ void ReplayShow::Begin() {
     realFocus = procedure.HasFocus();
     recorderWasOn = game.recorder.Enabled();
     game.recorder.Enable(false);
-    procedure.Handle({show->replay.startFocus ? Message::Type::FocusGained
-                                              : Message::Type::FocusLost});
+    procedure.Handle(
+        {show->replay.startFocus ? Message::Type::FocusGained : Message::Type::FocusLost});
     show->platform = std::make_unique<ReplayPlatform>(*real, *game.LastFrameTime());
     platform::Platform::install(show->platform.get());
     game.ApplyReplayStart(show->replay);

@@ -34,8 +34,7 @@ class ReplayShow final : public LoopDriver {
     ~ReplayShow() override { Stop(); }
 
     // A replay this game can play, or nothing, with why and the exit code that says so.
-    static std::optional<Replay> Open(const std::string& path, std::string& why,
-                                      ExitCode& refusal);
+    static std::optional<Replay> Open(const std::string& path, std::string& why, ExitCode& refusal);
     // Starts once the game has shown its first frame, from which the recording's clock counts.
     void Play(Replay replay, Kind kind);
     // The program closes: the game's own platform back for the shutdown.
