@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace {
 constexpr const char* kIconName = "appicon";
@@ -79,6 +80,9 @@ std::optional<ExitCode> Application::StartUp() {
         return ExitCode::Fatal;
     }
     ReadTexts();
+    if (!replayFile.empty())
+        if (const std::optional<ExitCode> refused = OpenReplay())
+            return refused;
     Singleton<Game>::Instance().options.ApplyBeforeStart();
     platform::Window& window = platform::Platform::current().window();
     switch (window.create("Quagleaper", ScreenSize::kWidth, ScreenSize::kHeight)) {
@@ -104,20 +108,20 @@ std::optional<ExitCode> Application::StartUp() {
     return std::nullopt;
 }
 
-// A replay asked for on the command line starts from the title, as its player did.
 int Application::EnterMainLoop() {
-    std::optional<Replay> replay;
-    if (!replayFile.empty()) {
-        std::string why;
-        ExitCode refusal = ExitCode::Usage;
-        replay = ReplayShow::Open(replayFile, why, refusal);
-        if (!replay) {
-            ShowError(PlayerMessage::ReplayRefused(replayFile + ": " + why + "."));
-            return ToInt(refusal);
-        }
-    }
     Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
-    return RunMainLoop(std::move(replay));
+    return RunMainLoop();
+}
+
+// The command line's replay, read and compared with the data before a window opens for it.
+std::optional<ExitCode> Application::OpenReplay() {
+    std::string why;
+    ExitCode refusal = ExitCode::Usage;
+    replay = ReplayShow::Open(replayFile, why, refusal);
+    if (replay)
+        return std::nullopt;
+    ShowError(PlayerMessage::ReplayRefused(replayFile + ": " + why + "."));
+    return refusal;
 }
 
 // The player's texts come from the data, so the container is read before anything that may
@@ -158,12 +162,13 @@ void Application::ShowWindowIcon(platform::Window& window) {
     window.setIcon(picture->GetWidth(), picture->GetHeight(), pixels);
 }
 
-int Application::RunMainLoop(std::optional<Replay> replay) {
+// A replay from the command line starts from the title, as its player did.
+int Application::RunMainLoop() {
     WindowLoopDriver windowDriver(procedure);
     LoopDriver& pace = driver ? *driver : static_cast<LoopDriver&>(windowDriver);
     ReplayShow show(pace, procedure, !driver);
     if (replay)
-        show.Play(std::move(*replay), ReplayShow::Kind::File);
+        show.Play(*std::exchange(replay, std::nullopt), ReplayShow::Kind::File);
     Game& game = Singleton<Game>::Instance();
 
     int exitCode = 0;

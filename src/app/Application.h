@@ -52,7 +52,8 @@ class Application {
     static void ShowWindowIcon(platform::Window& window);
     int EnterMainLoop();
     static int ExitCodeAfterPreload();
-    int RunMainLoop(std::optional<Replay> replay);
+    std::optional<ExitCode> OpenReplay();
+    int RunMainLoop();
     void ShutDown();
 
     LoopDriver* driver;
@@ -62,5 +63,6 @@ class Application {
     std::string settingsFile;
     std::optional<bool> fullscreenOverride;
     std::string replayFile;
+    std::optional<Replay> replay;
     WindowProcedure procedure;
 };

@@ -167,6 +167,9 @@ void ReplayShow::OnKey(int key) {
 // A demo fades back to the title; a replay from the command line ends the program.
 void ReplayShow::Leave() {
     const Kind kind = show->kind;
+    const ReplayRecorder::Snapshot end = Singleton<Game>::Instance().ReplayMoment();
+    Log("ReplayShow: left after turn %u of %u at score %d, level %d.\n", show->cursor.Played(),
+        show->replay.turnCount, end.score, end.level);
     if (kind == Kind::Demo)
         Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
     Restore();

@@ -22,15 +22,7 @@ if [ "${1:-}" = "--in-session" ]; then
     exit 0
 fi
 
-build=$(cd "${1:?usage: command_line.sh BUILD_DIR}" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/game/data" "$work/play"
-cp "$build/run/data/"* "$work/game/data/"
-cd "$work/play"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-# The player's own settings are neither read nor changed.
-export XDG_CONFIG_HOME="$work/config"
+enter_scratch_folder "${1:?usage: command_line.sh BUILD_DIR}"
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/command_line.sh" --in-session "$build/quagleaper" "$work/game"
 
 grep -q "Sound is switched off" game.out || fail "--no-sound did not keep the sound device shut"

@@ -61,14 +61,7 @@ if [ "${1:-}" = "--in-session" ]; then
     exit 0
 fi
 
-build=$(cd "${1:?usage: player_settings.sh BUILD_DIR}" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/game/data" "$work/play"
-cp "$build/run/data/"* "$work/game/data/"
-cd "$work/play"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-export XDG_CONFIG_HOME="$work/config"
+enter_scratch_folder "${1:?usage: player_settings.sh BUILD_DIR}"
 VERSION=$(sed -n 's/^project(Quagleaper VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
 export VERSION
 xvfb-run -a -s "-screen 0 ${SCREEN}x24" bash "$here/player_settings.sh" --in-session "$build/quagleaper" "$work/game"

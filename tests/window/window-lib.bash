@@ -64,3 +64,17 @@ wait_for_exit() {
     status=$?
     set -e
 }
+
+# Outside the X session: $build from $1, a scratch folder with the built data copied to game/,
+# and its play/ entered as the working folder, where the log goes. The player's own settings are
+# neither read nor changed.
+enter_scratch_folder() {
+    build=$(cd "$1" && pwd)
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    mkdir -p "$work/game/data" "$work/play"
+    cp "$build/run/data/"* "$work/game/data/"
+    cd "$work/play"
+    export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+    export XDG_CONFIG_HOME="$work/config"
+}
