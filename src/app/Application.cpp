@@ -168,7 +168,8 @@ int Application::RunMainLoop() {
     LoopDriver& pace = driver ? *driver : static_cast<LoopDriver&>(windowDriver);
     ReplayShow show(pace, procedure, !driver);
     if (replay)
-        show.Play(*std::exchange(replay, std::nullopt), ReplayShow::Kind::File);
+        show.Play(*std::exchange(replay, std::nullopt), ReplayShow::Kind::File,
+                  ReplayShow::PlayerOfTableReplay(replayFile));
     Game& game = Singleton<Game>::Instance();
 
     int exitCode = 0;

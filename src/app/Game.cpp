@@ -129,6 +129,8 @@ void Game::FadeToState(GameState newState) {
         menus.ResetCredits();
     if (newState == GameState::Options && state != GameState::Options)
         optionsScreen.Open();
+    if (newState == GameState::HighScores && state != GameState::HighScores)
+        highScoreReplays.Reset();
     state = newState;
 }
 
@@ -382,7 +384,10 @@ void Game::RunGameOverFrame(float dt) {
 
 void Game::RunSubmitScoreFrame() {
     StopFrogIdle();
-    Singleton<HighScore>::Instance().addScore(Singleton<GameScore>::Instance().getScore());
+    HighScore& table = Singleton<HighScore>::Instance();
+    const int score = Singleton<GameScore>::Instance().getScore();
+    if (table.addScore(score))
+        recorder.EnteredTable(table.editingIndex(), score);
     SoundEngine& sound = Singleton<SoundEngine>::Instance();
     if (SoundFx* fanfare = sound.soundEnabled() ? sound.find(HighScoreLabel()) : nullptr)
         fanfare->playLooping();

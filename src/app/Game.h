@@ -3,6 +3,7 @@
 #include "actors/Frog.h"
 #include "actors/Swarm.h"
 #include "app/GameState.h"
+#include "app/HighScoreReplays.h"
 #include "app/Hud.h"
 #include "app/MenuScreens.h"
 #include "app/Options.h"
@@ -73,6 +74,12 @@ class Game {
     bool demosOnTitle = true;
     // Over every frame while a replay plays: what it is and how fast.
     std::string replayMark;
+    // A replay chosen on the high-score screen, for the main loop to play.
+    struct ReplayWish {
+        std::string path;
+        std::string name;
+    };
+    std::optional<ReplayWish> replayWanted;
     float waitAfterFrogDeath = 0.0f;
     float waitBeforeScrollUp = 0.0f;
     float inGoalDistance = 0.0f;
@@ -89,6 +96,7 @@ class Game {
     Hud hud;
     Options options;
     OptionsScreen optionsScreen;
+    HighScoreReplays highScoreReplays;
     ReplayRecorder recorder;
 
   private:

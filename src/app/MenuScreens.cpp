@@ -127,6 +127,7 @@ void MenuScreens::DrawContent(GameState state, float dt) {
     case GameState::HighScores:
         DrawSprite("HIGH_SCORE", 0, 0);
         Singleton<HighScore>::Instance().draw();
+        game.highScoreReplays.Draw();
         break;
     case GameState::Credits:
         DrawCredits(dt);

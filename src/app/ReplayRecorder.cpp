@@ -5,6 +5,7 @@
 #include "core/FileUtil.h"
 #include "core/Log.h"
 #include "core/ReplayFile.h"
+#include "score/HighScore.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,23 +16,24 @@ constexpr const char* kExtension = ".qlr";
 // File names are eight-digit serial numbers, so name order is age order.
 constexpr const char* kNameFormat = "%08lu";
 
-bool IsReplayName(const std::filesystem::path& path) {
-    const std::string stem = path.stem().string();
-    return path.extension() == kExtension && stem.size() == 8 &&
-           std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::vector<std::string> ReplayNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error))
-        if (IsReplayName(it->path()))
+        if (ReplayRecorder::IsReplayName(it->path().filename().string()))
             names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 } // namespace
+
+bool ReplayRecorder::IsReplayName(const std::string& name) {
+    const std::filesystem::path path(name);
+    const std::string stem = path.stem().string();
+    return path.extension() == kExtension && stem.size() == 8 && path.filename() == name &&
+           std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 void ReplayRecorder::Heard(const platform::Message& message) {
     if (message.type == platform::Message::Type::FocusGained ||
@@ -94,12 +96,42 @@ void ReplayRecorder::Finish(Replay::Ending ending, const Snapshot& snapshot) {
     const std::string folder = FolderOnDisk();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    const std::string path = folder + "/" + NextName(folder);
-    if (!FileUtil::WriteAndReplace(path, ReplayFile::Write(replay))) {
-        Log("ReplayRecorder: could not write %s; the game's replay is lost.\n", path.c_str());
+    const std::string name = NextName(folder);
+    lastWritten.clear();
+    if (!FileUtil::WriteAndReplace(folder + "/" + name, ReplayFile::Write(replay))) {
+        Log("ReplayRecorder: could not write %s/%s; the game's replay is lost.\n", folder.c_str(),
+            name.c_str());
         return;
     }
+    lastWritten = name;
     Prune(folder);
+}
+
+void ReplayRecorder::EnteredTable(int place, int score) {
+    const std::string folder = FolderOnDisk();
+    ReplayIndex& rows = Index();
+    rows.Insert(place, score, lastWritten);
+    rows.Save(folder);
+    lastWritten.clear();
+}
+
+std::optional<std::string> ReplayRecorder::TableReplay(int place) {
+    const std::vector<HighScore::Entry>& table = Singleton<HighScore>::Instance().entries();
+    if (place < 0 || place >= static_cast<int>(table.size()))
+        return std::nullopt;
+    const std::optional<std::string> file =
+        Index().FileOf(place, table[static_cast<std::size_t>(place)].score);
+    if (!file)
+        return std::nullopt;
+    const std::string path = FolderOnDisk() + "/" + *file;
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) ? std::optional(path) : std::nullopt;
+}
+
+ReplayIndex& ReplayRecorder::Index() {
+    if (!index)
+        index = ReplayIndex::Load(FolderOnDisk());
+    return *index;
 }
 
 std::vector<std::string> ReplayRecorder::KeptReplays() {
@@ -123,10 +155,16 @@ std::string ReplayRecorder::NextName(const std::string& folder) {
     return name + std::string(kExtension);
 }
 
+// The games of the table stay beside the newest ones as long as their entries stand.
 void ReplayRecorder::Prune(const std::string& folder) {
     const std::vector<std::string> names = ReplayNames(folder);
+    const std::vector<ReplayIndex::Row>& rows = Index().Rows();
     for (std::size_t i = 0; i + kKept < names.size(); ++i) {
+        const bool inTable =
+            std::any_of(rows.begin(), rows.end(),
+                        [&](const ReplayIndex::Row& row) { return row.file == names[i]; });
         std::error_code error;
-        std::filesystem::remove(folder + "/" + names[i], error);
+        if (!inTable)
+            std::filesystem::remove(folder + "/" + names[i], error);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameState.h"
+#include "app/ReplayIndex.h"
 #include "core/Replay.h"
 #include "core/ReplayTurnWriter.h"
 
@@ -37,6 +38,13 @@ class ReplayRecorder {
 
     // The paths of the replays the folder keeps, oldest first.
     static std::vector<std::string> KeptReplays();
+    // A replay's own file name: eight digits and .qlr.
+    static bool IsReplayName(const std::string& name);
+
+    // The game just written entered the high-score table at `place`: the index keeps it there.
+    void EnteredTable(int place, int score);
+    // The path of the replay of the table's row, when it has one.
+    std::optional<std::string> TableReplay(int place);
 
     // Every message the window brings, before it is handled: the focus is followed always, the
     // messages a replay keeps only while recording.
@@ -57,7 +65,9 @@ class ReplayRecorder {
     static std::string FolderOnDisk();
     // The name after the newest in the folder, and the oldest ones beyond kKept deleted.
     static std::string NextName(const std::string& folder);
-    static void Prune(const std::string& folder);
+    void Prune(const std::string& folder);
+    // Read from the folder once, then kept up to date by this recorder alone.
+    ReplayIndex& Index();
 
     bool enabled = true;
     bool recording = false;
@@ -66,4 +76,7 @@ class ReplayRecorder {
     ReplayTurnWriter turns;
     std::vector<platform::Message> turnMessages;
     std::uint32_t lastNow = 0;
+    // The file of the last game written, until the table takes it.
+    std::string lastWritten;
+    std::optional<ReplayIndex> index;
 };

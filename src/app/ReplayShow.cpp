@@ -11,8 +11,11 @@
 #include "core/Translation.h"
 #include "gfx/DirectDraw.h"
 #include "platform/VirtualKey.h"
+#include "score/HighScore.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 
 using platform::Message;
 
@@ -35,15 +38,16 @@ std::optional<Replay> ReplayShow::Open(const std::string& path, std::string& why
     return std::nullopt;
 }
 
-void ReplayShow::Play(Replay replay, Kind kind) {
+void ReplayShow::Play(Replay replay, Kind kind, std::string player) {
     Stop();
-    show = std::make_unique<Running>(std::move(replay), kind);
+    show = std::make_unique<Running>(std::move(replay), kind, std::move(player));
 }
 
 void ReplayShow::AwaitTurn() {
     if (show && show->platform)
         return PlayTurn();
     inner.AwaitTurn();
+    TakeWish();
     if (!show)
         return WatchTitle();
     if (Singleton<Game>::Instance().LastFrameTime())
@@ -164,14 +168,15 @@ void ReplayShow::OnKey(int key) {
     ShowMark();
 }
 
-// A demo fades back to the title; a replay from the command line ends the program.
+// Back where the replay was chosen; a replay from the command line ends the program.
 void ReplayShow::Leave() {
     const Kind kind = show->kind;
     const ReplayRecorder::Snapshot end = Singleton<Game>::Instance().ReplayMoment();
     Log("ReplayShow: left after turn %u of %u at score %d, level %d.\n", show->cursor.Played(),
         show->replay.turnCount, end.score, end.level);
-    if (kind == Kind::Demo)
-        Singleton<Game>::Instance().FadeToState(GameState::TitleMenu);
+    if (kind != Kind::File)
+        Singleton<Game>::Instance().FadeToState(kind == Kind::Demo ? GameState::TitleMenu
+                                                                   : GameState::HighScores);
     Restore();
     if (kind == Kind::File)
         platform::Platform::current().window().postQuit(ToInt(ExitCode::Success));
@@ -206,6 +211,33 @@ void ReplayShow::ShowMark() const {
     game.replayMark = Tr(N_("Replay"));
     if (speed > 1)
         game.replayMark += StringUtil::Format("  x%d", speed);
+    if (!show->player.empty())
+        game.replayMark += "  " + show->player;
+}
+
+std::string ReplayShow::PlayerOfTableReplay(const std::string& path) {
+    Game& game = Singleton<Game>::Instance();
+    const std::vector<HighScore::Entry>& table = Singleton<HighScore>::Instance().entries();
+    for (std::size_t place = 0; place < table.size(); ++place) {
+        const std::optional<std::string> kept = game.recorder.TableReplay(static_cast<int>(place));
+        std::error_code error;
+        if (kept && std::filesystem::equivalent(*kept, path, error))
+            return table[place].name;
+    }
+    return {};
+}
+
+// A row of the high-score table chosen to watch; a file that went bad meanwhile is told in the
+// log, and the table stays.
+void ReplayShow::TakeWish() {
+    Game& game = Singleton<Game>::Instance();
+    if (!game.replayWanted)
+        return;
+    const Game::ReplayWish wish = *std::exchange(game.replayWanted, std::nullopt);
+    std::string why;
+    ExitCode refusal;
+    if (std::optional<Replay> replay = Open(wish.path, why, refusal))
+        Play(std::move(*replay), Kind::Table, wish.name);
 }
 
 // Half a minute on the title without a key, a click or a button, with the window in front.

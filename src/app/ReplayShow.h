@@ -23,7 +23,9 @@ struct Message;
 // replays the show passes the loop's turns on to the driver it wraps.
 class ReplayShow final : public LoopDriver {
   public:
-    enum class Kind { File, Demo };
+    // Where a replay comes from decides where it ends: a file ends the program, a demo fades
+    // back to the title, a row of the table back to the table.
+    enum class Kind { File, Demo, Table };
     static constexpr std::uint32_t kIdleBeforeDemoMs = 30'000;
     static constexpr int kFastest = 8;
 
@@ -36,7 +38,10 @@ class ReplayShow final : public LoopDriver {
     // A replay this game can play, or nothing, with why and the exit code that says so.
     static std::optional<Replay> Open(const std::string& path, std::string& why, ExitCode& refusal);
     // Starts once the game has shown its first frame, from which the recording's clock counts.
-    void Play(Replay replay, Kind kind);
+    // The mark names the player when the game is one of the high-score table's.
+    void Play(Replay replay, Kind kind, std::string player = {});
+    // The name of the table's row whose game the file is; empty for any other file.
+    static std::string PlayerOfTableReplay(const std::string& path);
     // The program closes: the game's own platform back for the shutdown.
     void Stop();
 
@@ -45,10 +50,12 @@ class ReplayShow final : public LoopDriver {
 
   private:
     struct Running {
-        Running(Replay recorded, Kind kind) : replay(std::move(recorded)), kind(kind) {}
+        Running(Replay recorded, Kind kind, std::string player)
+            : replay(std::move(recorded)), kind(kind), player(std::move(player)) {}
 
         Replay replay;
         Kind kind;
+        std::string player;
         ReplayCursor cursor{replay};
         std::unique_ptr<ReplayPlatform> platform;
     };
@@ -63,6 +70,7 @@ class ReplayShow final : public LoopDriver {
     void Restore();
     void ShowMark() const;
     void WatchTitle();
+    void TakeWish();
     std::optional<Replay> ChooseDemo();
     std::optional<Replay> Watchable(const std::string& path);
 

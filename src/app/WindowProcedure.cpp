@@ -72,6 +72,9 @@ void WindowProcedure::OnMouse(const Message& message, bool down) {
             game.optionsScreen.OnMouseUp(message.x, message.y);
         return;
     }
+    if (!down && game.State() == GameState::HighScores &&
+        game.highScoreReplays.OnClick(message.x, message.y))
+        return;
     if (down)
         game.menus.OnMouseDown(game.State(), message.x, message.y);
     else
@@ -175,9 +178,11 @@ bool WindowProcedure::SteerMenu(int key) {
 }
 
 void WindowProcedure::OnKeyDown(int key) {
+    Game& game = Singleton<Game>::Instance();
+    if (game.State() == GameState::HighScores && game.highScoreReplays.OnKey(key))
+        return;
     if (SteerMenu(key))
         return;
-    Game& game = Singleton<Game>::Instance();
     if (game.State() == GameState::Options) {
         game.optionsScreen.OnKey(key);
         return;

@@ -91,4 +91,13 @@ bool WriteAndReplace(const std::string& target, const std::string& content) {
     return false;
 }
 
+std::string ReadAndClose(std::FILE* stream) {
+    std::string text;
+    char buffer[1024];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stream)) > 0;)
+        text.append(buffer, got);
+    std::fclose(stream);
+    return text;
+}
+
 } // namespace FileUtil

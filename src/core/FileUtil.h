@@ -23,6 +23,9 @@ bool IsRegularFile(const std::string& nativePath);
 // (silently) or refused (with a log line); the caller closes the stream.
 std::FILE* OpenRegularFile(const std::string& nativePath, std::size_t maxBytes);
 
+// The rest of an open stream, which it then closes.
+std::string ReadAndClose(std::FILE* stream);
+
 // Writes `content` into a file of its own beside the native path `target`, made afresh so that
 // nothing planted under its name is followed, then moves it over the target: a failed write never
 // costs the old file. False when anything failed; nothing is logged.

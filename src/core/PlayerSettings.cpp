@@ -48,15 +48,6 @@ const char* OnOff(bool on) {
     return on ? "on" : "off";
 }
 
-std::string ReadWhole(std::FILE* stream) {
-    std::string text;
-    char buffer[1024];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stream)) > 0;)
-        text.append(buffer, got);
-    std::fclose(stream);
-    return text;
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
@@ -115,7 +106,7 @@ void PlayerSettings::Load() {
                 file.c_str(), std::strerror(errno));
         return;
     }
-    std::istringstream lines(ReadWhole(stream));
+    std::istringstream lines(FileUtil::ReadAndClose(stream));
     std::string line;
     for (int lineNumber = 1; std::getline(lines, line); ++lineNumber) {
         if (!line.empty() && line.back() == '\r')

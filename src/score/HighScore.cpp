@@ -27,11 +27,6 @@ constexpr std::size_t kMaxFileBytes = 64 * 1024;
 constexpr int kRejectedKept = 5;
 constexpr char kBackspace = 8;
 constexpr char kReturn = 13;
-// Where the table is drawn on the high-score screen.
-constexpr int kFirstRowY = 120;
-constexpr int kRowStep = 35;
-constexpr int kNameX = 200;
-constexpr int kScoreRightX = 600;
 constexpr std::uint32_t kBlinkMilliseconds = 333;
 
 const HighScore::Entry kDefaultTable[] = {

@@ -20,6 +20,11 @@ class HighScore {
     static constexpr int kEntries = 10;
     static constexpr std::size_t kMaxNameLength = 10;
     static constexpr const char* kFileName = "HighScore.txt";
+    // Where the table is drawn on the high-score screen.
+    static constexpr int kFirstRowY = 120;
+    static constexpr int kRowStep = 35;
+    static constexpr int kNameX = 200;
+    static constexpr int kScoreRightX = 600;
 
     // Loads the table, or starts the default one and saves it when the file is not a valid table.
     void init();

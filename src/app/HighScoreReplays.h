@@ -1,0 +1,24 @@
+#pragma once
+
+// The high-score screen's rows that have a replay: a mark before each, one of them chosen by
+// the arrows or the controller, and Return, A or a click on a row to watch it. Nothing is
+// chosen while a name is typed.
+class HighScoreReplays {
+  public:
+    // True when the key moved the choice or started the chosen row's replay.
+    bool OnKey(int key);
+    // True when the click was on a row with a replay.
+    bool OnClick(int x, int y);
+    void Draw() const;
+    // The screen is entered: nothing chosen yet.
+    void Reset() { chosen = kNone; }
+
+  private:
+    static constexpr int kNone = -1;
+
+    void Step(int direction);
+    static void Watch(int place);
+    static bool HasReplay(int place);
+
+    int chosen = kNone;
+};
