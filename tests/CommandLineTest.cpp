@@ -45,6 +45,11 @@ TEST(CommandLineTest, StartChoicesAreReadAndTheLastModeWins) {
     EXPECT_EQ(windowed.dataFolder(), slashed);
     EXPECT_EQ(CommandLine({"--window", "--fullscreen"}).fullscreen(), true);
     EXPECT_EQ(CommandLine({"--data=" + slashed}).dataFolder(), slashed);
+    EXPECT_EQ(none.replay(), "");
+    EXPECT_EQ(CommandLine({"--replay", "a.qlr", "--window"}).replay(), "a.qlr");
+    EXPECT_EQ(CommandLine({"--replay=b.qlr"}).replay(), "b.qlr");
+    for (const char* empty : {"--replay", "--replay="})
+        EXPECT_EQ(CommandLine({empty}).request(), Request::Invalid) << empty;
 }
 
 TEST(CommandLineTest, DataNeedsAFolderThatExistsAndSaysWhich) {

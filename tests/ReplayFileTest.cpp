@@ -16,10 +16,13 @@ struct PlainTurn {
     std::vector<Message> messages;
 };
 
-// Steady steps that pack into runs, a step that grows and one that shrinks, focus changes and
-// every kind of message, a pointer off the window's left edge among them.
+// Steady steps that pack into runs, steps that jitter by a millisecond as a desktop's do (nine
+// of them, so that their bits take two bytes), a step that grows and one that shrinks, focus
+// changes and every kind of message, a pointer off the window's left edge among them.
 std::vector<PlainTurn> SampleTurns() {
     std::vector<PlainTurn> turns(7, PlainTurn{20, true, {}});
+    for (const std::uint32_t step : {7u, 6u, 7u, 7u, 6u, 6u, 7u, 6u, 7u})
+        turns.push_back({step, true, {}});
     turns.push_back({21, true, {{Type::KeyDown, 38}, {Type::Char, 200}}});
     turns.push_back({17, false, {{Type::FocusLost}}});
     turns.push_back({17, false, {}});
@@ -90,6 +93,12 @@ TEST(ReplayFileTest, WhatIsWrittenReadsBackTurnByTurnWithEveryField) {
     EXPECT_EQ(read->finalLevel, written.finalLevel);
     // Written again, the replay is the same bytes.
     EXPECT_EQ(ReplayFile::Write(*read), bytes);
+
+    // A long stretch of jittering steps takes a bit a turn, not a byte.
+    ReplayTurnWriter jitter;
+    for (int i = 0; i < 1000; ++i)
+        jitter.Add(i % 3 == 0 ? 17 : 16, true, {});
+    EXPECT_LE(jitter.Finish().size(), 1000u / 8 + 4);
 }
 
 TEST(ReplayFileTest, CutForeignAndDamagedFilesAreRefusedWithTheirReason) {

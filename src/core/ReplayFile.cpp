@@ -60,6 +60,22 @@ class Cursor {
     bool ok = true;
 };
 
+// `count` turns like `lower`, each a millisecond longer where its bit is set; the bits must be
+// there before a turn is made of them.
+bool ReadTwoSteps(std::string_view in, std::size_t& pos, const Replay::Turn& lower,
+                  std::uint64_t count, std::vector<Replay::Turn>& turns) {
+    const std::uint64_t bitBytes = (count + 7) / 8;
+    if (bitBytes > in.size() - pos || lower.elapsedMs == UINT32_MAX)
+        return false;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        Replay::Turn turn = lower;
+        turn.elapsedMs += (static_cast<unsigned char>(in[pos + i / 8]) >> (i % 8)) & 1;
+        turns.push_back(turn);
+    }
+    pos += bitBytes;
+    return true;
+}
+
 bool ReadMessage(std::string_view in, std::size_t& pos, platform::Message& message) {
     if (pos >= in.size())
         return false;
@@ -89,22 +105,27 @@ bool ReadMessage(std::string_view in, std::size_t& pos, platform::Message& messa
     return true;
 }
 
-// One entry of the packed turns: its tag, then a run's length or the messages.
-bool ReadTurn(std::string_view in, std::size_t& pos, std::int64_t& elapsed, Replay::Turn& turn) {
+// One entry of the packed turns, which may stand for many: its tag, then a run's length, the
+// bits of a run of two steps, or the messages.
+bool ReadEntry(std::string_view in, std::size_t& pos, std::int64_t& elapsed,
+               std::vector<Replay::Turn>& turns) {
     const std::optional<std::uint64_t> tag = Varint::Get(in, pos);
     if (!tag)
         return false;
     elapsed += Varint::Unzigzag(*tag >> 3);
     if (elapsed < 0 || elapsed > std::int64_t{UINT32_MAX})
         return false;
+    Replay::Turn turn;
     turn.elapsedMs = static_cast<std::uint32_t>(elapsed);
     turn.focus = (*tag & 4) != 0;
     const unsigned kind = *tag & 3;
     const std::optional<std::uint64_t> extra = kind == 0 ? 0 : Varint::Get(in, pos);
-    if (!extra || kind == 3 || *extra > kMaxTurns)
+    if (!extra || *extra > kMaxTurns)
         return false;
     if (kind == 1)
         turn.repeat = static_cast<std::uint32_t>(*extra + 2);
+    if (kind == 3)
+        return ReadTwoSteps(in, pos, turn, *extra + 2, turns);
     // Every message takes a byte at least, so the count cannot outgrow the file.
     if (kind == 2 && *extra >= in.size() - pos)
         return false;
@@ -112,6 +133,7 @@ bool ReadTurn(std::string_view in, std::size_t& pos, std::int64_t& elapsed, Repl
     for (platform::Message& message : turn.messages)
         if (!ReadMessage(in, pos, message))
             return false;
+    turns.push_back(std::move(turn));
     return true;
 }
 
@@ -121,13 +143,13 @@ bool UnpackTurns(Replay& replay, std::string& why) {
     std::int64_t elapsed = 0;
     std::uint64_t total = 0;
     while (pos < in.size()) {
-        Replay::Turn turn;
-        if (!ReadTurn(in, pos, elapsed, turn)) {
+        const std::size_t before = replay.turns.size();
+        if (!ReadEntry(in, pos, elapsed, replay.turns)) {
             why = "damaged turn data at byte " + std::to_string(pos);
             return false;
         }
-        total += turn.repeat;
-        replay.turns.push_back(std::move(turn));
+        for (std::size_t i = before; i < replay.turns.size(); ++i)
+            total += replay.turns[i].repeat;
     }
     if (total != replay.turnCount) {
         why = "the turn data holds " + std::to_string(total) + " turns, the header says " +

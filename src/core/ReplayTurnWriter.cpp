@@ -3,33 +3,42 @@
 #include "core/Replay.h"
 #include "core/Varint.h"
 
+#include <algorithm>
+
 namespace {
 // The low three bits of a turn's tag: focus, then one of these.
-enum Kind { kSingle = 0, kRun = 1, kWithMessages = 2 };
+enum Kind { kSingle = 0, kRun = 1, kWithMessages = 2, kTwoSteps = 3 };
 // A run of two or more is stored as its length less this.
 constexpr std::uint32_t kShortestRun = 2;
 } // namespace
 
 void ReplayTurnWriter::Clear() {
     bytes.clear();
-    count = lastElapsed = runElapsed = runLength = 0;
-    runFocus = false;
+    runSteps.clear();
+    count = lastElapsed = 0;
+}
+
+bool ReplayTurnWriter::Joins(std::uint32_t elapsedMs, bool focus) const {
+    return !runSteps.empty() && focus == runFocus &&
+           std::max(runHigh, elapsedMs) - std::min(runLow, elapsedMs) <= 1;
 }
 
 void ReplayTurnWriter::Add(std::uint32_t elapsedMs, bool focus,
                            std::span<const platform::Message> messages) {
     ++count;
-    if (messages.empty() && runLength > 0 && elapsedMs == runElapsed && focus == runFocus) {
-        ++runLength;
+    if (messages.empty() && !Joins(elapsedMs, focus))
+        FlushRun();
+    if (messages.empty()) {
+        if (runSteps.empty()) {
+            runFocus = focus;
+            runLow = runHigh = elapsedMs;
+        }
+        runLow = std::min(runLow, elapsedMs);
+        runHigh = std::max(runHigh, elapsedMs);
+        runSteps.push_back(elapsedMs);
         return;
     }
     FlushRun();
-    if (messages.empty()) {
-        runElapsed = elapsedMs;
-        runFocus = focus;
-        runLength = 1;
-        return;
-    }
     WriteTag(elapsedMs, focus, kWithMessages);
     Varint::Put(bytes, messages.size() - 1);
     for (const platform::Message& message : messages) {
@@ -56,14 +65,23 @@ void ReplayTurnWriter::WriteTag(std::uint32_t elapsedMs, bool focus, int kind) {
                 Varint::Zigzag(change) << 3 | (focus ? 4u : 0u) | static_cast<unsigned>(kind));
 }
 
+// One step for all: a single turn or a run. Two steps: the lower one in the tag, then a bit a
+// turn, the first turn in the lowest bit, set where the step is a millisecond longer.
 void ReplayTurnWriter::FlushRun() {
-    if (runLength == 0)
-        return;
-    if (runLength == 1) {
-        WriteTag(runElapsed, runFocus, kSingle);
-    } else {
-        WriteTag(runElapsed, runFocus, kRun);
-        Varint::Put(bytes, runLength - kShortestRun);
+    const auto length = static_cast<std::uint32_t>(runSteps.size());
+    if (length == 1) {
+        WriteTag(runLow, runFocus, kSingle);
+    } else if (length > 1 && runLow == runHigh) {
+        WriteTag(runLow, runFocus, kRun);
+        Varint::Put(bytes, length - kShortestRun);
+    } else if (length > 1) {
+        WriteTag(runLow, runFocus, kTwoSteps);
+        Varint::Put(bytes, length - kShortestRun);
+        std::string bits((length + 7) / 8, '\0');
+        for (std::uint32_t i = 0; i < length; ++i)
+            if (runSteps[i] != runLow)
+                bits[i / 8] = static_cast<char>(bits[i / 8] | 1 << (i % 8));
+        bytes += bits;
     }
-    runLength = 0;
+    runSteps.clear();
 }

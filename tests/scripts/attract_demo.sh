@@ -38,7 +38,7 @@ first_play=$(echo "$states" | tr ' ' '\n' | grep -n -m1 '^1$' | cut -d: -f1)
 # The title fades in for a few turns first; the quiet counts from its end.
 [ "$first_play" -ge 1500 ] && [ "$first_play" -le 1540 ] || fail "the demo started at turn $first_play"
 [ "$(echo "$states" | tr ' ' '\n' | tail -1)" = 11 ] || fail "a key did not fade back to the title"
-[ "$(ls data/replays | wc -l)" = 1 ] || fail "the demo recorded itself"
+[ "$(ls data/replays/*.qlr | wc -l)" = 1 ] || fail "the demo recorded itself"
 cmp -s table.before data/HighScore.txt || fail "the demo changed the high-score table"
 cmp -s settings.mine quagleaper/settings.txt || fail "the demo's keys reached the settings file"
 grep -q '"keys":\["W"' dump.json || fail "the player's keys did not come back: $(grep -o '"keys[^]]*' dump.json)"
