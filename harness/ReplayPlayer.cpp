@@ -18,7 +18,7 @@ void ReplayPlayer::AwaitTurn() {
     if (bootTurn++ == kBootTurns) {
         Game& game = Singleton<Game>::Instance();
         game.ApplyReplayStart(replay);
-        game.StartGame();
+        game.StartGame(replay.twoPlayers ? PlayerTurns::kMaxPlayers : 1);
     }
     FeedTurn();
 }

@@ -131,7 +131,7 @@ TEST_F(ApplicationTest, ELeavesFromTheTitleMenu) {
 TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) {
     EXPECT_EQ(Run("focus on\nrun 2\nkey ESC\nrun 1\n"), 0);
     const std::string log = Log();
-    EXPECT_EQ(PreloadSteps(), 148);
+    EXPECT_EQ(PreloadSteps(), 149);
     EXPECT_LT(log.find("RelProg: 0.00\n"), log.find("RelProg: 0.01\n"));
     EXPECT_NE(log.find("RelProg: 0.99\nLoading waterlilyswimming...\nRelProg: 0.99\n"),
               std::string::npos);

@@ -31,11 +31,12 @@ constexpr Highlight kHelp{"BUTTON_HELP_HIGH_LIGHT", 228, 512, 0xF0F010};
 constexpr Highlight kHighScores{"BUTTON_HIGH_SCORE_HIGH_LIGHT", 373, 512, 0x10F0F0};
 constexpr Highlight kExit{"BUTTON_EXIT_HIGH_LIGHT", 610, 512, 0xF010F0};
 constexpr Highlight kOptions{"BUTTON_OPTIONS_HIGH_LIGHT", 628, 258, 0x601060};
+constexpr Highlight kTwoPlayers{"BUTTON_TWO_PLAYERS_HIGH_LIGHT", 628, 322, 0x106060};
 constexpr Highlight kHelpBack{"BUTTON_BACK_HELP_HIGH_LIGHT", 416, 522, 0x808010};
 constexpr Highlight kCredits{"BUTTON_CREDITS_HIGH_LIGHT", 281, 522, 0x108080};
 constexpr Highlight kCreditsBack{"BUTTON_BACK_CREDITS_HIGH_LIGHT", 359, 523, 0x801080};
-constexpr Highlight kAll[] = {kMusic, kShadow,  kStart,    kHelp,    kHighScores,
-                              kExit,  kOptions, kHelpBack, kCredits, kCreditsBack};
+constexpr Highlight kAll[] = {kMusic,   kShadow,     kStart,    kHelp,    kHighScores, kExit,
+                              kOptions, kTwoPlayers, kHelpBack, kCredits, kCreditsBack};
 
 // The menus steered by a game controller, as its messages reach the window procedure, drawn on
 // a headless screen and heard through the headless sound device.
@@ -106,12 +107,12 @@ TEST_P(MenuPadNavigationTest, TheFirstPressOnlyShowsTheHighlightOnTheWayOut) {
 TEST_P(MenuPadNavigationTest, TheDpadFollowsTheLayoutOfTheTitleMenu) {
     Key(vk::PadDown);
     const std::vector<std::pair<int, Highlight>> walk = {
-        {vk::PadLeft, kStart},       {vk::PadUp, kStart},        {vk::PadRight, kHelp},
-        {vk::PadRight, kHighScores}, {vk::PadUp, kOptions},      {vk::PadUp, kShadow},
-        {vk::PadUp, kMusic},         {vk::PadUp, kMusic},        {vk::PadRight, kMusic},
-        {vk::PadDown, kShadow},      {vk::PadDown, kOptions},    {vk::PadDown, kExit},
-        {vk::PadRight, kExit},       {vk::PadLeft, kHighScores}, {vk::PadLeft, kHelp},
-        {vk::PadLeft, kStart}};
+        {vk::PadLeft, kStart},       {vk::PadUp, kStart},      {vk::PadRight, kHelp},
+        {vk::PadRight, kHighScores}, {vk::PadUp, kTwoPlayers}, {vk::PadUp, kOptions},
+        {vk::PadUp, kShadow},        {vk::PadUp, kMusic},      {vk::PadUp, kMusic},
+        {vk::PadRight, kMusic},      {vk::PadDown, kShadow},   {vk::PadDown, kOptions},
+        {vk::PadDown, kTwoPlayers},  {vk::PadDown, kExit},     {vk::PadRight, kExit},
+        {vk::PadLeft, kHighScores},  {vk::PadLeft, kHelp},     {vk::PadLeft, kStart}};
     for (const auto& [key, expected] : walk) {
         Key(key);
         EXPECT_EQ(Highlighted(), Only(expected)) << "after key " << key;

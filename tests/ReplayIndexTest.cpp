@@ -1,8 +1,7 @@
 #include "app/ReplayIndex.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,8 +24,8 @@ TEST(ReplayIndexTest, NewEntriesMoveTheRowsBelowAndSurviveTheFile) {
     index.Insert(1, 700, "00000004.qlr");
     index.Insert(0, 990, "");
     using Rows = std::vector<std::pair<int, std::string>>;
-    EXPECT_EQ(PlacesAndFiles(index), (Rows{{1, "00000001.qlr"}, {2, "00000004.qlr"},
-                                           {3, "00000002.qlr"}}));
+    EXPECT_EQ(PlacesAndFiles(index),
+              (Rows{{1, "00000001.qlr"}, {2, "00000004.qlr"}, {3, "00000002.qlr"}}));
     EXPECT_EQ(index.FileOf(2, 700), "00000004.qlr");
     EXPECT_EQ(index.FileOf(2, 701), std::nullopt) << "a row counts only with its entry's score";
 

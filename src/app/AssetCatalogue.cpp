@@ -153,6 +153,7 @@ constexpr Entry kEntries[] = {
     {"BUTTON_OPTIONS_HIGH_LIGHT", false, Rle, 1, Still, false, false},
     {"OPTIONS", false, Rle, 1, Still, false, false},
     {"OPTIONS_ROW_HIGH_LIGHT", false, Rle, 1, Still, false, false},
+    {"BUTTON_TWO_PLAYERS_HIGH_LIGHT", false, Rle, 1, Still, false, false},
 };
 
 // The pictures with words on them: their files are named for the language (LanguageVariant).
@@ -175,6 +176,7 @@ constexpr const char* kWorded[] = {
     "BUTTON_BACK_CREDITS_HIGH_LIGHT",
     "BUTTON_OPTIONS_HIGH_LIGHT",
     "OPTIONS",
+    "BUTTON_TWO_PLAYERS_HIGH_LIGHT",
 };
 
 // Loaded whole, in this order; the second list with volume control.

@@ -143,7 +143,7 @@ void Game::Resume() {
     FadeToState(stateBeforePause);
 }
 
-void Game::NewGame() {
+void Game::NewGame(int players) {
     Singleton<BlockInfo>::Instance().clear();
     level.settings.load();
     Singleton<GameScore>::Instance().init(level);
@@ -156,10 +156,13 @@ void Game::NewGame() {
     // The death and game-over waits are left as they were, so a game abandoned during one
     // shortens the next.
     showdownIntroTimer = showdownTimer = 0.0f;
+    turns.Start(players, level.settings);
+    hud.player = turns.TwoPlayers() ? turns.Current() : 0;
 }
 
-void Game::StartGame() {
+void Game::StartGame(int players) {
     Replay start;
+    start.twoPlayers = players == PlayerTurns::kMaxPlayers;
     start.gameVersion = CommandLine::Version();
     start.randomState = Singleton<Randomizer>::Instance().current();
     start.keys = options.Current().keys;
@@ -168,7 +171,7 @@ void Game::StartGame() {
     start.lifeLostTimer = lifeLostTimer;
     start.gameOverTimer = gameOverTimer;
     recorder.Begin(std::move(start));
-    NewGame();
+    NewGame(players);
     FadeToState(GameState::Playing);
 }
 
@@ -301,6 +304,8 @@ void Game::RunStateFrame(float dt) {
     case GameState::Help:
     case GameState::HighScores:
     case GameState::Credits:
+        if (state == GameState::HighScores)
+            EnterNextScore(false);
         menus.RunFrame(state, dt);
         SoundMix::UpdateMenu(false, themeVolumeDb);
         break;
@@ -360,6 +365,7 @@ void Game::RunLifeLostFrame(float dt) {
         CutToState(GameState::Playing);
         frog.reset();
         lifeLostTimer = 0.0f;
+        PassTurn();
     }
     UpdateWorld(dt, 0.0f, below, false);
     level.drawTopLayer();
@@ -384,10 +390,8 @@ void Game::RunGameOverFrame(float dt) {
 
 void Game::RunSubmitScoreFrame() {
     StopFrogIdle();
-    HighScore& table = Singleton<HighScore>::Instance();
-    const int score = Singleton<GameScore>::Instance().getScore();
-    if (table.addScore(score))
-        recorder.EnteredTable(table.editingIndex(), score);
+    scoresToEnter = turns.FinalScores(Singleton<GameScore>::Instance().getScore());
+    EnterNextScore(true);
     SoundEngine& sound = Singleton<SoundEngine>::Instance();
     if (SoundFx* fanfare = sound.soundEnabled() ? sound.find(HighScoreLabel()) : nullptr)
         fanfare->playLooping();
@@ -479,8 +483,10 @@ bool Game::CheckGoal() {
             level.camera.targetX = 0;
             level.camera.targetY = 0;
         } else if (settings.advance()) {
-            level.setUpLevel();
-            level.applySpeedFactor();
+            if (!PassTurn()) {
+                level.setUpLevel();
+                level.applySpeedFactor();
+            }
         } else {
             CutToState(GameState::ShowdownIntro);
             settings.levelInWorld = kShowdownLevelInWorld;
@@ -489,6 +495,36 @@ bool Game::CheckGoal() {
         }
     }
     return true;
+}
+
+// The other player's level is set up again from their record: fresh lanes, their frogs home,
+// their clock, lives and score.
+bool Game::PassTurn() {
+    GameScore& score = Singleton<GameScore>::Instance();
+    const PlayerTurns::Record* next = turns.Pass({level.settings, score.standing()});
+    if (!next)
+        return false;
+    level.settings = next->settings;
+    score.restore(next->standing);
+    level.setUpLevel();
+    level.applySpeedFactor();
+    level.updateCamera(kCameraSettleSeconds);
+    hud.player = turns.Current();
+    Singleton<ScreenMessage>::Instance().showPlayer(turns.Current());
+    return true;
+}
+
+// Two players enter the table one after the other, the higher score first.
+void Game::EnterNextScore(bool offerLastName) {
+    HighScore& table = Singleton<HighScore>::Instance();
+    while (table.editingIndex() < 0 && !scoresToEnter.empty()) {
+        const int score = scoresToEnter.front();
+        scoresToEnter.erase(scoresToEnter.begin());
+        if (!offerLastName)
+            table.forgetName();
+        if (table.addScore(score))
+            recorder.EnteredTable(table.editingIndex(), score);
+    }
 }
 
 void Game::SetUpShowdown() {

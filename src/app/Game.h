@@ -8,6 +8,7 @@
 #include "app/MenuScreens.h"
 #include "app/Options.h"
 #include "app/OptionsScreen.h"
+#include "app/PlayerTurns.h"
 #include "app/ReplayRecorder.h"
 #include "core/Singleton.h"
 #include "score/ScoreKeeper.h"
@@ -33,9 +34,10 @@ class Game {
     void Pause();
     void Resume();
 
-    void NewGame();
+    // A new game of one player, or two taking turns.
+    void NewGame(int players = 1);
     // The player's start, by key or button: a new game, faded in, and its replay begun.
-    void StartGame();
+    void StartGame(int players = 1);
     // What a replay restores before it starts its game: the player's keys and choices of motion
     // and pause, and the waits a game inherits from the last.
     void ApplyReplayStart(const Replay& replay);
@@ -97,6 +99,7 @@ class Game {
     Options options;
     OptionsScreen optionsScreen;
     HighScoreReplays highScoreReplays;
+    PlayerTurns turns;
     ReplayRecorder recorder;
 
   private:
@@ -118,6 +121,11 @@ class Game {
     // The camera follows the frog; the frog is updated before the lanes when it is below them.
     void UpdateWorld(float dt, float backgroundDt, bool frogBelow, bool lanesRun);
     void RememberToggles();
+    // After a lost life or a level done; true when the other player took over.
+    bool PassTurn();
+    // The next score of the game just over that enters the high-score table, once no name is
+    // being typed; the first is offered the last name typed, as in a game of one.
+    void EnterNextScore(bool offerLastName);
     int MinFrameMilliseconds() const;
 
     GameState state = GameState::TitleMenu;
@@ -125,4 +133,6 @@ class Game {
     // A deadly command reaches the frog inside a frame; the death plays out from the next.
     ScoreKeeper scoreKeeper{[this] { CutToState(GameState::FrogDying); }};
     std::optional<uint32_t> lastTickTime;
+    // The scores of the game just over still to enter the high-score table, highest first.
+    std::vector<int> scoresToEnter;
 };

@@ -23,6 +23,8 @@ constexpr int kMargin = 10;
 constexpr int kIconStep = 50;
 constexpr int kFirstGoalIconX = 550;
 constexpr int kPauseY = 200;
+// Under the clock.
+constexpr int kPlayerY = 45;
 
 Sprite* Find(const char* label) {
     return Singleton<SpriteManager>::Instance().GetSprite(label);
@@ -61,6 +63,8 @@ void Hud::DrawCounters(const LevelSettings& level) const {
     const int h = display.GetHeight();
     const GameScore& score = Singleton<GameScore>::Instance();
     font.DrawText(kMargin, kMargin, ClockText(level.levelTime), false);
+    if (player > 0)
+        font.DrawText(kMargin, kPlayerY, Tr("Player") + " " + std::to_string(player), false);
     font.DrawText(w - 11, kMargin, std::to_string(TruncateToInt(score.getDisplayedScore())), true);
     font.DrawText(w - 50, h - 45, std::to_string(score.getStarsCollected()), true);
     if (Sprite* star = Find("STAR"))

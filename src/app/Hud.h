@@ -17,6 +17,9 @@ class Hud {
 
     static std::string ClockText(float levelTime);
 
+    // Whose turn it is in a game of two, 1 or 2; 0 in a game of one.
+    int player = 0;
+
   private:
     void DrawCounters(const LevelSettings& level) const;
     void DrawLives(int lives, bool blink, unsigned milliseconds) const;

@@ -30,6 +30,8 @@ constexpr MenuScreens::Button kButtons[] = {
     {GameState::TitleMenu, 373, 512, 579, 589, "BUTTON_HIGH_SCORE_HIGH_LIGHT", Action::HighScores},
     {GameState::TitleMenu, 610, 512, 726, 573, "BUTTON_EXIT_HIGH_LIGHT", Action::Exit},
     {GameState::TitleMenu, 628, 258, 786, 312, "BUTTON_OPTIONS_HIGH_LIGHT", Action::Options},
+    {GameState::TitleMenu, 628, 322, 786, 376, "BUTTON_TWO_PLAYERS_HIGH_LIGHT",
+     Action::StartTwoPlayers},
     {GameState::Help, 416, 522, 497, 560, "BUTTON_BACK_HELP_HIGH_LIGHT", Action::Title},
     {GameState::Help, 281, 522, 378, 560, "BUTTON_CREDITS_HIGH_LIGHT", Action::Credits},
     {GameState::HighScores, 359, 523, 440, 561, "BUTTON_BACK_HIGH_SCORE_HIGH_LIGHT",
@@ -240,6 +242,9 @@ void MenuScreens::Perform(Action action) {
         break;
     case Action::Start:
         game.StartGame();
+        break;
+    case Action::StartTwoPlayers:
+        game.StartGame(PlayerTurns::kMaxPlayers);
         break;
     case Action::Help:
         game.FadeToState(GameState::Help);

@@ -21,7 +21,8 @@ class MenuScreens {
         Title,
         Credits,
         LeaveHighScores,
-        Options
+        Options,
+        StartTwoPlayers
     };
     enum class Direction { Left, Right, Up, Down };
 

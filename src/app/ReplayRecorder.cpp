@@ -44,6 +44,7 @@ void ReplayRecorder::Heard(const platform::Message& message) {
 }
 
 void ReplayRecorder::Begin(Replay header) {
+    lastWritten.clear();
     if (!enabled)
         return;
     replay = std::move(header);
@@ -112,7 +113,6 @@ void ReplayRecorder::EnteredTable(int place, int score) {
     ReplayIndex& rows = Index();
     rows.Insert(place, score, lastWritten);
     rows.Save(folder);
-    lastWritten.clear();
 }
 
 std::optional<std::string> ReplayRecorder::TableReplay(int place) {

@@ -76,7 +76,8 @@ class ReplayRecorder {
     ReplayTurnWriter turns;
     std::vector<platform::Message> turnMessages;
     std::uint32_t lastNow = 0;
-    // The file of the last game written, until the table takes it.
+    // The file of the last game written, until the next game starts: both players of a game of
+    // two may enter the table with it.
     std::string lastWritten;
     std::optional<ReplayIndex> index;
 };

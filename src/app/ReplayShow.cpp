@@ -67,7 +67,7 @@ void ReplayShow::Begin() {
     show->platform = std::make_unique<ReplayPlatform>(*real, *game.LastFrameTime());
     platform::Platform::install(show->platform.get());
     game.ApplyReplayStart(show->replay);
-    game.StartGame();
+    game.StartGame(show->replay.twoPlayers ? PlayerTurns::kMaxPlayers : 1);
     lastRealMs = real->clock().milliseconds();
     budget = 0;
     paused = false;

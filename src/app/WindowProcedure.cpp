@@ -242,9 +242,10 @@ bool WindowProcedure::OnMenuKey(int key) {
     case 'O':
         return onTitle && fadeTo(GameState::Options);
     case 'S':
+    case '2':
         if (!onTitle)
             return false;
-        game.StartGame();
+        game.StartGame(key == '2' ? PlayerTurns::kMaxPlayers : 1);
         return true;
     case 'T':
         if (!onTitle)

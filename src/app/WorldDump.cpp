@@ -8,6 +8,7 @@
 #include "core/Singleton.h"
 #include "core/Translation.h"
 #include "platform/KeyName.h"
+#include "score/GameScore.h"
 #include "world/BlockInfo.h"
 #include "world/Box.h"
 #include "world/Level.h"
@@ -112,6 +113,24 @@ std::string OptionsJson(const Options& options) {
         .Str();
 }
 
+void AddPlayers(const Game& game, JsonObject& line) {
+    const PlayerTurns& turns = game.turns;
+    const int current = turns.Current();
+    const JsonObject playing =
+        JsonObject()
+            .Add("lives", static_cast<long long>(game.level.settings.lives))
+            .Add("score", static_cast<long long>(Singleton<GameScore>::Instance().getScore()));
+    const PlayerTurns::Record& waiting = turns.Waiting();
+    const JsonObject other = JsonObject()
+                                 .Add("lives", static_cast<long long>(waiting.settings.lives))
+                                 .Add("score", static_cast<long long>(waiting.standing.score));
+    line.Add("player", static_cast<long long>(current))
+        .AddRaw("players", JsonArray()
+                               .AddRaw(current == 1 ? playing.Str() : other.Str())
+                               .AddRaw(current == 1 ? other.Str() : playing.Str())
+                               .Str());
+}
+
 } // namespace
 
 void WorldDump::AddTraceFields(const Game& game, JsonObject& line) {
@@ -129,6 +148,9 @@ void WorldDump::AddTraceFields(const Game& game, JsonObject& line) {
         .Add("objects", static_cast<long long>(level.objectCount()))
         .Add("lives", static_cast<long long>(settings.lives))
         .Add("insects", static_cast<long long>(game.insects.all().size()));
+    // Only a game of two: whose turn it is, and each player's lives and score.
+    if (game.turns.TwoPlayers())
+        AddPlayers(game, line);
     // Until the game has set the level up, the trace has no frog.
     if (level.frog)
         line.AddRaw("frog", FrogJson(game.frog).Str());

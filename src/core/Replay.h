@@ -70,6 +70,7 @@ struct Replay {
     bool smoothMotion = false;
     bool pauseOnFocusLoss = false;
     bool startFocus = false;
+    bool twoPlayers = false;
     // The death and game-over waits a new game inherits from the last.
     float lifeLostTimer = 0.0f;
     float gameOverTimer = 0.0f;

@@ -180,6 +180,7 @@ bool ReadHeader(Cursor& in, Replay& replay, std::string& why) {
     replay.smoothMotion = flags & 1;
     replay.pauseOnFocusLoss = flags & 2;
     replay.startFocus = flags & 4;
+    replay.twoPlayers = flags & 8;
     replay.lifeLostTimer = in.TakeFloat();
     replay.gameOverTimer = in.TakeFloat();
     replay.turnCount = static_cast<std::uint32_t>(in.Take(4));
@@ -230,7 +231,7 @@ std::string ReplayFile::Write(const Replay& replay) {
         Put(out, static_cast<std::uint32_t>(key), 2);
     Put(out,
         (replay.smoothMotion ? 1u : 0u) | (replay.pauseOnFocusLoss ? 2u : 0u) |
-            (replay.startFocus ? 4u : 0u),
+            (replay.startFocus ? 4u : 0u) | (replay.twoPlayers ? 8u : 0u),
         1);
     PutFloat(out, replay.lifeLostTimer);
     PutFloat(out, replay.gameOverTimer);

@@ -51,6 +51,12 @@ void GameScore::init(Level& newLevel) {
     starsCollected = 0;
 }
 
+void GameScore::restore(const Standing& kept) {
+    score = kept.score;
+    displayedScore = kept.displayedScore;
+    starsCollected = kept.starsCollected;
+}
+
 void GameScore::update(float dt) {
     if (TruncateToInt(displayedScore) == score)
         return;

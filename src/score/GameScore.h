@@ -26,6 +26,15 @@ class GameScore {
     void addStar(float x, float y);
     void addPiercing(float x, float y);
 
+    // What one of two players has scored, kept while the other plays.
+    struct Standing {
+        int score = 0;
+        float displayedScore = 0.0f;
+        int starsCollected = 0;
+    };
+    Standing standing() const { return {score, displayedScore, starsCollected}; }
+    void restore(const Standing& kept);
+
     int getScore() const { return score; }
     float getDisplayedScore() const { return displayedScore; }
     int getStarsCollected() const { return starsCollected; }

@@ -35,6 +35,9 @@ class HighScore {
     void saveIfChanged();
     // True when the score enters the table; its entry then takes the name being typed.
     bool addScore(int score);
+    // The next entry starts with an empty name rather than the last one typed: the second
+    // player of a game of two.
+    void forgetName() { buffer.clear(); }
     void typeChar(char c);
     // The table in the HUD font; the row being typed blinks.
     void draw() const;

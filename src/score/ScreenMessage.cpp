@@ -55,6 +55,10 @@ void ScreenMessage::showTruckToTruck() {
     showMessage(Tr("Truck to truck travel!"), Tr("100 points!"));
 }
 
+void ScreenMessage::showPlayer(int player) {
+    showMessage(Tr("Player") + " " + std::to_string(player), "");
+}
+
 void ScreenMessage::showScore(int x, int y, int value) {
     scorePopups.push_back({0.0f, static_cast<float>(x), static_cast<float>(y), value});
 }

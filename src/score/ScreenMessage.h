@@ -24,6 +24,8 @@ class ScreenMessage {
     void showBonusLife();
     void showStarBonus();
     void showTruckToTruck();
+    // Whose turn it is now, in a game of two.
+    void showPlayer(int player);
     // (x, y): screen pixels from the left and from the bottom edge.
     void showScore(int x, int y, int value);
     void clear();

@@ -20,6 +20,8 @@ std::vector<Button> Build() {
         {Screen::Title, "BUTTON_EXIT_HIGH_LIGHT", "Ende", "Quit", 610, 512, 726, 573, false},
         {Screen::Title, "BUTTON_OPTIONS_HIGH_LIGHT", "Optionen", "Options", 628, 258, 786, 312,
          false},
+        {Screen::Title, "BUTTON_TWO_PLAYERS_HIGH_LIGHT", "2 Spieler", "2 Players", 628, 322, 786,
+         376, false},
         {Screen::Help, "BUTTON_BACK_HELP_HIGH_LIGHT", "Zurück", "Back", 416, 522, 497, 560, false},
         {Screen::Help, "BUTTON_CREDITS_HIGH_LIGHT", "Credits", "Credits", 281, 522, 378, 560,
          false},

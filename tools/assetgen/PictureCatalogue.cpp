@@ -45,6 +45,7 @@ constexpr const char* kStillLabels[] = {
     "BUTTON_OPTIONS_HIGH_LIGHT",
     "OPTIONS",
     "OPTIONS_ROW_HIGH_LIGHT",
+    "BUTTON_TWO_PLAYERS_HIGH_LIGHT",
     "ROAD_TOP_LAYER_00",
     "ROAD_TOP_LAYER_01",
     "ROAD_TOP_LAYER_02",
