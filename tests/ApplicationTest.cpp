@@ -147,7 +147,7 @@ TEST_F(ApplicationTest, ThePreloadCountsEverySoundAndPictureBeforeTheTitleMenu) 
 TEST_F(ApplicationTest, SoundSwitchedOffLoadsOnlyThePictures) {
     SetFirst("enableSound 0\n");
     EXPECT_EQ(Run("focus on\nrun 1\n"), 0);
-    EXPECT_EQ(PreloadSteps(), 109);
+    EXPECT_EQ(PreloadSteps(), 110);
     EXPECT_EQ(Log().find("Disabling Sound"), std::string::npos);
     EXPECT_EQ(Log().find("SoundEngine::CreateSfx"), std::string::npos);
 }

@@ -28,7 +28,7 @@ TEST(AssetCatalogue, RegistersEveryPictureUnderItsNormalisedLabel) {
 
     std::vector<std::string> labels;
     Sprites().GetAllSpriteLabels(labels);
-    EXPECT_EQ(labels.size(), 109u);
+    EXPECT_EQ(labels.size(), 110u);
     const SpriteInfo* aquarium = Sprites().GetSpriteInfo("TRUCK_AQUARIUM_KILL");
     ASSERT_NE(aquarium, nullptr);
     EXPECT_EQ(aquarium->name, "truckaquariumkill");

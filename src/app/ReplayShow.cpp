@@ -20,7 +20,8 @@
 using platform::Message;
 
 namespace {
-// However long the viewer's machine stalls, the show catches up at most this much at once.
+// However long the viewer's machine stalls, the show catches up at most this much at once; and
+// however long a recorded turn took (a window left for minutes), the viewer waits no longer.
 constexpr std::uint64_t kMostBudgetMs = 250;
 } // namespace
 
@@ -88,8 +89,14 @@ void ReplayShow::PlayTurn() {
     lastRealMs = now;
     if (show->cursor.AtEnd())
         return Leave();
-    if (!paused && budget >= show->cursor.Peek().elapsedMs)
+    if (!paused && budget >= DueMs())
         Feed();
+}
+
+std::uint64_t ReplayShow::DueMs() const {
+    return show->cursor.AtEnd()
+               ? 0
+               : std::min<std::uint64_t>(show->cursor.Peek().elapsedMs, kMostBudgetMs);
 }
 
 // On the desktop: asleep until the next recorded turn is due or the viewer does something.
@@ -98,7 +105,7 @@ void ReplayShow::WaitForTurn() {
         return inner.AwaitTurn();
     if (paused)
         return real->window().waitMessage(-1);
-    const std::uint64_t due = show->cursor.AtEnd() ? 0 : show->cursor.Peek().elapsedMs;
+    const std::uint64_t due = DueMs();
     const std::uint64_t owed = due > budget ? (due - budget + speed - 1) / speed : 0;
     real->window().waitMessage(static_cast<int>(owed));
 }

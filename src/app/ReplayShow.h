@@ -63,6 +63,8 @@ class ReplayShow final : public LoopDriver {
     void Begin();
     void PlayTurn();
     void WaitForTurn();
+    // The viewer's time the next recorded turn needs.
+    std::uint64_t DueMs() const;
     void Steer(const platform::Message& message);
     void OnKey(int key);
     void Feed();

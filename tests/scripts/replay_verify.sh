@@ -3,23 +3,14 @@
 # or other data, and a cut file are each told apart by the exit code. `record off` leaves no
 # replay.
 source "$(dirname "$0")/harness-lib.bash"
-# One life and a tight clock: the autoplayer scores, then runs out of time.
-sed -i 's/^numFrogLifes .*/numFrogLifes 1/; s/^levelTimeSeconds .*/levelTimeSeconds 10.5/' data/config.txt
-script="seed 3
-focus on
-run 2
-key S
-autoplay on
-trace trace.jsonl
-run 1400"
-run_harness "$script"
+play_short_game ""
 expect_status 0
-[ "$(trace_states | tr ' ' '\n' | tail -1)" = 8 ] || fail "the game did not reach the high-score table"
+[ "$(trace_states game.jsonl | tr ' ' '\n' | tail -1)" = 8 ] || fail "the game did not reach the high-score table"
 replays=(data/replays/*.qlr)
 [ ${#replays[@]} -eq 1 ] || fail "expected one replay, found ${#replays[@]}"
 replay=${replays[0]}
-score=$(tail -1 trace.jsonl | grep -o '"score":[0-9]*' | cut -d: -f2)
-level=$(tail -1 trace.jsonl | grep -o '"level":[0-9]*' | cut -d: -f2)
+score=$(tail -1 game.jsonl | grep -o '"score":[0-9]*' | cut -d: -f2)
+level=$(tail -1 game.jsonl | grep -o '"level":[0-9]*' | cut -d: -f2)
 [ "$score" -gt 0 ] || fail "the autoplayer scored nothing"
 
 verify() {
@@ -105,7 +96,12 @@ grep -q "other game data" verify.out || fail "the changed data not named: $(cat 
 
 rm -r data/replays
 run_harness "record off
-$script"
+focus on
+run 2
+key S
+run 50
+key ESC
+run 20"
 expect_status 0
 [ ! -e data/replays ] || fail "record off still wrote a replay"
 exit 0

@@ -3,14 +3,7 @@
 # name, Escape goes back to the table. A click on the row plays it too. Pruning keeps it beyond
 # the newest 20, and a damaged index loses only its bad lines.
 source "$(dirname "$0")/harness-lib.bash"
-sed -i 's/^numFrogLifes .*/numFrogLifes 1/; s/^levelTimeSeconds .*/levelTimeSeconds 10.5/' data/config.txt
-run_harness "seed 3
-focus on
-run 2
-key S
-autoplay on
-run 1400
-autoplay off
+play_short_game "autoplay off
 type Anna
 char 13
 run 60

@@ -1,5 +1,5 @@
 # Two players take turns: key 2 on the title starts the game, the turn passes after each lost
-# life with a "Spieler N" announcement, each keeps their own lives, score and level clock, the
+# life and each finished level with a "Spieler N" announcement, each keeps their own lives, score and level clock, the
 # one whose lives are gone drops out, and both enter the high-score table, the higher score
 # first. A replay of the game verifies; the one-player trace has no player fields.
 source "$(dirname "$0")/harness-lib.bash"
@@ -58,6 +58,23 @@ al_score=$(sed -n "${al}p" data/HighScore.txt | sed 's/:Al$//' | tr -dc 0-9)
 "$HARNESS" --verify data/replays/00000001.qlr > verify.out 2>/dev/null || fail "the game of two does not verify: $(cat verify.out)"
 # Both rows play the game they came from.
 [ "$(grep -c ' 00000001.qlr$' data/replays/table.txt)" = 2 ] || fail "the table's index: $(cat data/replays/table.txt)"
+
+# A level done passes the turn too, and each player climbs their own levels.
+sed -i 's/^numFrogsToGoal .*/numFrogsToGoal 1/' data/config.txt
+run_harness "seed 3
+focus on
+run 2
+key 2
+autoplay on
+trace levels.jsonl
+run 2300"
+python3 - <<'PY' || fail "finished levels did not pass the turn"
+import json
+playing = [t for t in map(json.loads, open("levels.jsonl")) if t["state"] == 1]
+changes = [(now["player"], now["level"]) for before, now in zip(playing, playing[1:])
+           if now["player"] != before["player"]]
+assert changes[:3] == [(2, 0), (1, 1), (2, 1)], changes
+PY
 
 run_harness "seed 3
 focus on
