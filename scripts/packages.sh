@@ -1,7 +1,7 @@
 # Debian packages of the game and of its tests; sourced by the other scripts.
 # shellcheck shell=bash
 GAME_PACKAGES="g++ cmake make pkg-config libsdl2-dev libx11-dev libjpeg62-turbo-dev libpng-dev libvorbis-dev libcairo2-dev fonts-dejavu-core gettext"
-TEST_PACKAGES="$GAME_PACKAGES googletest libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool imagemagick desktop-file-utils appstream lintian groff man-db dpkg-dev file clang-format"
+TEST_PACKAGES="$GAME_PACKAGES googletest libgtest-dev libbenchmark-dev python3 xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream lintian groff man-db dpkg-dev file clang-format"
 
 # Installs whichever of the named packages are missing. As root it installs them; otherwise it
 # prints the apt line to run and fails.
