@@ -218,6 +218,8 @@ void Game::Shutdown() {
 
 void Game::LeaveHighScores() {
     Singleton<HighScore>::Instance().save();
+    // A second player who had not yet entered a name leaves the table with the first.
+    scoresToEnter.clear();
     FadeToState(GameState::TitleMenu);
     Singleton<SoundEngine>::Instance().stopSound(HighScoreLabel());
     SoundFx* theme = Theme();
