@@ -519,6 +519,8 @@ bool Game::PassTurn() {
 // Two players enter the table one after the other, the higher score first.
 void Game::EnterNextScore(bool offerLastName) {
     HighScore& table = Singleton<HighScore>::Instance();
+    if (table.editingIndex() >= 0 || scoresToEnter.empty())
+        return;
     while (table.editingIndex() < 0 && !scoresToEnter.empty()) {
         const int score = scoresToEnter.front();
         scoresToEnter.erase(scoresToEnter.begin());
@@ -527,6 +529,8 @@ void Game::EnterNextScore(bool offerLastName) {
         if (table.addScore(score))
             recorder.EnteredTable(table.editingIndex(), score);
     }
+    // The rows that have a replay change only here, while the table is shown.
+    highScoreReplays.Reset();
 }
 
 void Game::SetUpShowdown() {

@@ -3,7 +3,6 @@
 #include "app/Game.h"
 #include "gfx/HUDFont.h"
 #include "platform/VirtualKey.h"
-#include "score/HighScore.h"
 
 namespace {
 // A row with a replay shows a mark after its score; the chosen one a pointer left of the panel,
@@ -87,6 +86,9 @@ void HighScoreReplays::Watch(int place) {
         game.replayWanted = Game::ReplayWish{*path, table[static_cast<std::size_t>(place)].name};
 }
 
-bool HighScoreReplays::HasReplay(int place) {
-    return Singleton<Game>::Instance().recorder.TableReplay(place).has_value();
+void HighScoreReplays::Reset() {
+    chosen = kNone;
+    ReplayRecorder& recorder = Singleton<Game>::Instance().recorder;
+    for (int place = 0; place < HighScore::kEntries; ++place)
+        playable[static_cast<std::size_t>(place)] = recorder.TableReplay(place).has_value();
 }
