@@ -98,7 +98,6 @@ void ReplayRecorder::Finish(Replay::Ending ending, const Snapshot& snapshot) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string name = NextName(folder);
-    lastWritten.clear();
     if (!FileUtil::WriteAndReplace(folder + "/" + name, ReplayFile::Write(replay))) {
         Log("ReplayRecorder: could not write %s/%s; the game's replay is lost.\n", folder.c_str(),
             name.c_str());
